@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages BRELO needs to build, test and run, then configures
+# and builds it. Idempotent: quiet when everything is already there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+          fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installation des paquets manquants : ${missing[*]}"
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+build_dir="${BRELO_BUILD_DIR:-build}"
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release ${BRELO_CMAKE_ARGS:-} >/dev/null
+cmake --build "$build_dir" -j"$(nproc)" -- --no-print-directory | grep -v -E '^\[ *[0-9]+%\]' || true
+test "${PIPESTATUS[0]}" -eq 0

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brelo {
+
+enum class NumericTextError { None, Empty, NotANumber, TooLarge };
+
+// A text box's text read as a number: the value, or why it cannot be one.
+struct NumericText {
+    double value = 0.0;
+    NumericTextError error = NumericTextError::None;
+
+    bool ok() const { return error == NumericTextError::None; }
+};
+
+// Reads a text box's text as a double. Blanks around the number are allowed;
+// the number is an optional sign, digits with at most one decimal separator
+// (the locale's, passed in), and an optional exponent ("1,5e3"). Anything else
+// (empty text, "abc", "nan", "inf", "1 000", the other separator) is an error,
+// never 0. A magnitude beyond the double range is an error; one below it reads as 0.
+NumericText readNumber(std::string_view text, char decimalSeparator);
+
+// French wording of the reason, to follow the name of the field in a message:
+// "est vide", "n'est pas un nombre", "est trop grand".
+std::string numericTextReason(NumericTextError error);
+
+} // namespace brelo

@@ -1,0 +1,68 @@
+#include "common/angles.h"
+#include "common/deci.h"
+#include "common/number_text.h"
+
+#include <gtest/gtest.h>
+
+namespace brelo {
+namespace {
+
+struct ShownCase {
+    double value;  // passed through deci as a double, as the optics does
+    const char *point;
+    const char *comma;
+};
+
+TEST(NumberText, ShowsDeciOfDoublesAsTheLabelsDo)
+{
+    const ShownCase cases[] = {
+        {248.19277, "248.192", "248,192"},   {-35.2941, "-35.295", "-35,295"},
+        {9.16054, "9.16", "9,16"},           {12345.6789, "12345.68", "12345,68"},
+        {1000.0, "1000", "1000"},            {2.3819, "2.381", "2,381"},
+        {11.1111, "11.111", "11,111"},       {0.5, "0.5", "0,5"},
+        {0.0004, "0", "0"},                  {-0.0004, "-0.001", "-0,001"},
+        {-0.0, "0", "0"},                    {9999999.0, "9999999", "9999999"},
+        {12345678.0, "1.234568E+07", "1,234568E+07"},
+        {1e20, "1E+20", "1E+20"},            {-3e8, "-3E+08", "-3E+08"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(numberText(deci(c.value), '.'), c.point) << c.value;
+        EXPECT_EQ(numberText(deci(c.value), ','), c.comma) << c.value;
+    }
+}
+
+TEST(NumberText, SmallMagnitudesStayInPlainForm)
+{
+    EXPECT_EQ(numberText(0.001f, '.'), "0.001");
+    EXPECT_EQ(numberText(-0.0001234f, '.'), "-0.0001234");
+    EXPECT_EQ(numberText(1.5e-10f, ','), "0,00000000015");
+}
+
+TEST(Deci, FloatAndDoublePathsDifferWhereThePrecisionDoes)
+{
+    // The altitude of the panel defaults: the float product keeps -68.063, a
+    // double product of the same float would floor to -68.064.
+    const float altitude = -68.063f;
+    EXPECT_EQ(numberText(deci(altitude), '.'), "-68.063");
+    EXPECT_EQ(numberText(deci(static_cast<double>(altitude)), '.'), "-68.064");
+    EXPECT_EQ(deci(12345.6789), 12345.677734375f);
+    EXPECT_EQ(numberText(deci(-2.9534), '.'), "-2.954");
+}
+
+TEST(WholeText, WritesIntegersWithoutDecimals)
+{
+    EXPECT_EQ(wholeText(13.0), "13");
+    EXPECT_EQ(wholeText(-1.0), "-1");
+    EXPECT_EQ(wholeText(-0.0), "0");
+    EXPECT_EQ(wholeText(2451544.0), "2451544");
+}
+
+TEST(Angles, UseTheSinglePrecisionPi)
+{
+    EXPECT_EQ(static_cast<double>(kPi), 3.1415927410125732);
+    EXPECT_DOUBLE_EQ(degToRad(180.0), 3.1415927410125732);
+    EXPECT_EQ(radToDeg(degToRad(90.0)), 90.0);
+}
+
+} // namespace
+} // namespace brelo
