@@ -1,0 +1,52 @@
+#pragma once
+
+#include "common/rgb.h"
+
+namespace brelo {
+
+// A colour of a drawing operation: an RGB value, or one of the two system
+// colours that the platform supplies (a darker and a lighter grey).
+struct CanvasColor {
+    enum class Kind { Rgb, AppWorkspace, ButtonFace };
+
+    Kind kind = Kind::Rgb;
+    Rgb rgb;
+
+    static constexpr CanvasColor of(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+    {
+        return {Kind::Rgb, Rgb{r, g, b}};
+    }
+    static constexpr CanvasColor appWorkspace() { return {Kind::AppWorkspace, {}}; }
+    static constexpr CanvasColor buttonFace() { return {Kind::ButtonFace, {}}; }
+
+    friend bool operator==(const CanvasColor &, const CanvasColor &) = default;
+};
+
+enum class LineStyle { Solid, Dashed, Dotted };
+enum class FillStyle { Solid, Transparent };
+
+// A picture area seen by the drawings. Coordinates are user coordinates: by
+// default one unit per twip, origin at the inner top-left corner, y downwards;
+// setUserScale maps (left, top) to the inner top-left corner and spans width ×
+// height units over the inner area. Coordinates arrive in single precision.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    virtual double innerWidthTwips() const = 0;
+    virtual double innerHeightTwips() const = 0;
+    virtual void setUserScale(double left, double top, double width, double height) = 0;
+
+    virtual void clear() = 0;  // to the background colour
+    virtual void setPenWidth(int pixels) = 0;
+    virtual void setLineStyle(LineStyle style) = 0;
+    virtual void setFillStyle(FillStyle style) = 0;
+    virtual void setFillColor(CanvasColor color) = 0;
+
+    virtual void segment(float x1, float y1, float x2, float y2, CanvasColor color) = 0;
+    // Outline in the given colour; filled with the fill colour while the fill style is solid.
+    virtual void circle(float cx, float cy, float radius, CanvasColor outline) = 0;
+    virtual void pixel(float x, float y, CanvasColor color) = 0;
+};
+
+} // namespace brelo
