@@ -13,6 +13,10 @@ struct YearRow {
 
 const YearRow &yearRow(int index);  // 0 <= index < 24
 
+// Occulting-disc diameter d × k and final-image diameter (m × d) × k, in mm.
+double occultingDiscDiameter(int index, double imageScale);
+double finalImageDiameter(int index, double imageScale, float magnification);
+
 // Row index of Listdiam: occulting-disc diameter d × k.
 std::string occultingDiscRow(int index, double imageScale, char decimalSeparator);
 
