@@ -1,0 +1,111 @@
+#include "ephemeris/calculephem.h"
+
+#include "common/numeric_text.h"
+#include "ephemeris/ephemeris_text.h"
+#include "ephemeris/horizontal.h"
+#include "ephemeris/nutation.h"
+#include "ephemeris/observer_angle.h"
+#include "ephemeris/physical_ephemeris.h"
+#include "ephemeris/solar_theory.h"
+#include "ephemeris/time_argument.h"
+
+#include <cmath>
+
+namespace brelo {
+
+namespace {
+
+struct FieldValues {
+    double day = 0.0, month = 0.0, year = 0.0, hour = 0.0, minute = 0.0;
+    double latitudeMinutes = 0.0, latitudeDegrees = 0.0;
+    double longitudeMinutes = 0.0, longitudeDegrees = 0.0;
+};
+
+struct Field {
+    const std::string EphemerisInput::*text;
+    double FieldValues::*value;
+    const char *frenchName;
+    const char *id;
+};
+
+// In the order the computation reads them: the first faulty field is the one named.
+constexpr Field kFields[] = {
+    {&EphemerisInput::txtjour, &FieldValues::day, "jour", "txtjour"},
+    {&EphemerisInput::txtmois, &FieldValues::month, "mois", "txtmois"},
+    {&EphemerisInput::txtann, &FieldValues::year, "année", "txtann"},
+    {&EphemerisInput::txtheur, &FieldValues::hour, "heure", "txtheur"},
+    {&EphemerisInput::txtminut, &FieldValues::minute, "minute", "txtminut"},
+    {&EphemerisInput::txtlatimin, &FieldValues::latitudeMinutes, "latitude, minutes", "txtlatimin"},
+    {&EphemerisInput::txtlatideg, &FieldValues::latitudeDegrees, "latitude, degrés", "txtlatideg"},
+    {&EphemerisInput::txtlongimin, &FieldValues::longitudeMinutes, "longitude, minutes",
+     "txtlongimin"},
+    {&EphemerisInput::txtlongideg, &FieldValues::longitudeDegrees, "longitude, degrés",
+     "txtlongideg"},
+};
+
+const char *const kOutOfRange =
+    "Calcul impossible : la date, l'heure ou la position donnent des valeurs hors limites.";
+
+// A shown double goes through deci, which rounds it to float: it must fit.
+bool showable(double v) { return std::fabs(v) < 1e38; }
+bool showable(float v) { return std::isfinite(v); }
+
+template <class... Values>
+bool allShowable(Values... values)
+{
+    return (showable(values) && ...);
+}
+
+} // namespace
+
+Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
+{
+    FieldValues f;
+    for (const Field &field : kFields) {
+        const NumericText read = readNumber(input.*field.text, sep);
+        if (!read.ok())
+            return Outcome<EphemerisResult>::failure(
+                std::string("Calcul impossible : le champ « ") + field.frenchName + " » ("
+                + field.id + ") " + numericTextReason(read.error) + ".");
+        f.*field.value = read.value;
+    }
+
+    const TimeArgument time = timeArgument({f.year, f.month, f.day, f.hour, f.minute});
+    const SolarTheory sun = solarTheory(time.centuries);
+    const Nutation nut = nutation(time.centuries, sun.node);
+    const auto physical = physicalEphemeris(time.julianDay, sun.distanceAu, sun.apparentLongitude,
+                                            nut.inLongitude, nut.trueObliquity);
+    if (!physical)
+        return Outcome<EphemerisResult>::failure(kOutOfRange);
+    const double alpha = rightAscension(sun.apparentLongitude, nut.trueObliquity);
+    const float delta = declination(sun.apparentLongitude, nut.trueObliquity);
+    const double latitude = observerAngle(f.latitudeDegrees, f.latitudeMinutes);
+    const double longitude = observerAngle(f.longitudeDegrees, f.longitudeMinutes);
+    const auto h = hourAngle(siderealTime(time.julianDay, time.centuries), longitude, alpha);
+    if (!h)
+        return Outcome<EphemerisResult>::failure(kOutOfRange);
+    const float alt = altitude(latitude, delta, *h);
+    const double az = azimuth(latitude, delta, *h);
+    const float q = northZenithAngle(latitude, delta, alt, *h);
+
+    if (!allShowable(alpha, delta, *h, alt, az, sun.distanceAu, physical->positionAngle,
+                     physical->latitudeB0, physical->longitudeL0, q))
+        return Outcome<EphemerisResult>::failure(kOutOfRange);
+
+    EphemerisResult r;
+    r.lblad = "Ascension droite = " + timeLikeText(alpha);
+    r.lbldec = "Déclinaison = " + shownText(delta, sep) + "°";
+    r.lblah = hourAngleText(*h, sep);
+    r.lblh = "Hauteur = " + shownText(alt, sep) + "°";
+    r.lblaz = "Azimuth (0 S, 90 W) = " + shownText(az, sep) + "°";
+    r.lblr = "Distance Terre-Soleil = " + shownText(sun.distanceAu, sep) + " U.A.";
+    r.lblp = "Angle p (+ vers E) = " + shownText(physical->positionAngle, sep) + "°";
+    r.lblb0 = "Latitude héliocentrique BO = " + shownText(physical->latitudeB0, sep) + "°";
+    r.lbll0 = "Longitude héliocentrique L0 = " + shownText(physical->longitudeL0, sep) + "°";
+    r.lblksi = "Angle Nord-Zenith = " + shownText(q, sep) + "°";
+    r.anglep = physical->positionAngle;
+    r.latb0 = physical->latitudeB0;
+    return Outcome<EphemerisResult>::success(r);
+}
+
+} // namespace brelo

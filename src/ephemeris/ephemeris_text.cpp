@@ -1,0 +1,33 @@
+#include "ephemeris/ephemeris_text.h"
+
+#include "common/deci.h"
+#include "common/number_text.h"
+
+#include <cmath>
+
+namespace brelo {
+
+std::string timeLikeText(double degrees)
+{
+    const double hours = degrees / 360.0 * 24.0;
+    const double wholeHours = std::floor(hours);
+    // Minutes are cut, not rounded, and there are no seconds.
+    return wholeText(wholeHours) + " h " + wholeText(std::floor((hours - wholeHours) * 60.0)) + " '";
+}
+
+std::string hourAngleText(double h, char sep)
+{
+    return "Angle horaire = " + shownText(h, sep) + "°" + " = " + timeLikeText(h);
+}
+
+std::string shownText(float value, char sep)
+{
+    return numberText(deci(value), sep);
+}
+
+std::string shownText(double value, char sep)
+{
+    return numberText(deci(value), sep);
+}
+
+} // namespace brelo
