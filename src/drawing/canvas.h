@@ -29,6 +29,9 @@ enum class FillStyle { Solid, Transparent };
 // default one unit per twip, origin at the inner top-left corner, y downwards;
 // setUserScale maps (left, top) to the inner top-left corner and spans width ×
 // height units over the inner area. Coordinates arrive in single precision.
+// A fresh canvas draws with a 1-pixel solid pen and a transparent fill, like a
+// picture area of the window before any drawing changed its attributes; the
+// attributes then persist from one drawing to the next.
 class Canvas {
 public:
     virtual ~Canvas() = default;

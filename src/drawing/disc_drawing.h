@@ -6,6 +6,9 @@ namespace brelo {
 
 class Canvas;
 
+// Inner size of the square Picture3 (6800 twips outside).
+inline constexpr double kDiscInnerTwips = 6735.0;
+
 // The disc's user coordinates: left and top -550, 1100 units across, (0, 0) at
 // the centre, y downwards.
 void setDiscUserScale(Canvas &canvas);

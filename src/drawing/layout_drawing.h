@@ -45,4 +45,8 @@ namespace brelo {
 // from the inner left edge.
 inline constexpr double kLayoutLeftEdge = -100.0;
 
+// Inner size of Picture1 (11535 × 3015 twips outside, a 30-twip border).
+inline constexpr double kLayoutInnerWidthTwips = 11475.0;
+inline constexpr double kLayoutInnerHeightTwips = 3015.0 - 60.0;
+
 } // namespace brelo

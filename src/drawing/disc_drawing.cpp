@@ -1,0 +1,141 @@
+#include "drawing/disc_drawing.h"
+
+#include "common/angles.h"
+#include "drawing/canvas.h"
+
+#include <array>
+#include <cmath>
+#include <span>
+
+namespace brelo {
+
+namespace {
+
+constexpr CanvasColor kLightYellow = CanvasColor::of(255, 255, 128);
+constexpr CanvasColor kBlack = CanvasColor::of(0, 0, 0);
+constexpr CanvasColor kBlue = CanvasColor::of(0, 0, 255);
+
+constexpr double kDiscRadius = 500.0;
+constexpr short kSphereRadius = 500;  // handed to cerclx/cercly as a 16-bit integer
+constexpr float kDotRadius = 2.0f;
+// Axis points are built at x = 0.1, never 0: rotx and roty divide by x.
+constexpr double kAxisX = 0.1;
+constexpr double kLongitudeStep = 0.7;
+
+// The coarse π of cercly and of the pole distance: it bends the picture by
+// under a unit, and the drawing has always used it.
+constexpr double kCoarsePi = 3.14;
+double coarseRadians(double degrees) { return degrees / 180.0 * kCoarsePi; }
+
+struct Point {
+    float x, y;
+};
+
+// The axis points of steps 4 and 6: the turned point reflected in the
+// vertical, so that a positive P turns the north pole towards the East (left).
+Point axisPoint(float anglep, double y)
+{
+    return {-rotx(anglep, kAxisX, y), roty(anglep, kAxisX, y)};
+}
+
+// One longitude sweep of the parallels. Because rotx/roty use the one-argument
+// arctangent, the sign of cerclx decides the half-turn; mirrorX picks the
+// pixel form (-rx, ry) instead of (rx, -ry) so every arc lands on the near side.
+struct Sweep {
+    double from, upTo;
+    std::span<const double> latitudes;
+    bool mirrorX;
+};
+
+constexpr std::array<double, 4> kWithEquator{0.0, 20.0, 45.0, 75.0};
+constexpr std::span<const double> kAllLatitudes{kWithEquator};
+constexpr std::span<const double> kOffEquator = kAllLatitudes.subspan(1);
+
+} // namespace
+
+float rotx(float angleDeg, double x, double y)
+{
+    // One-argument arctangent on purpose: for x < 0 the result is the turned
+    // point reflected through the origin, and the sweeps count on it.
+    return static_cast<float>(std::sqrt(x * x + y * y) * std::cos(std::atan(y / x) + degToRad(angleDeg)));
+}
+
+float roty(float angleDeg, double x, double y)
+{
+    return static_cast<float>(std::sqrt(x * x + y * y) * std::sin(std::atan(y / x) + degToRad(angleDeg)));
+}
+
+double cerclx(short radius, double lonDeg, double latDeg, double /*b0Deg: unused*/)
+{
+    return radius * std::cos(degToRad(latDeg)) * std::sin(degToRad(lonDeg));
+}
+
+double cercly(short radius, double lonDeg, double latDeg, double b0Deg)
+{
+    const double lon = coarseRadians(lonDeg);
+    const double lat = coarseRadians(latDeg);
+    const double b0 = coarseRadians(b0Deg);
+    return -radius * (std::cos(lon) * std::sin(b0) * std::cos(lat) + std::cos(b0) * std::sin(lat));
+}
+
+void setDiscUserScale(Canvas &canvas)
+{
+    canvas.setUserScale(-550.0, -550.0, 1100.0, 1100.0);
+}
+
+void dessinephem(Canvas &canvas, float anglep, std::optional<float> latb0)
+{
+    const float b0 = latb0.value_or(0.0f);  // empty before the first ephemeris
+
+    canvas.clear();
+    canvas.setFillColor(kLightYellow);
+    canvas.setFillStyle(FillStyle::Solid);
+    canvas.circle(0.0f, 0.0f, static_cast<float>(kDiscRadius), kBlack);
+
+    const double poleDistance = kDiscRadius * std::cos(coarseRadians(b0));
+    const Point south = axisPoint(anglep, poleDistance);
+    const Point north = axisPoint(anglep, -poleDistance);
+    canvas.circle(south.x, south.y, kDotRadius, kBlue);
+    canvas.circle(north.x, north.y, kDotRadius, kBlue);
+    canvas.circle(0.0f, 0.0f, kDotRadius, kBlack);
+
+    // The half of the axis towards the visible pole is dashed.
+    const Point centre = axisPoint(anglep, kAxisX);
+    if (b0 > 0) {
+        canvas.setLineStyle(LineStyle::Dotted);
+        canvas.segment(south.x, south.y, centre.x, centre.y, CanvasColor::buttonFace());
+        canvas.setLineStyle(LineStyle::Dashed);
+        canvas.segment(centre.x, centre.y, north.x, north.y, CanvasColor::appWorkspace());
+    } else {
+        canvas.setLineStyle(LineStyle::Dashed);
+        canvas.segment(south.x, south.y, centre.x, centre.y, CanvasColor::appWorkspace());
+        canvas.setLineStyle(LineStyle::Dotted);
+        canvas.segment(centre.x, centre.y, north.x, north.y, CanvasColor::buttonFace());
+    }
+    canvas.setLineStyle(LineStyle::Solid);
+
+    const std::array<Sweep, 4> sweeps{{
+        {1.0, 90.0, kOffEquator, false},
+        {90.0, 180.0, kAllLatitudes, true},
+        {180.0, 270.0, kAllLatitudes, false},
+        {270.0, 360.0, kOffEquator, true},
+    }};
+    for (const Sweep &sweep : sweeps) {
+        // Repeated addition, not from + k × step: the last longitude of each
+        // sweep depends on the accumulated rounding.
+        for (double lon = sweep.from; lon <= sweep.upTo; lon += kLongitudeStep) {
+            for (const double lat : sweep.latitudes) {
+                const double xs = cerclx(kSphereRadius, lon, lat, b0);
+                const double ys = cercly(kSphereRadius, lon, lat, b0);
+                const float rx = rotx(anglep, xs, ys);
+                const float ry = roty(anglep, xs, ys);
+                if (sweep.mirrorX)
+                    canvas.pixel(-rx, ry, kBlack);
+                else
+                    canvas.pixel(rx, -ry, kBlack);
+            }
+        }
+    }
+}
+
+} // namespace brelo

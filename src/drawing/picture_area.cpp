@@ -1,0 +1,255 @@
+#include "drawing/picture_area.h"
+
+#include "app/twips.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+#include <qdrawutil.h>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace brelo {
+
+namespace {
+
+// Broken lines as the original platform's cosmetic pens draw them, in pen widths.
+const QList<qreal> kDashPattern{18, 6};
+const QList<qreal> kDotPattern{3, 3};
+
+// Fixed greys for a palette whose own greys cannot be told apart.
+const QColor kFallbackWorkspace(171, 171, 171);
+const QColor kFallbackButtonFace(240, 240, 240);
+constexpr int kMinGreyContrast = 40;
+
+// Shapes are clipped to the inner area plus this margin (logical pixels)
+// before they reach the painter, which then never meets huge coordinates.
+constexpr double kClipMargin = 32.0;
+
+// Liang–Barsky: shortens the segment p–q to the rectangle, false when it misses.
+bool clipSegment(QPointF &p, QPointF &q, const QRectF &rect)
+{
+    const double dx = q.x() - p.x();
+    const double dy = q.y() - p.y();
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const std::pair<double, double> edges[] = {
+        {-dx, p.x() - rect.left()}, {dx, rect.right() - p.x()},
+        {-dy, p.y() - rect.top()}, {dy, rect.bottom() - p.y()},
+    };
+    for (const auto &[dir, room] : edges) {
+        if (dir == 0.0) {
+            if (room < 0.0)
+                return false;
+            continue;
+        }
+        const double t = room / dir;
+        if (dir < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF start = p;
+    p = start + t0 * QPointF(dx, dy);
+    q = start + t1 * QPointF(dx, dy);
+    return true;
+}
+
+// The centre of the pixel that holds a point: single pixels and strokes agree.
+QPointF pixelCentre(QPointF logical)
+{
+    return {std::floor(logical.x()) + 0.5, std::floor(logical.y()) + 0.5};
+}
+
+bool isFinite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+
+} // namespace
+
+PictureArea::PictureArea(QColor background, QSizeF innerTwips, QWidget *parent)
+    : QWidget(parent),
+      background_(std::move(background)),
+      innerTwips_(innerTwips),
+      innerPixels_(innerTwips / kTwipsPerPixel),
+      pixelsPerUnitX_(1.0 / kTwipsPerPixel),
+      pixelsPerUnitY_(1.0 / kTwipsPerPixel)
+{
+    setAttribute(Qt::WA_StaticContents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(innerPixels_.toSize() + QSize(2 * kBorderPx, 2 * kBorderPx));
+    allocateImage();
+}
+
+PictureArea::~PictureArea() { endPainting(); }
+
+QImage PictureArea::image() const
+{
+    endPainting();
+    return image_;
+}
+
+void PictureArea::allocateImage()
+{
+    endPainting();
+    const qreal ratio = devicePixelRatioF();
+    image_ = QImage((QSizeF(innerPixels_.toSize()) * ratio).toSize(), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(background_);
+}
+
+void PictureArea::setUserScale(double left, double top, double width, double height)
+{
+    left_ = left;
+    top_ = top;
+    pixelsPerUnitX_ = innerPixels_.width() / width;
+    pixelsPerUnitY_ = innerPixels_.height() / height;
+}
+
+QPointF PictureArea::toPixels(double x, double y) const
+{
+    return {(x - left_) * pixelsPerUnitX_, (y - top_) * pixelsPerUnitY_};
+}
+
+void PictureArea::clear()
+{
+    // A new drawing also picks up a change of screen since the last one.
+    if (image_.devicePixelRatio() != devicePixelRatioF())
+        allocateImage();
+    endPainting();
+    image_.fill(background_);
+    scheduleUpdate();
+}
+
+void PictureArea::setPenWidth(int pixels) { penWidth_ = std::max(pixels, 1); }
+void PictureArea::setLineStyle(LineStyle style) { lineStyle_ = style; }
+void PictureArea::setFillStyle(FillStyle style) { fillStyle_ = style; }
+void PictureArea::setFillColor(CanvasColor color) { fillColor_ = color; }
+
+QColor PictureArea::resolve(CanvasColor color) const
+{
+    if (color.kind == CanvasColor::Kind::Rgb)
+        return QColor(color.rgb.r, color.rgb.g, color.rgb.b);
+    QColor workspace = palette().color(QPalette::Dark);
+    QColor buttonFace = palette().color(QPalette::Button);
+    if (std::abs(qGray(workspace.rgb()) - qGray(buttonFace.rgb())) < kMinGreyContrast) {
+        workspace = kFallbackWorkspace;
+        buttonFace = kFallbackButtonFace;
+    }
+    return color.kind == CanvasColor::Kind::AppWorkspace ? workspace : buttonFace;
+}
+
+QPainter &PictureArea::painter()
+{
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+    }
+    QPen pen;
+    pen.setWidth(penWidth_);
+    pen.setCapStyle(Qt::FlatCap);
+    if (lineStyle_ == LineStyle::Dashed)
+        pen.setDashPattern(kDashPattern);
+    else if (lineStyle_ == LineStyle::Dotted)
+        pen.setDashPattern(kDotPattern);
+    painter_->setPen(pen);
+    painter_->setBrush(Qt::NoBrush);
+    return *painter_;
+}
+
+void PictureArea::endPainting() const
+{
+    if (painter_) {
+        painter_->end();
+        painter_.reset();
+    }
+}
+
+void PictureArea::scheduleUpdate()
+{
+    if (!updatePending_) {
+        updatePending_ = true;
+        update();
+    }
+}
+
+void PictureArea::segment(float x1, float y1, float x2, float y2, CanvasColor color)
+{
+    QPointF p = toPixels(x1, y1);
+    QPointF q = toPixels(x2, y2);
+    const QRectF visible = QRectF(QPointF(0, 0), innerPixels_).adjusted(-kClipMargin, -kClipMargin,
+                                                                        kClipMargin, kClipMargin);
+    if (!isFinite(p) || !isFinite(q) || !clipSegment(p, q, visible))
+        return;
+    QPainter &paint = painter();
+    QPen pen = paint.pen();
+    pen.setColor(resolve(color));
+    paint.setPen(pen);
+    paint.drawLine(pixelCentre(p), pixelCentre(q));
+    scheduleUpdate();
+}
+
+void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
+{
+    const QPointF centre = toPixels(cx, cy);
+    const double r = std::abs(radius * pixelsPerUnitX_);  // radii are measured along x
+    if (!isFinite(centre) || !std::isfinite(r))
+        return;
+    const QRectF bounds(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+    if (!bounds.intersects(QRectF(QPointF(-kClipMargin, -kClipMargin), innerPixels_ + QSizeF(2 * kClipMargin, 2 * kClipMargin))))
+        return;
+    // Below a pixel a circle is a speck of its outline colour.
+    if (r < 1.0) {
+        setPixelAt(centre, resolve(outline));
+        scheduleUpdate();
+        return;
+    }
+    QPainter &paint = painter();
+    QPen pen = paint.pen();
+    pen.setColor(resolve(outline));
+    paint.setPen(pen);
+    if (fillStyle_ == FillStyle::Solid)
+        paint.setBrush(resolve(fillColor_));
+    paint.drawEllipse(pixelCentre(centre), r, r);
+    scheduleUpdate();
+}
+
+void PictureArea::pixel(float x, float y, CanvasColor color)
+{
+    if (setPixelAt(toPixels(x, y), resolve(color)))
+        scheduleUpdate();
+}
+
+// Writes one logical pixel straight into the image: exact, never smeared.
+bool PictureArea::setPixelAt(QPointF logical, QColor color)
+{
+    const double px = std::floor(logical.x());
+    const double py = std::floor(logical.y());
+    if (!(px >= 0.0 && px < innerPixels_.width() && py >= 0.0 && py < innerPixels_.height()))
+        return false;
+    endPainting();
+    const double ratio = image_.devicePixelRatio();
+    const int left = static_cast<int>(px * ratio);
+    const int right = std::min(static_cast<int>((px + 1) * ratio), image_.width());
+    const int top = static_cast<int>(py * ratio);
+    const int bottom = std::min(static_cast<int>((py + 1) * ratio), image_.height());
+    const QRgb value = color.rgb();
+    for (int row = top; row < bottom; ++row) {
+        auto *line = reinterpret_cast<QRgb *>(image_.scanLine(row));
+        std::fill(line + left, line + right, value);
+    }
+    return true;
+}
+
+void PictureArea::paintEvent(QPaintEvent *)
+{
+    updatePending_ = false;
+    endPainting();
+    QPainter paint(this);
+    qDrawWinPanel(&paint, rect(), palette(), true);
+    paint.drawImage(QPoint(kBorderPx, kBorderPx), image_);
+}
+
+} // namespace brelo

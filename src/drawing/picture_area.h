@@ -1,0 +1,78 @@
+#pragma once
+
+#include "drawing/canvas.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QSizeF>
+#include <QWidget>
+
+#include <memory>
+
+class QPainter;
+
+namespace brelo {
+
+// A picture area of the window: a sunken frame around a retained image that
+// the drawings paint into through the Canvas operations. The picture stays
+// until the next clear, whatever covers the window meanwhile.
+class PictureArea : public QWidget, public Canvas {
+    Q_OBJECT
+
+public:
+    // Child controls stand at kBorderPx + twips / 15 from the widget's top-left.
+    static constexpr int kBorderPx = 2;
+
+    explicit PictureArea(QColor background, QSizeF innerTwips, QWidget *parent = nullptr);
+    ~PictureArea() override;
+
+    // The picture as drawn so far, inner area only, at the device pixel ratio.
+    QImage image() const;
+
+    double innerWidthTwips() const override { return innerTwips_.width(); }
+    double innerHeightTwips() const override { return innerTwips_.height(); }
+    void setUserScale(double left, double top, double width, double height) override;
+
+    void clear() override;
+    void setPenWidth(int pixels) override;
+    void setLineStyle(LineStyle style) override;
+    void setFillStyle(FillStyle style) override;
+    void setFillColor(CanvasColor color) override;
+
+    void segment(float x1, float y1, float x2, float y2, CanvasColor color) override;
+    void circle(float cx, float cy, float radius, CanvasColor outline) override;
+    void pixel(float x, float y, CanvasColor color) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPointF toPixels(double x, double y) const;  // logical pixels of the inner area
+    bool setPixelAt(QPointF logical, QColor color);
+    QColor resolve(CanvasColor color) const;
+    QPainter &painter();
+    void endPainting() const;
+    void allocateImage();
+    void scheduleUpdate();
+
+    QColor background_;
+    QSizeF innerTwips_;
+    QSizeF innerPixels_;  // logical
+
+    double left_ = 0.0;
+    double top_ = 0.0;
+    double pixelsPerUnitX_;
+    double pixelsPerUnitY_;
+
+    int penWidth_ = 1;
+    LineStyle lineStyle_ = LineStyle::Solid;
+    FillStyle fillStyle_ = FillStyle::Transparent;
+    CanvasColor fillColor_;
+
+    QImage image_;
+    mutable std::unique_ptr<QPainter> painter_;  // held open across a drawing's shapes
+    bool updatePending_ = false;
+};
+
+} // namespace brelo
