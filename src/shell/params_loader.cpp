@@ -1,0 +1,88 @@
+#include "shell/params_loader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace brelo {
+
+namespace {
+
+const QString kFileName = QStringLiteral("brelo.dat");
+
+ParamsLoad refused(const QString &reason)
+{
+    return {std::nullopt, QStringLiteral("brelo.dat ignoré : ") + reason};
+}
+
+// The listing, not open(), decides whether the name exists: on a file system
+// that ignores case, open("brelo.dat") would also find BRELO.DAT. QDir::Files
+// without QDir::System and QDir::Hidden leaves out directories, FIFOs, sockets,
+// devices and hidden files.
+bool listedAsRegularFile(const QString &directory)
+{
+    const QStringList names = QDir(directory).entryList({kFileName}, QDir::Files | QDir::CaseSensitive);
+    return names.contains(kFileName, Qt::CaseSensitive);
+}
+
+// Opens the file only if it is still a regular file once open: O_NONBLOCK keeps
+// a FIFO swapped in after the listing from blocking start-up.
+bool openRegularFile(QFile &file, const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    file.setFileName(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+#endif
+}
+
+// The file as UTF-8 for the parser: an editor may have saved it in Latin-1.
+std::string utf8Text(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes).toStdString() : decoded.toStdString();
+}
+
+} // namespace
+
+ParamsLoad loadParamsFile(const QString &directory, char decimalSeparator)
+{
+    if (!listedAsRegularFile(directory))
+        return {};
+
+    QFile file;
+    if (!openRegularFile(file, QDir(directory).filePath(kFileName)))
+        return refused(QStringLiteral("le fichier ne peut pas être ouvert."));
+    const QByteArray bytes = file.read(kParamsFileMaxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refused(QStringLiteral("le fichier ne peut pas être lu."));
+    if (bytes.size() > kParamsFileMaxBytes)
+        return refused(QStringLiteral("le fichier dépasse 1 Mio, ce n'est pas un fichier de paramètres."));
+    if (bytes.contains('\0'))
+        return refused(QStringLiteral("ce n'est pas un fichier texte."));
+
+    const auto outcome = parseParamsFile(utf8Text(bytes), decimalSeparator);
+    if (!outcome.ok())
+        return {std::nullopt, QString::fromStdString(outcome.error())};
+    return {outcome.value(), QString()};
+}
+
+} // namespace brelo

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "shell/params_file.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace brelo {
+
+// What start-up gets from brelo.dat: the thirteen texts to write into the boxes
+// (none when there is no usable file), and a French message to show once after
+// the window is shown ("" when there is nothing to tell).
+struct ParamsLoad {
+    std::optional<ParamsFields> fields;
+    QString message;
+};
+
+// Largest brelo.dat read; thirteen numbers need a few hundred bytes.
+inline constexpr qint64 kParamsFileMaxBytes = 1024 * 1024;
+
+// Looks up exactly "brelo.dat" (case-sensitive, a regular file only) in the
+// directory and reads it. No file: no fields and no message. A file that is too
+// large, unreadable, binary or short: no fields and a message saying why.
+ParamsLoad loadParamsFile(const QString &directory, char decimalSeparator);
+
+} // namespace brelo
