@@ -1,0 +1,1 @@
+brelo_benchmark(bench_ephemeris SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_ephemeris.cpp)
