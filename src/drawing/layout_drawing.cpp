@@ -35,9 +35,10 @@ constexpr double kBarY = -1300.0;
 constexpr double kBarTick = 50.0;
 constexpr double kBarMillimetres = 100.0;
 
-// Label edges far outside the area are held here so that the window can turn
-// them into pixel positions; the labels are out of sight either way.
-constexpr double kLabelEdgeLimit = 1.0e6;
+// Label edges far outside the area are held here (well within a widget
+// position) so that the window can turn them into pixels; the labels are out of
+// sight either way. E = -1 with the design inputs needs 1.9e7.
+constexpr double kLabelEdgeLimit = 1.0e8;
 
 // Every coordinate reaches the canvas in single precision. Absurd inputs can
 // put a point beyond the float range: it is held at the largest float, off
