@@ -1,0 +1,18 @@
+# `cmake --install`: the program, its help pages and an example brelo.dat under
+# share/brelo/doc, a desktop entry and its icon. The program reads its help pages
+# and brelo.dat from its working directory; the desktop entry starts it in the
+# user's home, where brelo.dat goes, and the documentation page offers the
+# installed help pages when the working directory has none.
+if(TARGET brelo)
+  install(TARGETS brelo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+install(FILES
+    ${PROJECT_SOURCE_DIR}/doc/breloaide.htm
+    ${PROJECT_SOURCE_DIR}/doc/construbrelo.htm
+    ${PROJECT_SOURCE_DIR}/doc/brelo.dat.example
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/brelo/doc)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/brelo.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/brelo.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
