@@ -1,0 +1,108 @@
+#include "app/spin_button.h"
+
+#include "common/numeric_text.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace brelo {
+
+namespace {
+
+// The buddy's text as a whole number, when it reads as one in the locale.
+std::optional<int> wholeNumberIn(const QString &text, char decimalSeparator)
+{
+    const NumericText number = readNumber(text.toStdString(), decimalSeparator);
+    if (!number.ok() || number.value != std::floor(number.value) || std::fabs(number.value) > 1e9)
+        return std::nullopt;
+    return static_cast<int>(number.value);
+}
+
+} // namespace
+
+std::optional<int> spinTarget(const SpinRange &range, int ownValue, std::optional<int> shown,
+                              bool hasBuddy, const QString &shownText, int direction)
+{
+    const int from = shown ? std::clamp(*shown, range.minimum, range.maximum) : ownValue;
+    const long long stepped = static_cast<long long>(from) + static_cast<long long>(direction) * range.step;
+    const int to = static_cast<int>(std::clamp<long long>(stepped, range.minimum, range.maximum));
+    // At a bound the click does nothing, unless the field still has to be
+    // brought to show that bound as a whole number.
+    if (to == from && (!hasBuddy || shownText == QString::number(to)))
+        return std::nullopt;
+    return to;
+}
+
+SpinButton::SpinButton(SpinRange range, int value, char decimalSeparator, QWidget *parent)
+    : QWidget(parent), range_(range), value_(value), decimalSeparator_(decimalSeparator),
+      up_(new QToolButton(this)), down_(new QToolButton(this))
+{
+    for (QToolButton *arrow : {up_, down_}) {
+        arrow->setAutoRepeat(true);
+        arrow->setFocusPolicy(Qt::NoFocus);
+        arrow->setAutoRaise(false);
+    }
+    up_->setObjectName(QStringLiteral("qt_spin_up"));
+    down_->setObjectName(QStringLiteral("qt_spin_down"));
+    connect(up_, &QToolButton::clicked, this, &SpinButton::stepUp);
+    connect(down_, &QToolButton::clicked, this, &SpinButton::stepDown);
+}
+
+void SpinButton::setBuddy(QLineEdit *buddy)
+{
+    if (buddy_)
+        buddy_->removeEventFilter(this);
+    buddy_ = buddy;
+    if (buddy_)
+        buddy_->installEventFilter(this);
+}
+
+void SpinButton::stepBy(int direction)
+{
+    const QString shownText = buddy_ ? buddy_->text() : QString();
+    const std::optional<int> shown = buddy_ ? wholeNumberIn(shownText, decimalSeparator_) : std::nullopt;
+    const std::optional<int> target = spinTarget(range_, value_, shown, buddy_ != nullptr, shownText, direction);
+    if (!target)
+        return;
+    value_ = *target;
+    if (buddy_)
+        buddy_->setText(QString::number(value_));
+    emit changed();
+}
+
+bool SpinButton::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            stepBy(key == Qt::Key_Up ? +1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SpinButton::resizeEvent(QResizeEvent *event)
+{
+    // Wider than tall: arrows side by side (down on the left); else stacked.
+    const int w = width();
+    const int h = height();
+    if (w > h) {
+        down_->setArrowType(Qt::LeftArrow);
+        up_->setArrowType(Qt::RightArrow);
+        down_->setGeometry(0, 0, w / 2, h);
+        up_->setGeometry(w / 2, 0, w - w / 2, h);
+    } else {
+        up_->setArrowType(Qt::UpArrow);
+        down_->setArrowType(Qt::DownArrow);
+        up_->setGeometry(0, 0, w, h / 2);
+        down_->setGeometry(0, h / 2, w, h - h / 2);
+    }
+    QWidget::resizeEvent(event);
+}
+
+} // namespace brelo
