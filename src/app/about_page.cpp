@@ -1,0 +1,67 @@
+#include "app/controls.h"
+#include "app/pages.h"
+#include "app/twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+
+// The logo lives in the library's resources, which a static library must
+// register itself.
+static void registerResources() { Q_INIT_RESOURCE(brelo); }
+
+namespace brelo {
+
+namespace {
+
+struct Text {
+    const char *name;
+    const char *text;
+    int left, top, width, height;
+    bool bold;
+};
+
+} // namespace
+
+QWidget *buildAboutPage(QWidget *parent)
+{
+    registerResources();
+    auto *page = new QWidget(parent);
+    auto *frame = makeFrame(page, "Frame3", QStringLiteral("A Propos"), pageRect(2400, 2040, 7095, 3315));
+
+    auto *logo = makeLabel(frame, "Picture2", QString(), twipsRect(240, 360, 3075, 1155));
+    logo->setPixmap(QPixmap(QStringLiteral(":/brelo/logo.png")));
+    logo->setAlignment(Qt::AlignCenter);
+
+    auto *title = makeLabel(frame, "Label14", QStringLiteral("BRELO v.1.1"), twipsRect(4080, 240, 2235, 435));
+    QFont comic = title->font();
+    comic.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"), QStringLiteral("URW Gothic"),
+                       QStringLiteral("DejaVu Sans")});
+    comic.setPointSizeF(18);
+    comic.setBold(true);
+    title->setFont(comic);
+    setTextColor(title, {0, 0, 192});
+
+    const Text texts[] = {
+        {"Label15", "Programme d'aide au calcul de l'optique d'un coronographe de Lyot", 3540, 780, 3375, 435, true},
+        {"Label32", "Calcul d'éphéméride solaire", 4020, 1320, 2835, 195, true},
+        {"Label16", "Logiciel libre et gratuit", 2220, 1680, 2655, 195, true},
+        {"Label17",
+         "Vous pouvez l'utiliser, le copier, le modifier et le redistribuer librement. "
+         "Il est fourni tel quel, sans aucune garantie : vérifiez vos calculs avant de monter vos optiques.",
+         120, 1920, 6855, 435, false},
+        {"Label18", "Écrit par et pour des amateurs.", 2520, 2460, 2055, 195, false},
+        {"Label33",
+         "Né de la construction d'un coronographe de Lyot d'amateur, pour observer "
+         "les protubérances et la couronne solaire.",
+         120, 2820, 6855, 435, false},
+    };
+    for (const Text &t : texts) {
+        auto *label = makeLabel(frame, t.name, QString::fromUtf8(t.text), twipsRect(t.left, t.top, t.width, t.height));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        setBold(label, t.bold);
+    }
+    return page;
+}
+
+} // namespace brelo

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/rgb.h"
+
+#include <QRect>
+#include <QString>
+
+class QCheckBox;
+class QColor;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace brelo {
+
+// Creators of the window's controls. Each gives the control its name (the
+// objectName every other part of the program and the tests look it up by),
+// its design text and, when given, its geometry in logical pixels.
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry = {});
+QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, QRect geometry = {});
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry = {});
+QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, bool checked,
+                        QRect geometry = {});
+QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, QRect geometry);
+QFrame *makeSeparator(QWidget *parent, const char *name, QRect geometry = {});
+
+void setTextColor(QWidget *widget, Rgb color);
+void setBold(QWidget *widget, bool bold);
+void setPointSize(QWidget *widget, double points);
+
+// Labels standing on a picture area take its colour as their background.
+void setOpaqueBackground(QWidget *widget, Rgb color);
+
+Rgb rgbOf(const QColor &color);
+
+} // namespace brelo
