@@ -1,0 +1,388 @@
+#include "app/form1.h"
+
+#include "app/controls.h"
+#include "app/pages.h"
+#include "app/spin_table.h"
+#include "app/twips.h"
+#include "app/yearly_list_model.h"
+#include "common/numeric_text.h"
+#include "drawing/disc_drawing.h"
+#include "drawing/layout_drawing.h"
+#include "drawing/picture_area.h"
+#include "ephemeris/calculephem.h"
+#include "shell/doc_page.h"
+#include "shell/params_loader.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include <cmath>
+
+namespace brelo {
+
+namespace {
+
+const char *const kCaption =
+    "BRELO  -  Programme d'Aide au Calcul d'un Coronographe de Lyot  -  Calcul d'éphémérides solaires";
+
+constexpr Rgb kRed{255, 0, 0};
+
+// The user's decimal separator, chosen once: the same for reading the fields
+// and for writing the results.
+char localeSeparator()
+{
+    return QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
+
+QFont windowFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+// brelo.dat's thirteen fields, in the file's order.
+const char *const kParameterBoxes[kParamsFieldCount] = {
+    "Txtfoco1", "Txtdo1", "Txtfoco2", "Txtdo2", "Txtdiscoc", "Txtfoco3a", "Txtdo3a",
+    "Txtfoco3b", "Txtdo3b", "txtlatideg", "txtlatimin", "txtlongideg", "txtlongimin",
+};
+
+// The drawing's labels, in the order the start-up hides them and a drawing shows them.
+const char *const kElementLabels[] = {"lblpico1", "Lblpicdo", "Lblpico2", "Lblpicdia", "Lblpico3", "Lblpicfoy"};
+
+// The O3' controls, in the order Chko3 enables or disables them.
+const char *const kO3bControls[] = {"Txtfoco3b", "Txtdo3b", "UpDown8", "UpDown9"};
+
+struct OpticsLabel {
+    const char *name;
+    std::string OpticsResult::*text;
+};
+const OpticsLabel kOpticsLabels[] = {
+    {"Lblb", &OpticsResult::lblb},
+    {"Lblx", &OpticsResult::lblx},
+    {"Lblc", &OpticsResult::lblc},
+    {"Lblfocresult", &OpticsResult::lblfocresult},
+    {"Lblfd", &OpticsResult::lblfd},
+    {"Lbldiscmin", &OpticsResult::lbldiscmin},
+    {"Lbldiscmax", &OpticsResult::lbldiscmax},
+};
+
+struct EphemerisLabel {
+    const char *name;
+    std::string EphemerisResult::*text;
+};
+const EphemerisLabel kEphemerisLabels[] = {
+    {"lblad", &EphemerisResult::lblad}, {"lbldec", &EphemerisResult::lbldec},
+    {"lblah", &EphemerisResult::lblah}, {"lblh", &EphemerisResult::lblh},
+    {"lblaz", &EphemerisResult::lblaz}, {"lblr", &EphemerisResult::lblr},
+    {"lblp", &EphemerisResult::lblp},   {"lblb0", &EphemerisResult::lblb0},
+    {"lbll0", &EphemerisResult::lbll0}, {"lblksi", &EphemerisResult::lblksi},
+};
+
+// The drawing reads six fields itself; name the first one it cannot use.
+struct LayoutField {
+    std::string LayoutInput::*text;
+    const char *frenchName;
+};
+const LayoutField kLayoutFields[] = {
+    {&LayoutInput::foco1, "la focale de O1"},    {&LayoutInput::do1, "le diamètre de O1"},
+    {&LayoutInput::do2, "le diamètre de O2"},    {&LayoutInput::discoc, "la distance A"},
+    {&LayoutInput::do3a, "le diamètre de O3"},   {&LayoutInput::do3b, "le diamètre de O3'"},
+};
+
+std::string layoutProblem(const LayoutInput &input, char separator)
+{
+    for (const LayoutField &field : kLayoutFields) {
+        const NumericText read = readNumber(input.*field.text, separator);
+        if (!read.ok())
+            return std::string(field.frenchName) + " " + numericTextReason(read.error) + ".";
+    }
+    return "une valeur est trop grande pour être dessinée.";
+}
+
+} // namespace
+
+QDateTime Form1::systemClock() { return QDateTime::currentDateTimeUtc(); }
+
+Form1::Form1(Clock clock, QWidget *parent)
+    : QMainWindow(parent), clock_(std::move(clock)), decimalSeparator_(localeSeparator()),
+      listdiam_(new YearlyListModel(YearlyListModel::Table::OccultingDisc, decimalSeparator_, this)),
+      listdimfoy_(new YearlyListModel(YearlyListModel::Table::FinalImage, decimalSeparator_, this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setFont(windowFont());
+
+    QMenu *quit = menuBar()->addMenu(QStringLiteral("Quitter"));
+    quit->setObjectName(QStringLiteral("quit1"));
+    QAction *menuquit = quit->addAction(QStringLiteral("&Quitter"));
+    menuquit->setObjectName(QStringLiteral("menuquit"));
+    menuquit->setShortcut(QKeySequence::Quit);
+    connect(menuquit, &QAction::triggered, qApp, &QCoreApplication::quit);
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(twipsToPixels(11895), twipsToPixels(7950));
+    setCentralWidget(client);
+    auto *tabs = new QTabWidget(client);
+    tabs->setObjectName(QStringLiteral("SSTab1"));
+    tabs->setGeometry(twipsRect(60, 60, 11775, 7815));
+    tabs->addTab(buildOpticsPage(tabs, decimalSeparator_, listdiam_, listdimfoy_), QStringLiteral("Calcul Optique"));
+    tabs->addTab(new DocPage(tabs), QStringLiteral("Doc HTML"));
+    tabs->addTab(buildEphemerisPage(tabs, decimalSeparator_), QString::fromUtf8("Ephémérides Solaires"));
+    tabs->addTab(buildAboutPage(tabs), QStringLiteral("A Propos"));
+    tabs->setCurrentIndex(0);
+
+    lblerreur_ = new QLabel(statusBar());
+    lblerreur_->setObjectName(QStringLiteral("lblerreur"));
+    setTextColor(lblerreur_, kRed);
+    setBold(lblerreur_, true);
+    statusBar()->addWidget(lblerreur_, 1);
+    statusBar()->setSizeGripEnabled(false);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
+            controls_.insert(name, widget);
+    }
+    picture1_ = qobject_cast<PictureArea *>(control(QStringLiteral("Picture1")));
+    picture3_ = qobject_cast<PictureArea *>(control(QStringLiteral("Picture3")));
+    lblrem_ = qobject_cast<QLabel *>(control(QStringLiteral("Lblrem")));
+    chko3_ = qobject_cast<QCheckBox *>(control(QStringLiteral("Chko3")));
+    chkchem_ = qobject_cast<QCheckBox *>(control(QStringLiteral("Chkchem")));
+    updownech_ = qobject_cast<SpinButton *>(control(QStringLiteral("UpDownech")));
+    connectEvents();
+
+    // Start-up: the parameters file, then the window sees every key first (the
+    // viewer hides itself), the drawing's labels hidden, the clock copied.
+    loadParameters();
+    qApp->installEventFilter(this);
+    for (const char *name : kElementLabels)
+        control(QString::fromLatin1(name))->hide();
+    fillDateTimeFromClock();
+}
+
+Form1::~Form1() { qApp->removeEventFilter(this); }
+
+QStringList Form1::controlNames() const
+{
+    QStringList names = controls_.keys();
+    names.sort();
+    return names;
+}
+
+QLineEdit *Form1::box(const char *name) const
+{
+    return static_cast<QLineEdit *>(controls_.value(QString::fromLatin1(name)));
+}
+
+std::string Form1::text(const char *name) const { return box(name)->text().toStdString(); }
+
+void Form1::loadParameters()
+{
+    const ParamsLoad load = loadParamsFile(QDir::currentPath(), decimalSeparator_);
+    if (load.fields) {
+        for (int i = 0; i < kParamsFieldCount; ++i)
+            box(kParameterBoxes[i])->setText(QString::fromStdString((*load.fields)[i]));
+    }
+    startupMessage_ = load.message;
+    if (!startupMessage_.isEmpty()) {
+        auto *label = new QLabel(startupMessage_, statusBar());
+        label->setObjectName(QStringLiteral("lbldemarrage"));
+        statusBar()->addWidget(label);
+    }
+}
+
+void Form1::fillDateTimeFromClock()
+{
+    const QDateTime now = clock_().toUTC();
+    const int parts[] = {now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+                         now.time().minute()};
+    const char *const fields[] = {"txtann", "txtmois", "txtjour", "txtheur", "txtminut"};
+    for (int i = 0; i < 5; ++i)
+        box(fields[i])->setText(QString::number(parts[i]));
+}
+
+void Form1::connectEvents()
+{
+    for (const SpinSpec &spec : spinTable()) {
+        auto *spin = static_cast<SpinButton *>(control(QString::fromLatin1(spec.name)));
+        if (spec.buddy)
+            spin->setBuddy(box(spec.buddy));
+        switch (spec.work) {
+        case SpinWork::Optics:
+            connect(spin, &SpinButton::changed, this, &Form1::runOptics);
+            break;
+        case SpinWork::OpticsAfterO3Copy:
+            connect(spin, &SpinButton::changed, this, [this] {
+                if (chko3_->isChecked())
+                    copyO3ToO3b();
+                runOptics();
+            });
+            break;
+        case SpinWork::Ephemeris:
+            connect(spin, &SpinButton::changed, this, &Form1::runEphemeris);
+            break;
+        }
+    }
+    const auto button = [this](const char *name) {
+        return static_cast<QAbstractButton *>(control(QString::fromLatin1(name)));
+    };
+    connect(button("Cmdcalc"), &QAbstractButton::clicked, this, &Form1::runOptics);
+    connect(chkchem_, &QAbstractButton::clicked, this, &Form1::runOptics);
+    connect(chko3_, &QAbstractButton::clicked, this, &Form1::chko3Clicked);
+    connect(button("Command2"), &QAbstractButton::clicked, this, &Form1::runEphemeris);
+    connect(button("cmdmaint"), &QAbstractButton::clicked, this, [this] {
+        fillDateTimeFromClock();
+        runEphemeris();
+    });
+    connect(static_cast<QTabWidget *>(control(QStringLiteral("SSTab1"))), &QTabWidget::currentChanged, this, [this] {
+        runOptics();
+        runEphemeris();
+    });
+}
+
+void Form1::copyO3ToO3b()
+{
+    box("Txtfoco3b")->setText(box("Txtfoco3a")->text());
+    box("Txtdo3b")->setText(box("Txtdo3a")->text());
+}
+
+void Form1::chko3Clicked()
+{
+    copyO3ToO3b();
+    const bool separate = !chko3_->isChecked();
+    for (const char *name : kO3bControls)
+        control(QString::fromLatin1(name))->setEnabled(separate);
+    runOptics();
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    // Key preview: Enter runs the optics from any control of the window. Only
+    // the first delivery counts (a key the control ignores travels on to its
+    // parents), and the key goes on to the control.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        QWidget *focus = QApplication::focusWidget();
+        QWidget *receiver = focus && focus->window() == this ? focus : this;
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watched == receiver)
+            runOptics();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::showRemark(const Remark &remark)
+{
+    lblrem_->setText(QString::fromStdString(remark.text));
+    setTextColor(lblrem_, remark.color);
+    setBold(lblrem_, remark.bold);
+}
+
+void Form1::runOptics()
+{
+    const OpticsInput input{text("Txtfoco1"), text("Txtdo1"), text("Txtfoco2"),
+                            text("Txtdiscoc"), text("Txtfoco3a"), text("Txtfoco3b")};
+    const Outcome<OpticsResult> outcome = calcul(input, decimalSeparator_);
+    if (!outcome.ok()) {
+        // Nothing else changes and the previous picture stays.
+        opticsMessage_ = QString::fromStdString(outcome.error());
+        showRemark(failureRemark(outcome.error()));
+        return;
+    }
+    const OpticsResult &result = outcome.value();
+    for (const OpticsLabel &label : kOpticsLabels)
+        static_cast<QLabel *>(control(QString::fromLatin1(label.name)))
+            ->setText(QString::fromStdString(result.*label.text));
+    listdiam_->addRun(result.imageScale, result.magnification);
+    listdimfoy_->addRun(result.imageScale, result.magnification);
+    opticsMessage_.clear();
+    showRemark(result.remark);
+    opticalState_ = result.state;
+    drawLayout();
+}
+
+bool Form1::drawLayout()
+{
+    const LayoutInput input{text("Txtfoco1"), text("Txtdo1"), text("Txtdo2"),
+                            text("Txtdiscoc"), text("Txtdo3a"), text("Txtdo3b")};
+    const std::optional<LayoutLabelEdges> edges =
+        dessin(*picture1_, input, opticalState_, updownech_->value(), chkchem_->isChecked(), decimalSeparator_);
+    if (!edges) {
+        const std::string problem = layoutProblem(input, decimalSeparator_);
+        opticsMessage_ = QString::fromStdString(problem);
+        showRemark({"REMARQUE: dessin impossible — " + problem, kRed, true});
+        return false;
+    }
+    for (const char *name : kElementLabels)
+        control(QString::fromLatin1(name))->show();
+    const std::pair<const char *, double> moves[] = {
+        {"Lblpicdo", edges->lblpicdo}, {"Lblpico2", edges->lblpico2}, {"Lblpicdia", edges->lblpicdia},
+        {"Lblpico3", edges->lblpico3}, {"Lblpicfoy", edges->lblpicfoy},
+    };
+    for (const auto &[name, edge] : moves) {
+        QWidget *label = control(QString::fromLatin1(name));
+        const double twips = edge - kLayoutLeftEdge;
+        label->move(PictureArea::kBorderPx + twipsToPixels(twips), label->y());
+        label->setProperty("leftTwips", twips);
+    }
+    return true;
+}
+
+void Form1::runEphemeris()
+{
+    const EphemerisInput input{text("txtann"),     text("txtmois"),    text("txtjour"),
+                               text("txtheur"),    text("txtminut"),   text("txtlatideg"),
+                               text("txtlatimin"), text("txtlongideg"), text("txtlongimin")};
+    const Outcome<EphemerisResult> outcome = calculephem(input, decimalSeparator_);
+    if (!outcome.ok()) {
+        // The labels, P, B0 and the disc keep the last good run.
+        lblerreur_->setText(QString::fromStdString(outcome.error()));
+        return;
+    }
+    const EphemerisResult &result = outcome.value();
+    anglep_ = result.anglep;
+    latb0_ = result.latb0;
+    for (const EphemerisLabel &label : kEphemerisLabels)
+        static_cast<QLabel *>(control(QString::fromLatin1(label.name)))
+            ->setText(QString::fromStdString(result.*label.text));
+    lblerreur_->clear();
+    dessinephem(*picture3_, anglep_, latb0_);
+}
+
+QString Form1::shownMessage() const
+{
+    QStringList shown;
+    if (!opticsMessage_.isEmpty())
+        shown << opticsMessage_;
+    if (!lblerreur_->text().isEmpty())
+        shown << lblerreur_->text();
+    return shown.join(QLatin1Char('\n'));
+}
+
+double Form1::leftTwips(const QWidget *widget) const
+{
+    const QVariant moved = widget->property("leftTwips");
+    if (moved.isValid())
+        return moved.toDouble();
+    const int border = qobject_cast<const PictureArea *>(widget->parentWidget()) ? PictureArea::kBorderPx : 0;
+    return (widget->x() - border) * kTwipsPerPixel;
+}
+
+int Form1::yearlyRuns() const { return listdiam_->runCount(); }
+
+} // namespace brelo

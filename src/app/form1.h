@@ -1,0 +1,88 @@
+#pragma once
+
+#include "optics/calcul.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QMainWindow>
+
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace brelo {
+
+class PictureArea;
+class SpinButton;
+class YearlyListModel;
+
+// The program's window: four pages of named controls and the table that ties
+// each user event to the computations and drawings it runs.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The current date and time in Universal Time, which the date and time
+    // fields hold. Tests and the scenario driver inject a fixed one.
+    using Clock = std::function<QDateTime()>;
+    static QDateTime systemClock();
+
+    // Runs the start-up sequence: design contents, brelo.dat from the working
+    // directory, clock into the date and time fields. Computes nothing.
+    explicit Form1(Clock clock = &Form1::systemClock, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Read-only views for the scenario driver and the tests.
+    QWidget *control(const QString &name) const { return controls_.value(name); }
+    QStringList controlNames() const;
+    const OpticalState &opticalState() const { return opticalState_; }
+    float anglep() const { return anglep_; }
+    std::optional<float> latb0() const { return latb0_; }
+    QString shownMessage() const;  // the error texts on screen, "" when none
+    QString startupMessage() const { return startupMessage_; }
+    // Left edge in twips from the parent's inner left edge, as the drawing set it.
+    double leftTwips(const QWidget *widget) const;
+    int yearlyRuns() const;
+
+    // The two halves of the event table.
+    void runOptics();     // calcul, then dessin
+    void runEphemeris();  // calculephem, then dessinephem
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLineEdit *box(const char *name) const;
+    std::string text(const char *name) const;
+    void loadParameters();
+    void fillDateTimeFromClock();
+    void connectEvents();
+    void copyO3ToO3b();
+    void chko3Clicked();
+    bool drawLayout();
+    void showRemark(const Remark &remark);
+
+    Clock clock_;
+    char decimalSeparator_;
+    QHash<QString, QWidget *> controls_;
+    YearlyListModel *listdiam_;
+    YearlyListModel *listdimfoy_;
+    PictureArea *picture1_ = nullptr;
+    PictureArea *picture3_ = nullptr;
+    QLabel *lblrem_ = nullptr;
+    QLabel *lblerreur_ = nullptr;
+    QCheckBox *chko3_ = nullptr;
+    QCheckBox *chkchem_ = nullptr;
+    SpinButton *updownech_ = nullptr;
+
+    OpticalState opticalState_;
+    QString opticsMessage_;  // the failure Lblrem shows, "" after a success
+    float anglep_ = 0.0f;
+    std::optional<float> latb0_;  // none before the first ephemeris
+    QString startupMessage_;
+};
+
+} // namespace brelo

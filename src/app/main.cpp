@@ -1,0 +1,13 @@
+#include "app/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("BRELO"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    brelo::Form1 window;
+    window.show();
+    return app.exec();
+}
