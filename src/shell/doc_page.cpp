@@ -32,8 +32,9 @@ constexpr PageButton kPageButtons[] = {
     {"Cmdpage3", "Construction de la seconde version", 4380, 420, 1395, 495, "brelo2.htm"},
 };
 
-// A push button whose caption wraps onto several lines, as the page's narrow
-// two-line buttons need; text() stays the caption as given.
+// A push button whose caption wraps onto several lines and, if it still does
+// not fit, takes a smaller font: the page's buttons are narrow for their captions
+// in most fonts. text() stays the caption as given.
 class WrappingButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
@@ -46,8 +47,26 @@ protected:
         initStyleOption(&option);
         option.text.clear();
         painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect box = rect().adjusted(2, 1, -2, -1);
+        painter.setFont(fittedFont(box));
         painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(rect().adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap, text());
+        painter.drawText(box, kTextFlags, text());
+    }
+
+private:
+    static constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
+
+    QFont fittedFont(const QRect &box) const
+    {
+        constexpr qreal kSmallestPoints = 6.0;
+        QFont fitted = font();
+        for (qreal points = fitted.pointSizeF(); points >= kSmallestPoints; points -= 0.25) {
+            fitted.setPointSizeF(points);
+            const QRect needed = QFontMetrics(fitted).boundingRect(box, kTextFlags, text());
+            if (needed.width() <= box.width() && needed.height() <= box.height())
+                break;
+        }
+        return fitted;
     }
 };
 
@@ -68,7 +87,7 @@ DocPage::DocPage(QWidget *parent) : QWidget(parent), address_(kBlankAddress)
         connect(button, &QPushButton::clicked, this, [this, fileName] { openPage(fileName); });
     }
 
-    auto *cmdurl = new QPushButton(QStringLiteral("Ouvrir le fichier HTML:"), this);
+    auto *cmdurl = new WrappingButton(QStringLiteral("Ouvrir le fichier HTML:"), this);
     cmdurl->setObjectName(QStringLiteral("Cmdurl"));
     cmdurl->setGeometry(pageRect(6060, 600, 1755, 255));
     connect(cmdurl, &QPushButton::clicked, this, &DocPage::openBlank);
