@@ -15,9 +15,13 @@ namespace brelo {
 
 namespace {
 
-// Broken lines as the original platform's cosmetic pens draw them, in pen widths.
-const QList<qreal> kDashPattern{18, 6};
-const QList<qreal> kDotPattern{3, 3};
+// Broken lines as the original platform's cosmetic pens draw them: pixels on,
+// pixels off along the line's major axis.
+struct DashPattern {
+    int on, off;
+};
+constexpr DashPattern kDashed{18, 6};
+constexpr DashPattern kDotted{3, 3};
 
 // Fixed greys for a palette whose own greys cannot be told apart.
 const QColor kFallbackWorkspace(171, 171, 171);
@@ -149,11 +153,6 @@ QPainter &PictureArea::painter()
     }
     QPen pen;
     pen.setWidth(penWidth_);
-    pen.setCapStyle(Qt::FlatCap);
-    if (lineStyle_ == LineStyle::Dashed)
-        pen.setDashPattern(kDashPattern);
-    else if (lineStyle_ == LineStyle::Dotted)
-        pen.setDashPattern(kDotPattern);
     painter_->setPen(pen);
     painter_->setBrush(Qt::NoBrush);
     return *painter_;
@@ -183,12 +182,43 @@ void PictureArea::segment(float x1, float y1, float x2, float y2, CanvasColor co
                                                                         kClipMargin, kClipMargin);
     if (!isFinite(p) || !isFinite(q) || !clipSegment(p, q, visible))
         return;
-    QPainter &paint = painter();
-    QPen pen = paint.pen();
-    pen.setColor(resolve(color));
-    paint.setPen(pen);
-    paint.drawLine(pixelCentre(p), pixelCentre(q));
+    endPainting();
+    plotLine(p, q, resolve(color).rgb());
     scheduleUpdate();
+}
+
+// Bresenham from the first point's pixel up to, but not including, the last
+// one's, as the original platform draws lines: a shape drawn at a line's end
+// (the final focus under the rays) keeps its pixel.
+void PictureArea::plotLine(QPointF from, QPointF to, QRgb color)
+{
+    int x = static_cast<int>(std::floor(from.x()));
+    int y = static_cast<int>(std::floor(from.y()));
+    const int xEnd = static_cast<int>(std::floor(to.x()));
+    const int yEnd = static_cast<int>(std::floor(to.y()));
+    const int dx = std::abs(xEnd - x);
+    const int dy = -std::abs(yEnd - y);
+    const int stepX = x < xEnd ? 1 : -1;
+    const int stepY = y < yEnd ? 1 : -1;
+    const DashPattern pattern = lineStyle_ == LineStyle::Dashed ? kDashed
+                                : lineStyle_ == LineStyle::Dotted ? kDotted
+                                                                  : DashPattern{1, 0};
+    const int period = pattern.on + pattern.off;
+    const int offset = (penWidth_ - 1) / 2;  // wide pens are centred on the line
+    int error = dx + dy;
+    for (int step = 0; x != xEnd || y != yEnd; ++step) {
+        if (step % period < pattern.on)
+            fillBlock(x - offset, y - offset, penWidth_, color);
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += stepX;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += stepY;
+        }
+    }
 }
 
 void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
@@ -222,7 +252,6 @@ void PictureArea::pixel(float x, float y, CanvasColor color)
         scheduleUpdate();
 }
 
-// Writes one logical pixel straight into the image: exact, never smeared.
 bool PictureArea::setPixelAt(QPointF logical, QColor color)
 {
     const double px = std::floor(logical.x());
@@ -230,17 +259,24 @@ bool PictureArea::setPixelAt(QPointF logical, QColor color)
     if (!(px >= 0.0 && px < innerPixels_.width() && py >= 0.0 && py < innerPixels_.height()))
         return false;
     endPainting();
-    const double ratio = image_.devicePixelRatio();
-    const int left = static_cast<int>(px * ratio);
-    const int right = std::min(static_cast<int>((px + 1) * ratio), image_.width());
-    const int top = static_cast<int>(py * ratio);
-    const int bottom = std::min(static_cast<int>((py + 1) * ratio), image_.height());
-    const QRgb value = color.rgb();
-    for (int row = top; row < bottom; ++row) {
-        auto *line = reinterpret_cast<QRgb *>(image_.scanLine(row));
-        std::fill(line + left, line + right, value);
-    }
+    fillBlock(static_cast<int>(px), static_cast<int>(py), 1, color.rgb());
     return true;
+}
+
+// Writes size × size logical pixels straight into the image: exact, never
+// smeared, clipped to the image.
+void PictureArea::fillBlock(int left, int top, int size, QRgb color)
+{
+    const double ratio = image_.devicePixelRatio();
+    const int x0 = std::max(static_cast<int>(left * ratio), 0);
+    const int x1 = std::min(static_cast<int>((left + size) * ratio), image_.width());
+    const int y0 = std::max(static_cast<int>(top * ratio), 0);
+    const int y1 = std::min(static_cast<int>((top + size) * ratio), image_.height());
+    for (int row = y0; row < y1; ++row) {
+        auto *line = reinterpret_cast<QRgb *>(image_.scanLine(row));
+        if (x0 < x1)
+            std::fill(line + x0, line + x1, color);
+    }
 }
 
 void PictureArea::paintEvent(QPaintEvent *)

@@ -50,6 +50,8 @@ protected:
 private:
     QPointF toPixels(double x, double y) const;  // logical pixels of the inner area
     bool setPixelAt(QPointF logical, QColor color);
+    void plotLine(QPointF from, QPointF to, QRgb color);
+    void fillBlock(int left, int top, int size, QRgb color);  // logical pixels
     QColor resolve(CanvasColor color) const;
     QPainter &painter();
     void endPainting() const;

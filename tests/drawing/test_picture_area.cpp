@@ -1,0 +1,168 @@
+#include "drawing/disc_drawing.h"
+#include "drawing/layout_drawing.h"
+#include "drawing/picture_area.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace brelo {
+namespace {
+
+const QColor kLayoutBackground(255, 128, 128);
+const QColor kDiscBackground(128, 0, 0);
+const QColor kLightYellow(255, 255, 128);
+const QColor kBlack(0, 0, 0);
+
+// Colour of a logical pixel of the inner area, whatever the device pixel ratio.
+QColor at(const QImage &image, int x, int y)
+{
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+}
+
+bool isGrey(QColor c) { return c.red() == c.green() && c.green() == c.blue(); }
+
+struct Layout {
+    PictureArea area{kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips}};
+
+    explicit Layout(bool rays = true)
+    {
+        OpticalState state;
+        state.foco3b = "300";
+        state.distb = 248.19277108433735;
+        state.distc = 264.70588235294116;
+        dessin(area, {"1000", "90", "50", "30", "50", "50"}, state, -2000, rays, '.');
+    }
+};
+
+struct Disc {
+    PictureArea area{kDiscBackground, {kDiscInnerTwips, kDiscInnerTwips}};
+
+    Disc(float anglep, std::optional<float> latb0)
+    {
+        setDiscUserScale(area);
+        dessinephem(area, anglep, latb0);
+    }
+};
+
+TEST(PictureArea, HasTheDesignSizeAndStartsBlank)
+{
+    const PictureArea area(kDiscBackground, {kDiscInnerTwips, kDiscInnerTwips});
+    // 6735 twips are 449 pixels; the frame adds two on each side (6800 twips).
+    EXPECT_EQ(area.size(), QSize(453, 453));
+    EXPECT_EQ(area.innerWidthTwips(), kDiscInnerTwips);
+    const QImage image = area.image();
+    EXPECT_EQ(image.deviceIndependentSize().toSize(), QSize(449, 449));
+    EXPECT_EQ(at(image, 0, 0), kDiscBackground);
+    EXPECT_EQ(at(image, 224, 224), kDiscBackground);
+
+    const PictureArea layout(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+    EXPECT_EQ(layout.size(), QSize(769, 201));  // 11535 × 3015 twips outside
+}
+
+// Layout pixels: x = (user + 100) / 15, y = (user + 1477.5) / 15, s = 5.7375.
+TEST(PictureArea, LayoutElementsLandOnTheirPixels)
+{
+    const Layout layout;
+    const QImage image = layout.area.image();
+    const struct {
+        const char *what;
+        int x, y;
+        QColor color;
+    } cases[] = {
+        {"top-left corner", 0, 0, kLayoutBackground},
+        {"bottom-right corner", 764, 196, kLayoutBackground},
+        {"O1 on the axis", 6, 98, QColor(0, 0, 255)},
+        {"O2 on the axis", 400, 98, QColor(0, 255, 0)},
+        {"O3 on the axis", 501, 98, QColor(0, 0, 255)},
+        {"f mark on the axis", 511, 98, QColor(255, 0, 0)},
+        {"final focus, not covered by the rays ending on it", 635, 98, QColor(255, 0, 0)},
+        {"upper diaphragm jaw", 495, 88, kBlack},
+        {"scale bar", 193, 11, kBlack},
+        {"between the elements", 300, 150, kLayoutBackground},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(at(image, c.x, c.y), c.color) << c.what;
+}
+
+TEST(PictureArea, RaysAreWhiteAndGoWithTheCheckBox)
+{
+    // The upper ray from O1's rim: whites along its first dash, none without rays.
+    const auto whites = [](const QImage &image) {
+        int n = 0;
+        for (int y = 0; y < 197; ++y)
+            for (int x = 8; x < 380; ++x)
+                n += at(image, x, y) == QColor(255, 255, 255);
+        return n;
+    };
+    EXPECT_GT(whites(Layout(true).area.image()), 200);
+    EXPECT_EQ(whites(Layout(false).area.image()), 0);
+}
+
+// Disc pixels: (user + 550) × 449 / 1100.
+TEST(PictureArea, DiscPixelsAreExactDots)
+{
+    const Disc disc(0.0f, 0.0f);
+    const QImage image = disc.area.image();
+    EXPECT_EQ(at(image, 0, 0), kDiscBackground);
+    EXPECT_EQ(at(image, 448, 448), kDiscBackground);
+    EXPECT_EQ(at(image, 265, 265), kLightYellow);  // user (100, 100), inside the disc
+    EXPECT_EQ(at(image, 224, 20), QColor(0, 0, 255));  // N at user (-0.1, -500), a speck
+
+    // Row 112 (user y = -274.4): background up to the black rim at x = -418, then the disc.
+    int firstDrawn = 0;
+    while (firstDrawn < 449 && at(image, firstDrawn, 112) == kDiscBackground)
+        ++firstDrawn;
+    EXPECT_NEAR(firstDrawn, 53, 1);
+    EXPECT_EQ(at(image, firstDrawn, 112), kBlack);
+    EXPECT_EQ(at(image, firstDrawn + 3, 112), kLightYellow);
+
+    // An equator dot of sweep 2 (λ = 139°) at user (-328.03, 0), alone in its column.
+    EXPECT_EQ(at(image, 90, 224), kBlack);
+    EXPECT_EQ(at(image, 90, 223), kLightYellow);
+    EXPECT_EQ(at(image, 90, 225), kLightYellow);
+}
+
+TEST(PictureArea, AxisHalvesUseTwoDistinctSystemGreys)
+{
+    const auto greysIn = [](const QImage &image, int fromRow, int toRow) {
+        QColor found;
+        for (int y = fromRow; y < toRow; ++y) {
+            const QColor c = at(image, 224, y);
+            if (c != kLightYellow && c != kBlack) {
+                EXPECT_TRUE(isGrey(c)) << "row " << y;
+                found = c;
+            }
+        }
+        return found;
+    };
+    const QImage flat = Disc(0.0f, 0.0f).area.image();
+    const QColor southHalf = greysIn(flat, 230, 420);  // dashed: application workspace
+    const QColor northHalf = greysIn(flat, 30, 220);   // dotted: button face
+    ASSERT_TRUE(southHalf.isValid());
+    ASSERT_TRUE(northHalf.isValid());
+    EXPECT_GE(std::abs(qGray(northHalf.rgb()) - qGray(southHalf.rgb())), 40);
+    EXPECT_GT(qGray(northHalf.rgb()), qGray(southHalf.rgb()));  // button face is the lighter
+
+    // B0 > 0 swaps them.
+    const QImage tilted = Disc(0.0f, 6.0f).area.image();
+    EXPECT_EQ(greysIn(tilted, 230, 420), northHalf);
+    EXPECT_EQ(greysIn(tilted, 30, 220), southHalf);
+}
+
+TEST(PictureArea, ScreenShowsTheRetainedPictureInsideTheFrame)
+{
+    Disc disc(20.0f, 5.0f);
+    const QImage picture = disc.area.image();
+    const QImage screen = disc.area.grab().toImage();
+    const int b = PictureArea::kBorderPx;
+    for (const QPoint p : {QPoint(0, 0), QPoint(265, 265), QPoint(224, 20), QPoint(100, 300)})
+        EXPECT_EQ(at(screen, p.x() + b, p.y() + b), at(picture, p.x(), p.y())) << p.x() << ", " << p.y();
+
+    // A new drawing starts from a clear picture.
+    disc.area.clear();
+    EXPECT_EQ(at(disc.area.image(), 265, 265), kDiscBackground);
+}
+
+} // namespace
+} // namespace brelo
