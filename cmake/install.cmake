@@ -1,12 +1,8 @@
-# `cmake --install`: the program, its help pages and an example brelo.dat under
+# `cmake --install` (the program itself is installed by src/app): its help pages and an example brelo.dat under
 # share/brelo/doc, a desktop entry and its icon. The program reads its help pages
 # and brelo.dat from its working directory; the desktop entry starts it in the
 # user's home, where brelo.dat goes, and the documentation page offers the
 # installed help pages when the working directory has none.
-if(TARGET brelo)
-  install(TARGETS brelo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
-
 install(FILES
     ${PROJECT_SOURCE_DIR}/doc/breloaide.htm
     ${PROJECT_SOURCE_DIR}/doc/construbrelo.htm
