@@ -19,6 +19,7 @@ struct Text {
     const char *text;
     int left, top, width, height;
     bool bold;
+    Qt::Alignment alignment;
 };
 
 } // namespace
@@ -40,26 +41,31 @@ QWidget *buildAboutPage(QWidget *parent)
     comic.setPointSizeF(18);
     comic.setBold(true);
     title->setFont(comic);
+    refitText(title);
     setTextColor(title, {0, 0, 192});
 
+    constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
     const Text texts[] = {
-        {"Label15", "Programme d'aide au calcul de l'optique d'un coronographe de Lyot", 3540, 780, 3375, 435, true},
-        {"Label32", "Calcul d'éphéméride solaire", 4020, 1320, 2835, 195, true},
-        {"Label16", "Logiciel libre et gratuit", 2220, 1680, 2655, 195, true},
+        {"Label15", "Programme d'aide au calcul de l'optique d'un coronographe de Lyot", 3540, 780, 3375, 435,
+         true, centred},
+        {"Label32", "Calcul d'éphéméride solaire", 4020, 1320, 2835, 195, true, centred},
+        {"Label16", "Logiciel libre et gratuit", 2220, 1680, 4695, 195, true, left},
         {"Label17",
          "Vous pouvez l'utiliser, le copier, le modifier et le redistribuer librement. "
          "Il est fourni tel quel, sans aucune garantie : vérifiez vos calculs avant de monter vos optiques.",
-         120, 1920, 6855, 435, false},
-        {"Label18", "Écrit par et pour des amateurs.", 2520, 2460, 2055, 195, false},
+         120, 1920, 6855, 435, false, centred},
+        {"Label18", "Écrit par des amateurs, pour des amateurs.", 2520, 2460, 4455, 195, false, left},
         {"Label33",
          "Né de la construction d'un coronographe de Lyot d'amateur, pour observer "
          "les protubérances et la couronne solaire.",
-         120, 2820, 6855, 435, false},
+         120, 2820, 6855, 435, false, centred},
     };
     for (const Text &t : texts) {
         auto *label = makeLabel(frame, t.name, QString::fromUtf8(t.text), twipsRect(t.left, t.top, t.width, t.height));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setAlignment(t.alignment);
         setBold(label, t.bold);
+        refitText(label);
     }
     return page;
 }

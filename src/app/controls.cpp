@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace brelo {
 
 namespace {
@@ -19,16 +21,44 @@ W *named(W *widget, const char *name, QRect geometry)
     return widget;
 }
 
+// The window's fonts differ from one system to the next, while the labels keep
+// their designed sizes: a label designed more than a line high wraps its text,
+// a one-line label whose text is too wide is condensed until it fits, and one
+// a little too low for the font grows down to the font's height.
+void fitText(QLabel *label)
+{
+    const QFontMetrics metrics = label->fontMetrics();
+    if (label->height() * 2 >= metrics.height() * 3) {
+        label->setWordWrap(true);
+        return;
+    }
+    if (label->height() < metrics.height())  // keep the descenders
+        label->resize(label->width(), metrics.height());
+    const int needed = metrics.horizontalAdvance(label->text());
+    if (needed <= label->width() || needed == 0)
+        return;
+    constexpr int kNarrowest = 80;  // percent
+    QFont font = label->font();
+    font.setStretch(std::max(kNarrowest, 100 * label->width() / needed));
+    label->setFont(font);
+}
+
 } // namespace
+
+void refitText(QLabel *label)
+{
+    QFont font = label->font();
+    font.setStretch(QFont::AnyStretch);
+    label->setFont(font);
+    fitText(label);
+}
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
     auto *label = named(new QLabel(text, parent), name, geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // A label designed two or more lines high wraps its text, like the
-    // fixed-size labels of the original window.
-    if (geometry.isValid() && geometry.height() >= 2 * label->fontMetrics().height())
-        label->setWordWrap(true);
+    if (geometry.isValid())
+        fitText(label);
     return label;
 }
 

@@ -27,6 +27,9 @@ QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &captio
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, QRect geometry);
 QFrame *makeSeparator(QWidget *parent, const char *name, QRect geometry = {});
 
+// After a change of font or text, fits a placed label's text to its size again.
+void refitText(QLabel *label);
+
 void setTextColor(QWidget *widget, Rgb color);
 void setBold(QWidget *widget, bool bold);
 void setPointSize(QWidget *widget, double points);

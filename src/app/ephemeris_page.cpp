@@ -39,7 +39,8 @@ void buildInputFrame(QWidget *page, char separator)
         {"Label24", "Latitude de l'observateur:", 900, 1560, 1815, 255},
         {"Label22", "°", 3480, 1440, 135, 255},
         {"Label25", "'", 4320, 1380, 195, 315},
-        {"Label21", "Longitude de l'observateur (+ à l'Est):", 60, 1980, 2895, 255},
+        // Designed to run under txtlongideg; kept clear of it so the text shows whole.
+        {"Label21", "Longitude de l'observateur (+ à l'Est):", 60, 1980, 2670, 255},
     };
     for (const Placed &p : labels)
         makeLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p));

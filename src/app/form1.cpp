@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <cmath>
@@ -154,9 +155,10 @@ Form1::Form1(Clock clock, QWidget *parent)
     statusBar()->setSizeGripEnabled(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    // The named controls; the tab bar's own scroll arrows are not ours.
     for (QWidget *widget : findChildren<QWidget *>()) {
         const QString name = widget->objectName();
-        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !qobject_cast<QTabBar *>(widget->parentWidget()))
             controls_.insert(name, widget);
     }
     picture1_ = qobject_cast<PictureArea *>(control(QStringLiteral("Picture1")));
