@@ -164,5 +164,27 @@ TEST(PictureArea, ScreenShowsTheRetainedPictureInsideTheFrame)
     EXPECT_EQ(at(disc.area.image(), 265, 265), kDiscBackground);
 }
 
+TEST(PictureArea, ShapesFarOutsideAreClippedNotLost)
+{
+    PictureArea area(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+    // Default user scale: one unit per twip from the inner top-left corner.
+    area.segment(-3e38f, 150.0f, 3e38f, 150.0f, CanvasColor::of(0, 0, 0));
+    area.circle(3e38f, 0.0f, 1e30f, CanvasColor::of(0, 0, 255));
+    area.pixel(-1e20f, 5.0f, CanvasColor::of(0, 0, 255));
+    const QImage image = area.image();
+    for (const int x : {0, 300, 764})
+        EXPECT_EQ(at(image, x, 10), kBlack) << x;  // the line crosses the whole area
+    EXPECT_EQ(at(image, 0, 0), kLayoutBackground);
+
+    // An O1 of 1e300 mm crosses the whole height at its column.
+    OpticalState state;
+    state.foco3b = "300";
+    state.distb = 248.19277108433735;
+    state.distc = 264.70588235294116;
+    ASSERT_TRUE(dessin(area, {"1000", "1e300", "50", "30", "50", "50"}, state, -2000, false, '.'));
+    for (const int y : {0, 98, 196})
+        EXPECT_EQ(at(area.image(), 6, y), QColor(0, 0, 255)) << y;
+}
+
 } // namespace
 } // namespace brelo
