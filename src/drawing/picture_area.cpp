@@ -29,7 +29,7 @@ const QColor kFallbackButtonFace(240, 240, 240);
 constexpr int kMinGreyContrast = 40;
 
 // Shapes are clipped to the inner area plus this margin (logical pixels)
-// before they reach the painter, which then never meets huge coordinates.
+// before they are rasterised, so huge coordinates never reach a loop or QPainter.
 constexpr double kClipMargin = 32.0;
 
 // Liang–Barsky: shortens the segment p–q to the rectangle, false when it
@@ -82,7 +82,7 @@ bool clipSegment(QPointF &p, QPointF &q, const QRectF &rect)
     return true;
 }
 
-// The centre of the pixel that holds a point: single pixels and strokes agree.
+// The centre of the pixel that holds a point, where a circle is centred.
 QPointF pixelCentre(QPointF logical)
 {
     return {std::floor(logical.x()) + 0.5, std::floor(logical.y()) + 0.5};
@@ -106,17 +106,12 @@ PictureArea::PictureArea(QColor background, QSizeF innerTwips, QWidget *parent)
     allocateImage();
 }
 
-PictureArea::~PictureArea() { endPainting(); }
+PictureArea::~PictureArea() = default;
 
-QImage PictureArea::image() const
-{
-    endPainting();
-    return image_;
-}
+QImage PictureArea::image() const { return image_; }
 
 void PictureArea::allocateImage()
 {
-    endPainting();
     const qreal ratio = devicePixelRatioF();
     image_ = QImage((QSizeF(innerPixels_.toSize()) * ratio).toSize(), QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
@@ -141,7 +136,6 @@ void PictureArea::clear()
     // A new drawing also picks up a change of screen since the last one.
     if (image_.devicePixelRatio() != devicePixelRatioF())
         allocateImage();
-    endPainting();
     image_.fill(background_);
     scheduleUpdate();
 }
@@ -164,27 +158,6 @@ QColor PictureArea::resolve(CanvasColor color) const
     return color.kind == CanvasColor::Kind::AppWorkspace ? workspace : buttonFace;
 }
 
-QPainter &PictureArea::painter()
-{
-    if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&image_);
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-    }
-    QPen pen;
-    pen.setWidth(penWidth_);
-    painter_->setPen(pen);
-    painter_->setBrush(Qt::NoBrush);
-    return *painter_;
-}
-
-void PictureArea::endPainting() const
-{
-    if (painter_) {
-        painter_->end();
-        painter_.reset();
-    }
-}
-
 void PictureArea::scheduleUpdate()
 {
     if (!updatePending_) {
@@ -201,7 +174,6 @@ void PictureArea::segment(float x1, float y1, float x2, float y2, CanvasColor co
                                                                         kClipMargin, kClipMargin);
     if (!isFinite(p) || !isFinite(q) || !clipSegment(p, q, visible))
         return;
-    endPainting();
     plotLine(p, q, resolve(color).rgb());
     scheduleUpdate();
 }
@@ -255,12 +227,9 @@ void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
         scheduleUpdate();
         return;
     }
-    QPainter &paint = painter();
-    QPen pen = paint.pen();
-    pen.setColor(resolve(outline));
-    paint.setPen(pen);
-    if (fillStyle_ == FillStyle::Solid)
-        paint.setBrush(resolve(fillColor_));
+    QPainter paint(&image_);
+    paint.setPen(QPen(resolve(outline), penWidth_));
+    paint.setBrush(fillStyle_ == FillStyle::Solid ? QBrush(resolve(fillColor_)) : QBrush(Qt::NoBrush));
     paint.drawEllipse(pixelCentre(centre), r, r);
     scheduleUpdate();
 }
@@ -277,7 +246,6 @@ bool PictureArea::setPixelAt(QPointF logical, QColor color)
     const double py = std::floor(logical.y());
     if (!(px >= 0.0 && px < innerPixels_.width() && py >= 0.0 && py < innerPixels_.height()))
         return false;
-    endPainting();
     fillBlock(static_cast<int>(px), static_cast<int>(py), 1, color.rgb());
     return true;
 }
@@ -301,7 +269,6 @@ void PictureArea::fillBlock(int left, int top, int size, QRgb color)
 void PictureArea::paintEvent(QPaintEvent *)
 {
     updatePending_ = false;
-    endPainting();
     QPainter paint(this);
     qDrawWinPanel(&paint, rect(), palette(), true);
     paint.drawImage(QPoint(kBorderPx, kBorderPx), image_);

@@ -8,10 +8,6 @@
 #include <QSizeF>
 #include <QWidget>
 
-#include <memory>
-
-class QPainter;
-
 namespace brelo {
 
 // A picture area of the window: a sunken frame around a retained image that
@@ -53,8 +49,6 @@ private:
     void plotLine(QPointF from, QPointF to, QRgb color);
     void fillBlock(int left, int top, int size, QRgb color);  // logical pixels
     QColor resolve(CanvasColor color) const;
-    QPainter &painter();
-    void endPainting() const;
     void allocateImage();
     void scheduleUpdate();
 
@@ -73,7 +67,6 @@ private:
     CanvasColor fillColor_;
 
     QImage image_;
-    mutable std::unique_ptr<QPainter> painter_;  // held open across a drawing's shapes
     bool updatePending_ = false;
 };
 
