@@ -1,0 +1,7 @@
+brelo_benchmark(bench_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_window.cpp QT)
+find_package(Qt6 REQUIRED COMPONENTS Test)
+target_link_libraries(bench_window PRIVATE Qt6::Test)
+if(TARGET brelo-drive)
+  add_dependencies(bench_window brelo-drive)
+  target_compile_definitions(bench_window PRIVATE BRELO_DRIVE="$<TARGET_FILE:brelo-drive>")
+endif()
