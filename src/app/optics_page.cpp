@@ -45,6 +45,7 @@ void addField(QGridLayout *grid, QWidget *frame, int row, int labelColumn, int l
 {
     auto *label = makeLabel(frame, spec.label, QString::fromUtf8(spec.labelText));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setContentsMargins(0, 0, 4, 0);  // keep the text off its field
     auto *field = makeTextBox(frame, spec.field, QString::fromUtf8(spec.text));
     field->setFixedWidth(fieldWidth);
     auto *spin = makeSpinButton(frame, spec.spin, separator);
