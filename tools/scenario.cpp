@@ -1,0 +1,285 @@
+// The scenario machinery of brelo-drive: commands acted out on the real window
+// through Qt events, and the JSON picture of every control.
+
+#include "scenario.h"
+
+#include "app/form1.h"
+#include "app/one_row_list_view.h"
+#include "app/spin_button.h"
+#include "drawing/picture_area.h"
+#include "shell/doc_page.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include <cstdio>
+
+namespace brelo::scenario {
+
+namespace {
+
+constexpr int kDumpedRows = 48;
+
+QString hexColor(const QColor &color) { return color.name(QColor::HexRgb); }
+
+bool isBlank(const QImage &image, QColor background)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const QRgb expected = background.rgb();
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            if ((line[x] | 0xff000000u) != (expected | 0xff000000u))
+                return false;
+    }
+    return true;
+}
+
+QString imageHash(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const QByteArrayView bytes(rgb.constBits(), rgb.sizeInBytes());
+    return QString::number(qHash(bytes), 16);
+}
+
+const brelo::DocPage *docPageOf(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget())
+        if (const auto *page = qobject_cast<const brelo::DocPage *>(w))
+            return page;
+    return nullptr;
+}
+
+QJsonObject describe(const Form1 &form, QWidget *widget)
+{
+    QJsonObject o;
+    if (auto *spin = qobject_cast<brelo::SpinButton *>(widget)) {
+        o[QStringLiteral("kind")] = QStringLiteral("spin");
+        o[QStringLiteral("value")] = spin->value();
+        o[QStringLiteral("min")] = spin->range().minimum;
+        o[QStringLiteral("max")] = spin->range().maximum;
+        o[QStringLiteral("enabled")] = spin->isEnabled();
+    } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+        o[QStringLiteral("kind")] = QStringLiteral("textbox");
+        o[QStringLiteral("text")] = edit->text();
+        o[QStringLiteral("enabled")] = edit->isEnabled();
+    } else if (auto *label = qobject_cast<QLabel *>(widget)) {
+        o[QStringLiteral("kind")] = QStringLiteral("label");
+        o[QStringLiteral("text")] = label->text();
+        o[QStringLiteral("visible")] = !label->isHidden();
+        o[QStringLiteral("left")] = form.leftTwips(label);
+        o[QStringLiteral("color")] = hexColor(label->palette().color(QPalette::WindowText));
+        o[QStringLiteral("bold")] = label->font().bold();
+    } else if (auto *check = qobject_cast<QCheckBox *>(widget)) {
+        o[QStringLiteral("kind")] = QStringLiteral("checkbox");
+        o[QStringLiteral("checked")] = check->isChecked();
+        o[QStringLiteral("enabled")] = check->isEnabled();
+    } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        o[QStringLiteral("kind")] = QStringLiteral("button");
+        o[QStringLiteral("text")] = button->text();
+        o[QStringLiteral("enabled")] = button->isEnabled();
+    } else if (auto *list = qobject_cast<brelo::OneRowListView *>(widget)) {
+        o[QStringLiteral("kind")] = QStringLiteral("list");
+        const int count = list->model()->rowCount();
+        o[QStringLiteral("count")] = count;
+        QJsonArray rows;
+        for (int row = 0; row < count && row < kDumpedRows; ++row)
+            rows.append(list->model()->data(list->model()->index(row, 0)).toString());
+        o[QStringLiteral("rows")] = rows;
+    } else if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
+        o[QStringLiteral("kind")] = QStringLiteral("tabs");
+        o[QStringLiteral("current")] = tabs->currentIndex();
+        QJsonArray captions;
+        for (int i = 0; i < tabs->count(); ++i)
+            captions.append(tabs->tabText(i));
+        o[QStringLiteral("captions")] = captions;
+    } else if (auto *viewer = qobject_cast<QTextBrowser *>(widget)) {
+        o[QStringLiteral("kind")] = QStringLiteral("viewer");
+        o[QStringLiteral("visible")] = !viewer->isHidden();
+        const brelo::DocPage *page = docPageOf(viewer);
+        o[QStringLiteral("address")] = page ? page->address() : QString();
+    } else if (auto *picture = qobject_cast<brelo::PictureArea *>(widget)) {
+        o[QStringLiteral("kind")] = QStringLiteral("picture");
+        const QImage image = picture->image();
+        o[QStringLiteral("blank")] = isBlank(image, picture->palette().color(QPalette::Window)) ||
+                                     isBlank(image, image.pixelColor(0, 0));
+        o[QStringLiteral("hash")] = imageHash(image);
+    } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
+        o[QStringLiteral("kind")] = QStringLiteral("frame");
+        o[QStringLiteral("caption")] = frame->title();
+    } else if (auto *menu = qobject_cast<QMenu *>(widget)) {
+        o[QStringLiteral("kind")] = QStringLiteral("menu");
+        o[QStringLiteral("caption")] = menu->title();
+        QJsonArray items;
+        for (const QAction *action : menu->actions())
+            items.append(QJsonObject{{QStringLiteral("name"), action->objectName()},
+                                     {QStringLiteral("caption"), action->text()}});
+        o[QStringLiteral("items")] = items;
+    } else {
+        o[QStringLiteral("kind")] = QStringLiteral("other");
+        o[QStringLiteral("visible")] = !widget->isHidden();
+    }
+    return o;
+}
+
+} // namespace
+
+QJsonObject dump(const Form1 &form)
+{
+    QJsonObject controls;
+    for (const QString &name : form.controlNames())
+        controls[name] = describe(form, form.control(name));
+    const brelo::OpticalState &optics = form.opticalState();
+    QJsonObject state{
+        {QStringLiteral("anglep"), double(form.anglep())},
+        {QStringLiteral("latb0"), form.latb0() ? QJsonValue(double(*form.latb0())) : QJsonValue()},
+        {QStringLiteral("distb"), optics.distb},
+        {QStringLiteral("interx"), optics.interx},
+        {QStringLiteral("distc"), optics.distc},
+    };
+    return {
+        {QStringLiteral("caption"), form.windowTitle()},
+        {QStringLiteral("controls"), controls},
+        {QStringLiteral("state"), state},
+        {QStringLiteral("message"), form.shownMessage()},
+        {QStringLiteral("startupMessage"), form.startupMessage()},
+    };
+}
+
+namespace {
+
+template <class W>
+W *reachable(const Form1 &form, const QString &name, const char *kind)
+{
+    QWidget *widget = form.control(name);
+    if (!widget)
+        throw ScriptError(QStringLiteral("unknown control %1").arg(name));
+    auto *typed = qobject_cast<W *>(widget);
+    if (!typed)
+        throw ScriptError(QStringLiteral("%1 is not a %2").arg(name, QLatin1String(kind)));
+    if (!typed->isVisible())
+        throw ScriptError(QStringLiteral("%1 is not on the page shown").arg(name));
+    return typed;
+}
+
+// The control the user is working in gets the focus first, as a click would give it.
+void focus(QWidget *widget)
+{
+    widget->activateWindow();
+    widget->setFocus(Qt::MouseFocusReason);
+}
+
+void typeText(const Form1 &form, const QString &name, const QString &text)
+{
+    auto *edit = reachable<QLineEdit>(form, name, "text box");
+    if (!edit->isEnabled())
+        throw ScriptError(QStringLiteral("%1 is disabled").arg(name));
+    focus(edit);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void click(const Form1 &form, const QString &name)
+{
+    auto *button = reachable<QAbstractButton>(form, name, "button or check box");
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
+
+void arrow(const Form1 &form, const QString &name, bool up)
+{
+    auto *spin = reachable<brelo::SpinButton>(form, name, "spin button");
+    QToolButton *button = up ? spin->upArrow() : spin->downArrow();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
+
+void key(const Form1 &form, const QString &name, const QString &keyName)
+{
+    auto *widget = reachable<QWidget>(form, name, "control");
+    Qt::Key k;
+    if (keyName == QLatin1String("Enter"))
+        k = Qt::Key_Return;
+    else if (keyName == QLatin1String("Up"))
+        k = Qt::Key_Up;
+    else if (keyName == QLatin1String("Down"))
+        k = Qt::Key_Down;
+    else
+        throw ScriptError(QStringLiteral("unknown key %1 (Enter, Up or Down)").arg(keyName));
+    focus(widget);
+    QTest::keyClick(widget, k);
+}
+
+void tab(const Form1 &form, const QString &index)
+{
+    auto *tabs = reachable<QTabWidget>(form, QStringLiteral("SSTab1"), "tab control");
+    bool ok = false;
+    const int page = index.toInt(&ok);
+    if (!ok || page < 0 || page >= tabs->count())
+        throw ScriptError(QStringLiteral("no page %1").arg(index));
+    QTabBar *bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(page).center());
+}
+
+void snap(const Form1 &form, const QString &name, const QString &file)
+{
+    QWidget *widget = name == QLatin1String("Form1") ? const_cast<Form1 *>(&form) : form.control(name);
+    if (!widget)
+        throw ScriptError(QStringLiteral("unknown control %1").arg(name));
+    const auto *picture = qobject_cast<brelo::PictureArea *>(widget);
+    const QImage image = picture ? picture->image() : widget->grab().toImage();
+    if (file.isEmpty() || !image.save(file, "PNG"))
+        throw ScriptError(QStringLiteral("cannot write %1").arg(file));
+}
+
+} // namespace
+
+void run(Form1 &form, const QString &line)
+{
+    const QString command = line.section(QLatin1Char(' '), 0, 0);
+    const QString name = line.section(QLatin1Char(' '), 1, 1);
+    const QString rest = line.section(QLatin1Char(' '), 2);
+    const auto needName = [&] {
+        if (name.isEmpty())
+            throw ScriptError(QStringLiteral("%1 needs a control name").arg(command));
+    };
+    if (command == QLatin1String("type")) {
+        needName();
+        typeText(form, name, rest);
+    } else if (command == QLatin1String("click")) {
+        needName();
+        click(form, name);
+    } else if (command == QLatin1String("up") || command == QLatin1String("down")) {
+        needName();
+        arrow(form, name, command == QLatin1String("up"));
+    } else if (command == QLatin1String("key")) {
+        needName();
+        key(form, name, rest);
+    } else if (command == QLatin1String("tab")) {
+        tab(form, name);
+    } else if (command == QLatin1String("snap")) {
+        needName();
+        snap(form, name, rest);
+    } else if (command == QLatin1String("dump")) {
+        std::fputs(QJsonDocument(dump(form)).toJson(QJsonDocument::Compact).constData(), stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    } else {
+        throw ScriptError(QStringLiteral("unknown command %1").arg(command));
+    }
+    QApplication::processEvents();
+}
+
+} // namespace brelo::scenario

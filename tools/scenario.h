@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+namespace brelo {
+class Form1;
+}
+
+namespace brelo::scenario {
+
+// A command the user could not have given: unknown command or control, or a
+// control that is hidden or disabled. Nothing has been done when it is thrown.
+class ScriptError {
+public:
+    explicit ScriptError(QString message) : message_(std::move(message)) {}
+    const QString &message() const { return message_; }
+
+private:
+    QString message_;
+};
+
+// Acts out one script line (type, click, up, down, key, tab, snap, dump) with
+// real Qt events; dump prints one JSON line on standard output.
+void run(Form1 &form, const QString &line);
+
+// Every named control's state, the window's state and the message shown.
+QJsonObject dump(const Form1 &form);
+
+} // namespace brelo::scenario
