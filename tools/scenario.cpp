@@ -190,7 +190,18 @@ void typeText(const Form1 &form, const QString &name, const QString &text)
     focus(edit);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    // QTest::keyClicks knows only ASCII keys; other characters (accents, a
+    // surrogate pair) arrive as key events carrying their text, as an input method sends them.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
+            QTest::keyClick(edit, c.toLatin1());
+            continue;
+        }
+        const qsizetype length = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
+        i += length - 1;
+    }
 }
 
 void click(const Form1 &form, const QString &name)
@@ -209,6 +220,8 @@ void arrow(const Form1 &form, const QString &name, bool up)
 void key(const Form1 &form, const QString &name, const QString &keyName)
 {
     auto *widget = reachable<QWidget>(form, name, "control");
+    if (!widget->isEnabled())
+        throw ScriptError(QStringLiteral("%1 is disabled").arg(name));  // it would get no key
     Qt::Key k;
     if (keyName == QLatin1String("Enter"))
         k = Qt::Key_Return;
