@@ -13,6 +13,5 @@ if [ "${BRELO_SKIP_SANITIZERS:-0}" != 1 ]; then
   export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1"
   export LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-  export BRELO_SANITIZED=1
   ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
 fi
