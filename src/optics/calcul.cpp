@@ -110,6 +110,10 @@ Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator)
     const double objectDistance = *f1 + *a;
     if (objectDistance == 0.0)
         return Failure::failure(divisionByZero("la focale de O1 plus la distance A est nulle"));
+    // A reciprocal that overflows (a length below 1e-308 mm) would silently
+    // turn into a made-up limit value further on.
+    if (!std::isfinite(objectDistance) || !std::isfinite(1.0 / *f2) || !std::isfinite(1.0 / objectDistance))
+        return Failure::failure(kOutOfRange);
     const double vergenceB = 1.0 / *f2 - 1.0 / objectDistance;
     if (vergenceB == 0.0)
         return Failure::failure(divisionByZero(
@@ -119,6 +123,8 @@ Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator)
     // x: thin-lens image of the occulting disc, A in front of O2; negative when virtual.
     if (*a == 0.0)
         return Failure::failure(divisionByZero("la distance A est nulle"));
+    if (!std::isfinite(1.0 / *a))
+        return Failure::failure(kOutOfRange);
     const double vergenceX = 1.0 / *f2 - 1.0 / *a;
     if (vergenceX == 0.0)
         return Failure::failure(divisionByZero("la distance A est égale à la focale de O2"));

@@ -182,6 +182,14 @@ TEST(Calcul, EveryFailureNamesItsCauseAndProducesNothing)
         {make("1000", "0", "200", "30", "300", "300"), "le diamètre de O1 est nul (division par zéro)."},
         {make("1e300", "90", "200", "30", "300", "1e300"),
          "un résultat sort des limites du calcul (valeurs trop grandes ou trop petites)."},
+        {make("1e300", "90", "200", "30", "300", "300"),
+         "un résultat sort des limites du calcul (valeurs trop grandes ou trop petites)."},
+        {make("1000", "90", "200", "1e-320", "300", "300"),
+         "un résultat sort des limites du calcul (valeurs trop grandes ou trop petites)."},
+        {make("1e308", "90", "200", "1e308", "300", "300"),
+         "un résultat sort des limites du calcul (valeurs trop grandes ou trop petites)."},
+        {make("1000", "90", "-1e-320", "30", "300", "300"),
+         "un résultat sort des limites du calcul (valeurs trop grandes ou trop petites)."},
     };
     for (const auto &c : cases) {
         const auto outcome = calcul(c.input, '.');
