@@ -11,6 +11,17 @@ namespace brelo {
 // The value must be finite.
 std::string numberText(float value, char decimalSeparator);
 
+// The significant digits of a positive finite magnitude rounded to `count`
+// digits, trailing zeros dropped, and the decimal exponent of the first one.
+struct SignificantDigits {
+    std::string digits;
+    int exponent = 0;
+};
+SignificantDigits significantDigits(double magnitude, int count);
+
+// Those digits written out in plain form: "1234,5", "0,00123", "1200".
+std::string plainForm(const SignificantDigits &number, bool negative, char decimalSeparator);
+
 // Text of a whole-valued double without decimal part ("13", "-1", "0").
 std::string wholeText(double value);
 

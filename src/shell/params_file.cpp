@@ -1,5 +1,7 @@
 #include "shell/params_file.h"
 
+#include "common/number_text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -80,38 +82,10 @@ std::optional<std::string> plainNumberText(std::string_view field, char decimalS
     if (value == 0.0)
         return std::string("0");  // "-0" and "-0.000" too
 
-    char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const std::size_t e = scientific.find('e');
-    const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
-    if (exponent < kLowestExponent || exponent > kHighestExponent)
+    const SignificantDigits number = significantDigits(std::fabs(value), kSignificantDigits);
+    if (number.exponent < kLowestExponent || number.exponent > kHighestExponent)
         return std::nullopt;
-
-    std::string digits;
-    digits += scientific[0];
-    digits.append(scientific.substr(2, e - 2));
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-
-    std::string text = value < 0 ? "-" : "";
-    if (exponent >= 0) {
-        const auto integerCount = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= integerCount) {
-            text += digits + std::string(integerCount - digits.size(), '0');
-        } else {
-            text += digits.substr(0, integerCount);
-            text += decimalSeparator;
-            text += digits.substr(integerCount);
-        }
-    } else {
-        text += '0';
-        text += decimalSeparator;
-        text += std::string(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
-    }
-    return text;
+    return plainForm(number, value < 0, decimalSeparator);
 }
 
 struct RawField {
