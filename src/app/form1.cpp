@@ -221,11 +221,11 @@ void Form1::fillDateTimeFromClock()
 
 void Form1::connectEvents()
 {
-    for (const SpinSpec &spec : spinTable()) {
-        auto *spin = static_cast<SpinButton *>(control(QString::fromLatin1(spec.name)));
-        if (spec.buddy)
-            spin->setBuddy(box(spec.buddy));
-        switch (spec.work) {
+    for (const SpinDeclaration &entry : spinTable()) {
+        auto *spin = static_cast<SpinButton *>(control(QString::fromLatin1(entry.name)));
+        if (entry.buddy)
+            spin->setBuddy(box(entry.buddy));
+        switch (entry.work) {
         case SpinWork::Optics:
             connect(spin, &SpinButton::changed, this, &Form1::runOptics);
             break;

@@ -26,7 +26,7 @@ constexpr int kFocalFieldWidth = 44;
 constexpr int kDiameterFieldWidth = 34;
 constexpr int kSpinWidth = 16;
 
-struct FieldSpec {
+struct FieldRow {
     const char *label;
     const char *labelText;
     const char *field;
@@ -36,19 +36,19 @@ struct FieldSpec {
 
 // One lens: its focal length and its diameter on one row.
 struct LensRow {
-    FieldSpec focal;
-    FieldSpec diameter;
+    FieldRow focal;
+    FieldRow diameter;
 };
 
 void addField(QGridLayout *grid, QWidget *frame, int row, int labelColumn, int labelSpan,
-              const FieldSpec &spec, int fieldWidth, char separator)
+              const FieldRow &entry, int fieldWidth, char separator)
 {
-    auto *label = makeLabel(frame, spec.label, QString::fromUtf8(spec.labelText));
+    auto *label = makeLabel(frame, entry.label, QString::fromUtf8(entry.labelText));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setContentsMargins(0, 0, 4, 0);  // keep the text off its field
-    auto *field = makeTextBox(frame, spec.field, QString::fromUtf8(spec.text));
+    auto *field = makeTextBox(frame, entry.field, QString::fromUtf8(entry.text));
     field->setFixedWidth(fieldWidth);
-    auto *spin = makeSpinButton(frame, spec.spin, separator);
+    auto *spin = makeSpinButton(frame, entry.spin, separator);
     spin->setFixedSize(kSpinWidth, field->sizeHint().height());
     grid->addWidget(label, row, labelColumn, 1, labelSpan);
     grid->addWidget(field, row, labelColumn + labelSpan);

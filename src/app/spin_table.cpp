@@ -10,7 +10,7 @@ namespace {
 
 using W = SpinWork;
 
-const std::array<SpinSpec, 19> kSpinButtons = {{
+const std::array<SpinDeclaration, 19> kSpinButtons = {{
     {"UpDown1", "Txtfoco1", {1, 10000, 1}, 1000, W::Optics},
     {"UpDown2", "Txtdo1", {1, 500, 1}, 90, W::Optics},
     {"UpDown3", "Txtfoco2", {1, 1000, 1}, 200, W::Optics},
@@ -36,16 +36,16 @@ const std::array<SpinSpec, 19> kSpinButtons = {{
 
 } // namespace
 
-std::span<const SpinSpec> spinTable() { return kSpinButtons; }
+std::span<const SpinDeclaration> spinTable() { return kSpinButtons; }
 
 SpinButton *makeSpinButton(QWidget *parent, std::string_view name, char decimalSeparator, QRect geometry)
 {
-    const auto spec = std::find_if(kSpinButtons.begin(), kSpinButtons.end(),
-                                   [name](const SpinSpec &s) { return name == s.name; });
-    if (spec == kSpinButtons.end())
+    const auto entry = std::find_if(kSpinButtons.begin(), kSpinButtons.end(),
+                                   [name](const SpinDeclaration &s) { return name == s.name; });
+    if (entry == kSpinButtons.end())
         throw std::logic_error("no spin button named " + std::string(name));
-    auto *spin = new SpinButton(spec->range, spec->value, decimalSeparator, parent);
-    spin->setObjectName(QString::fromLatin1(spec->name));
+    auto *spin = new SpinButton(entry->range, entry->value, decimalSeparator, parent);
+    spin->setObjectName(QString::fromLatin1(entry->name));
     if (geometry.isValid())
         spin->setGeometry(geometry);
     return spin;

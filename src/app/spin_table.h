@@ -16,7 +16,7 @@ enum class SpinWork {
     Ephemeris,          // calculephem, then dessinephem
 };
 
-struct SpinSpec {
+struct SpinDeclaration {
     const char *name;
     const char *buddy;  // nullptr: no field
     SpinRange range;
@@ -25,7 +25,7 @@ struct SpinSpec {
 };
 
 // The window's nineteen spin buttons.
-std::span<const SpinSpec> spinTable();
+std::span<const SpinDeclaration> spinTable();
 
 // The spin button of that name, as the table declares it (the name must be in it).
 SpinButton *makeSpinButton(QWidget *parent, std::string_view name, char decimalSeparator,
