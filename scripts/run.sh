@@ -4,8 +4,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-if [ ! -x build/src/app/brelo ]; then
-  echo "La fenêtre n'est pas encore construite." >&2
-  exit 1
-fi
 cd doc && exec ../build/src/app/brelo
