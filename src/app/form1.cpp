@@ -110,7 +110,8 @@ std::string layoutProblem(const LayoutInput &input, char separator)
     for (const LayoutField &field : kLayoutFields) {
         const NumericText read = readNumber(input.*field.text, separator);
         if (!read.ok())
-            return std::string(field.frenchName) + " " + numericTextReason(read.error) + ".";
+            return std::string(field.frenchName) + " "
+                   + numericTextReason(read.error, genderOfName(field.frenchName)) + ".";
     }
     return "une valeur est trop grande pour être dessinée.";
 }

@@ -100,7 +100,7 @@ NumericText readNumber(std::string_view text, char decimalSeparator)
     return {value, NumericTextError::None};
 }
 
-std::string numericTextReason(NumericTextError error)
+std::string numericTextReason(NumericTextError error, Gender subject)
 {
     switch (error) {
     case NumericTextError::None:
@@ -110,7 +110,7 @@ std::string numericTextReason(NumericTextError error)
     case NumericTextError::NotANumber:
         return "n'est pas un nombre";
     case NumericTextError::TooLarge:
-        return "est trop grand";
+        return subject == Gender::Feminine ? "est trop grande" : "est trop grand";
     }
     return {};
 }

@@ -22,8 +22,17 @@ struct NumericText {
 // never 0. A magnitude beyond the double range is an error; one below it reads as 0.
 NumericText readNumber(std::string_view text, char decimalSeparator);
 
+enum class Gender { Masculine, Feminine };
+
 // French wording of the reason, to follow the name of the field in a message:
-// "est vide", "n'est pas un nombre", "est trop grand".
-std::string numericTextReason(NumericTextError error);
+// "est vide", "n'est pas un nombre", "est trop grand" ("grande" after a
+// feminine name such as "la focale de O1").
+std::string numericTextReason(NumericTextError error, Gender subject = Gender::Masculine);
+
+// The gender of a field's French name, read from its article ("la distance A").
+inline Gender genderOfName(std::string_view name)
+{
+    return name.starts_with("la ") ? Gender::Feminine : Gender::Masculine;
+}
 
 } // namespace brelo

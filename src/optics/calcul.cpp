@@ -55,7 +55,7 @@ struct FieldReader {
             return n.value;
         if (error.empty())
             error = std::string(fieldName) + (n.error == NumericTextError::Empty ? "" : quoted(text))
-                  + " " + numericTextReason(n.error) + ".";
+                  + " " + numericTextReason(n.error, genderOfName(fieldName)) + ".";
         return std::nullopt;
     }
 };

@@ -74,6 +74,10 @@ TEST(NumericText, ReasonsAreFrench)
     EXPECT_EQ(numericTextReason(NumericTextError::Empty), "est vide");
     EXPECT_EQ(numericTextReason(NumericTextError::NotANumber), "n'est pas un nombre");
     EXPECT_EQ(numericTextReason(NumericTextError::TooLarge), "est trop grand");
+    EXPECT_EQ(numericTextReason(NumericTextError::TooLarge, Gender::Feminine), "est trop grande");
+    EXPECT_EQ(numericTextReason(NumericTextError::Empty, Gender::Feminine), "est vide");
+    EXPECT_EQ(genderOfName("la focale de O1"), Gender::Feminine);
+    EXPECT_EQ(genderOfName("le diamètre de O1"), Gender::Masculine);
 }
 
 } // namespace

@@ -169,7 +169,7 @@ TEST(Calcul, EveryFailureNamesItsCauseAndProducesNothing)
         {make("1000", "90", "1.5.", "30", "300", "300"), "la focale de O2 (« 1.5. ») n'est pas un nombre."},
         {make("1000", "90", "200", "3O", "300", "300"), "la distance A (« 3O ») n'est pas un nombre."},
         {make("1000", "90", "200", "30", " ", "300"), "la focale de O3 est vide."},
-        {make("1000", "90", "200", "30", "300", "1e999"), "la focale de O3' (« 1e999 ») est trop grand."},
+        {make("1000", "90", "200", "30", "300", "1e999"), "la focale de O3' (« 1e999 ») est trop grande."},
         {make("1000", "90", "0", "30", "300", "300"), "la focale de O2 est nulle (division par zéro)."},
         {make("-30", "90", "200", "30", "300", "300"),
          "la focale de O1 plus la distance A est nulle (division par zéro)."},
