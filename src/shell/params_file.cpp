@@ -1,11 +1,10 @@
 #include "shell/params_file.h"
 
 #include "common/number_text.h"
+#include "common/numeric_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 
 namespace brelo {
@@ -59,28 +58,17 @@ bool isPlainNumber(std::string_view text)
 // plain range (see kLowestExponent).
 std::optional<std::string> plainNumberText(std::string_view field, char decimalSeparator)
 {
-    // from_chars takes no "+"; give it "[-]digits.digits", a "0" added to ".5" and "5.".
-    std::string plain;
-    std::size_t i = 0;
-    if (field[i] == '+' || field[i] == '-') {
-        if (field[i] == '-')
-            plain += '-';
-        ++i;
-    }
-    if (field[i] == '.')
-        plain += '0';
-    plain.append(field.substr(i));
-    if (plain.back() == '.')
-        plain += '0';
-
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec == std::errc::result_out_of_range)
-        return std::nullopt;
-    if (ec != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
-        return std::nullopt;
-    if (value == 0.0)
+    // The field's syntax is already checked; the file always writes a period.
+    const NumericText read = readNumber(field, '.');
+    if (!read.ok())
+        return std::nullopt;  // beyond the double range
+    const double value = read.value;
+    if (value == 0.0) {
+        // A non-zero digit read as 0 lies below the double range: keep the text.
+        if (field.find_first_of("123456789") != std::string_view::npos)
+            return std::nullopt;
         return std::string("0");  // "-0" and "-0.000" too
+    }
 
     const SignificantDigits number = significantDigits(std::fabs(value), kSignificantDigits);
     if (number.exponent < kLowestExponent || number.exponent > kHighestExponent)
