@@ -1,6 +1,6 @@
 #include "app/controls.h"
 #include "app/pages.h"
-#include "app/twips.h"
+#include "common/twips_rect.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "app/controls.h"
 #include "app/pages.h"
 #include "app/spin_table.h"
-#include "app/twips.h"
+#include "common/twips_rect.h"
 #include "drawing/disc_drawing.h"
 #include "drawing/picture_area.h"
 

@@ -3,7 +3,7 @@
 #include "app/controls.h"
 #include "app/pages.h"
 #include "app/spin_table.h"
-#include "app/twips.h"
+#include "common/twips_rect.h"
 #include "app/yearly_list_model.h"
 #include "common/numeric_text.h"
 #include "drawing/disc_drawing.h"

@@ -2,7 +2,7 @@
 #include "app/one_row_list_view.h"
 #include "app/pages.h"
 #include "app/spin_table.h"
-#include "app/twips.h"
+#include "common/twips_rect.h"
 #include "drawing/picture_area.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "drawing/picture_area.h"
 
-#include "app/twips.h"
+#include "common/twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "shell/doc_page.h"
 
-#include "app/twips.h"
+#include "common/twips_rect.h"
 
 #include <QDesktopServices>
 #include <QDir>
