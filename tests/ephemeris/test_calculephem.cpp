@@ -119,11 +119,11 @@ TEST(Calculephem, NorthZenithAngleChangesSignAcrossTheMeridian)
 // Deliberate change: the longitude counts positive towards the East, as captioned.
 // By hand at the defaults: θ0 = 280.46061837 - 360.98564736629 / 2 = 99.9677947,
 // α = 280.7301, so 10° East gives H = 99.9677947 + 10 - 280.7301 = -170.7623
-// (-11.3842 h), and 10° West gives -190.7623 + 360 = 169.2377 (11.2825 h).
+// (11 h 23.05 min East), and 10° West gives -190.7623 + 360 = 169.2377 (11.2825 h).
 TEST(Calculephem, EasternLongitudeAddsToTheSiderealTime)
 {
     EXPECT_EQ(computed(at("2000", "1", "1", "0", "0", "45", "10")).lblah,
-              "Angle horaire = -170.763° = -12 h 36 '");
+              "Angle horaire = -170.763° = -11 h 23 '");
     EXPECT_EQ(computed(at("2000", "1", "1", "0", "0", "45", "-10")).lblah,
               "Angle horaire = 169.237° = 11 h 16 '");
 }
