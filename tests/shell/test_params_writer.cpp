@@ -117,11 +117,11 @@ TEST(ParamsWriter, RefusesTheFirstFieldThatIsNotANumber)
         char sep;
         const char *message;
     } cases[] = {
-        {0, "abc", '.', "Paramètres non enregistrés : la focale de O1 (« abc ») n'est pas un nombre."},
-        {8, "", ',', "Paramètres non enregistrés : le diamètre de O3' est vide."},
-        {9, "44.5", ',', "Paramètres non enregistrés : la latitude (degrés) (« 44.5 ») n'est pas un nombre."},
-        {12, "1e400", '.', "Paramètres non enregistrés : la longitude (minutes) (« 1e400 ») est trop grande."},
-        {4, "1,5", '.', "Paramètres non enregistrés : la distance A (« 1,5 ») n'est pas un nombre."},
+        {0, "abc", '.', "la focale de O1 (« abc ») n'est pas un nombre."},
+        {8, "", ',', "le diamètre de O3' est vide."},
+        {9, "44.5", ',', "la latitude (degrés) (« 44.5 ») n'est pas un nombre."},
+        {12, "1e400", '.', "la longitude (minutes) (« 1e400 ») est trop grande."},
+        {4, "1,5", '.', "la distance A (« 1,5 ») n'est pas un nombre."},
     };
     for (const auto &c : cases) {
         ParamsFields texts = good;
