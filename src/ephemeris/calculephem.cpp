@@ -1,6 +1,5 @@
 #include "ephemeris/calculephem.h"
 
-#include "common/field_fault.h"
 #include "common/numeric_text.h"
 #include "ephemeris/ephemeris_text.h"
 #include "ephemeris/horizontal.h"
@@ -67,7 +66,7 @@ Outcome<FieldValues> readFields(const EphemerisInput &input, char sep)
         if (!read.ok())
             return Outcome<FieldValues>::failure(
                 "Calcul impossible : "
-                + fieldFault(field.name, input.*field.text, read.error, field.gender));
+                + fieldProblem(field.name, input.*field.text, read.error, field.gender));
         f.*field.value = read.value;
     }
     return Outcome<FieldValues>::success(f);

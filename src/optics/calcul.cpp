@@ -1,7 +1,6 @@
 #include "optics/calcul.h"
 
 #include "common/deci.h"
-#include "common/field_fault.h"
 #include "common/number_text.h"
 #include "common/numeric_text.h"
 #include "optics/yearly_table.h"
@@ -43,7 +42,7 @@ struct FieldReader {
         if (n.ok())
             return n.value;
         if (error.empty())
-            error = fieldFault(fieldName, text, n.error, genderOfName(fieldName));
+            error = fieldProblem(fieldName, text, n.error);
         return std::nullopt;
     }
 };
