@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -23,9 +24,11 @@ struct ProgramRun {
 // Runs the installed-to-be program with a locale and arguments; both outputs kept.
 ProgramRun run(const std::string &locale, const std::vector<std::string> &arguments)
 {
-    const auto dir = std::filesystem::temp_directory_path();
-    const std::string out = (dir / "brelo_ephem_test.out").string();
-    const std::string err = (dir / "brelo_ephem_test.err").string();
+    // One pair of files per test process: ctest runs the tests side by side.
+    const auto base = std::filesystem::temp_directory_path()
+                      / ("brelo_ephem_test_" + std::to_string(getpid()));
+    const std::string out = base.string() + ".out";
+    const std::string err = base.string() + ".err";
     std::string command = "env LC_ALL=" + locale + " '" BRELO_EPHEM_PROGRAM "'";
     for (const std::string &a : arguments)
         command += " '" + a + "'";
@@ -34,7 +37,10 @@ ProgramRun run(const std::string &locale, const std::vector<std::string> &argume
         std::ifstream file(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(file), {});
     };
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+    ProgramRun result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return result;
 }
 
 std::vector<std::string> csvCells(const std::string &line, char sep)
