@@ -3,95 +3,50 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
 namespace brelo {
 namespace {
 
-TEST(EphemArguments, AnglesBecomeThePanelsTwoFields)
+// What an argument becomes, written as the data table writes it.
+template <class T, class Show>
+std::string shown(const Outcome<T> &outcome, Show show)
 {
-    struct Case {
-        const char *text;
-        char sep;
-        const char *degrees, *minutes;  // nullptr: refused with `minutes` as the message
-    };
-    const Case cases[] = {
-        {"48.85", '.', "48.85", "0"},
-        {"48.85", ',', "48,85", "0"},
-        {"48,85", '.', "48.85", "0"},
-        {"48:51", '.', "48", "51"},
-        {"-0:34", ',', "-0", "34"},
-        {"-0:34.5", ',', "-0", "34,5"},
-        {"90", '.', "90", "0"},
-        {"-89:60", '.', nullptr,
-         "la latitude (« -89:60 ») a des minutes hors de 0 à 60 (60 exclu) ; le signe se met "
-         "devant les degrés (-0:34)."},
-        {"48:-5", '.', nullptr,
-         "la latitude (« 48:-5 ») a des minutes hors de 0 à 60 (60 exclu) ; le signe se met "
-         "devant les degrés (-0:34)."},
-        {"89:59.9", '.', "89", "59.9"},
-        {"90:0.1", '.', nullptr, "la latitude (« 90:0.1 ») doit rester entre -90 et 90 degrés."},
-        {"-90.01", '.', nullptr, "la latitude (« -90.01 ») doit rester entre -90 et 90 degrés."},
-        {"", '.', nullptr, "la latitude («  ») n'est pas un angle en degrés (48.85 ou 48:51)."},
-        {"48:", '.', nullptr, "la latitude (« 48: ») n'est pas un angle en degrés (48.85 ou 48:51)."},
-        {"4 8", '.', nullptr, "la latitude (« 4 8 ») n'est pas un angle en degrés (48.85 ou 48:51)."},
-        {"48°51", '.', nullptr,
-         "la latitude (« 48°51 ») n'est pas un angle en degrés (48.85 ou 48:51)."},
-    };
-    for (const Case &c : cases) {
-        const auto fields = angleFields(c.text, "la latitude", 90.0, c.sep);
-        if (c.degrees == nullptr) {
-            ASSERT_FALSE(fields.ok()) << c.text;
-            EXPECT_EQ(fields.error(), c.minutes);
-            continue;
-        }
-        ASSERT_TRUE(fields.ok()) << c.text << ": " << fields.error();
-        EXPECT_EQ(fields.value().degrees, c.degrees);
-        EXPECT_EQ(fields.value().minutes, c.minutes);
-    }
+    return outcome.ok() ? show(outcome.value()) : "!" + outcome.error();
 }
 
-TEST(EphemArguments, StepsAndDates)
+std::string resultOf(const std::string &kind, char sep, const std::string &argument)
 {
-    struct StepCase {
-        const char *text;
-        long long count;
-        StepUnit unit;
-    };
-    const StepCase steps[] = {{"10min", 10, StepUnit::Minutes}, {"10 min", 10, StepUnit::Minutes},
-                              {"2h", 2, StepUnit::Hours},       {"1d", 1, StepUnit::Days},
-                              {"3j", 3, StepUnit::Days},        {"90mn", 90, StepUnit::Minutes}};
-    for (const StepCase &c : steps) {
-        const auto step = periodStep(c.text);
-        ASSERT_TRUE(step.ok()) << c.text;
-        EXPECT_EQ(step.value().count, c.count);
-        EXPECT_EQ(step.value().unit, c.unit);
-    }
-    for (const char *bad : {"", "min", "10", "10sec", "1.5h", "h2", "10m"})
-        EXPECT_EQ(periodStep(bad).error(),
-                  std::string("le pas (« ") + bad + " ») s'écrit comme 10min, 2h ou 1d.");
-    EXPECT_EQ(periodStep("0h").error(), "le pas (« 0h ») doit valoir au moins 1.");
-    EXPECT_EQ(periodStep("-5min").error(), "le pas (« -5min ») doit valoir au moins 1.");
+    const char *const units[] = {"min", "h", "d"};
+    if (kind == "angle")
+        return shown(angleFields(argument, "la latitude", 90.0, sep),
+                     [](const AngleFields &a) { return a.degrees + "|" + a.minutes; });
+    if (kind == "step")
+        return shown(periodStep(argument), [&](const PeriodStep &s) {
+            return std::to_string(s.count) + " " + units[static_cast<int>(s.unit)];
+        });
+    return shown(civilTime(argument, "--from"), civilTimeText);
+}
 
-    struct DateCase {
-        const char *text;
-        const char *civil;  // nullptr: refused
-    };
-    const DateCase dates[] = {
-        {"2027-03-20T06:00", "2027-03-20 06:00"}, {"2027-03-20 23:59", "2027-03-20 23:59"},
-        {"2028-02-29", "2028-02-29 00:00"},       {"2027-02-29T00:00", nullptr},
-        {"2027-03-20T24:00", nullptr},            {"2027-03-20T06:60", nullptr},
-        {"2027-3-20T06:00", nullptr},             {"20270320T0600", nullptr},
-        {"2027-03-20T06:00:00", nullptr},         {"2027-03-20T6:00", nullptr},
-    };
-    for (const DateCase &c : dates) {
-        const auto civil = civilTime(c.text, "--from");
-        ASSERT_EQ(civil.ok(), c.civil != nullptr) << c.text;
-        if (civil.ok())
-            EXPECT_EQ(civilTimeText(civil.value()), c.civil);
+TEST(EphemArguments, EachArgumentGivesItsFieldsOrItsMessage)
+{
+    std::ifstream file(BRELO_CLI_ARGUMENTS);
+    std::string line;
+    std::getline(file, line);  // header
+    int cases = 0;
+    while (std::getline(file, line)) {
+        std::istringstream cells(line);
+        std::string kind, sep, argument, expected;
+        std::getline(cells, kind, '\t');
+        std::getline(cells, sep, '\t');
+        std::getline(cells, argument, '\t');
+        std::getline(cells, expected);
+        EXPECT_EQ(resultOf(kind, sep.at(0), argument), expected) << kind << " « " << argument << " »";
+        ++cases;
     }
-    EXPECT_EQ(civilTime("2027-02-29T00:00", "--from").error(),
-              "--from (« 2027-02-29T00:00 ») n'est pas une date et une heure qui existent.");
-    EXPECT_EQ(civilTime("20270320", "--to").error(),
-              "--to (« 20270320 ») s'écrit AAAA-MM-JJTHH:MM, par exemple 2027-03-20T06:00.");
+    EXPECT_EQ(cases, 41);
 }
 
 // Every line is as wide as the heading line, in characters ("°" is one).

@@ -100,11 +100,12 @@ TEST(PeriodTable, RowsEqualThePageForTheirInstant)
         ASSERT_TRUE(row.ok() && expected.ok()) << i;
         const EphemerisResult &got = row.value().ephemeris;
         const EphemerisResult &want = expected.value();
-        EXPECT_EQ(got.lblad + got.lbldec + got.lblah + got.lblh + got.lblaz + got.lblr + got.lblp
-                      + got.lblb0 + got.lbll0 + got.lblksi,
-                  want.lblad + want.lbldec + want.lblah + want.lblh + want.lblaz + want.lblr
-                      + want.lblp + want.lblb0 + want.lbll0 + want.lblksi)
-            << "row " << i;
+        for (const auto label : {&EphemerisResult::lblad, &EphemerisResult::lbldec,
+                                 &EphemerisResult::lblah, &EphemerisResult::lblh,
+                                 &EphemerisResult::lblaz, &EphemerisResult::lblr,
+                                 &EphemerisResult::lblp, &EphemerisResult::lblb0,
+                                 &EphemerisResult::lbll0, &EphemerisResult::lblksi})
+            EXPECT_EQ(got.*label, want.*label) << "row " << i;
         EXPECT_EQ(row.value().time.day, 20 + minutes / 1440);
         const CarringtonRotation rotation = row.value().carrington;
         EXPECT_EQ(rotation.number, carringtonRotation(want.values.julianDay).number);
