@@ -17,9 +17,9 @@ namespace {
 
 const QString kFileName = QStringLiteral("brelo.dat");
 
-ParamsLoad refused(const QString &reason)
+ParamsLoad refused(const QString &fileName, const QString &reason)
 {
-    return {std::nullopt, QStringLiteral("brelo.dat ignoré : ") + reason};
+    return {std::nullopt, fileName + QStringLiteral(" ignoré : ") + reason};
 }
 
 // The listing, not open(), decides whether the name exists: on a file system
@@ -67,21 +67,31 @@ ParamsLoad loadParamsFile(const QString &directory, char decimalSeparator)
 {
     if (!listedAsRegularFile(directory))
         return {};
+    return loadParamsFileAt(QDir(directory).filePath(kFileName), decimalSeparator);
+}
 
+ParamsLoad loadParamsFileAt(const QString &path, char decimalSeparator)
+{
+    const QString name = QFileInfo(path).fileName();
     QFile file;
-    if (!openRegularFile(file, QDir(directory).filePath(kFileName)))
-        return refused(QStringLiteral("le fichier ne peut pas être ouvert."));
+    if (!openRegularFile(file, path))
+        return refused(name, QStringLiteral("le fichier ne peut pas être ouvert."));
     const QByteArray bytes = file.read(kParamsFileMaxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(QStringLiteral("le fichier ne peut pas être lu."));
+        return refused(name, QStringLiteral("le fichier ne peut pas être lu."));
     if (bytes.size() > kParamsFileMaxBytes)
-        return refused(QStringLiteral("le fichier dépasse 1 Mio, ce n'est pas un fichier de paramètres."));
+        return refused(name, QStringLiteral("le fichier dépasse 1 Mio, ce n'est pas un fichier de paramètres."));
     if (bytes.contains('\0'))
-        return refused(QStringLiteral("ce n'est pas un fichier texte."));
+        return refused(name, QStringLiteral("ce n'est pas un fichier texte."));
 
     const auto outcome = parseParamsFile(utf8Text(bytes), decimalSeparator);
-    if (!outcome.ok())
-        return {std::nullopt, QString::fromStdString(outcome.error())};
+    if (!outcome.ok()) {
+        // The parser speaks of brelo.dat; a file opened by the user goes by its own name.
+        QString message = QString::fromStdString(outcome.error());
+        if (message.startsWith(kFileName + QLatin1Char(' ')))
+            message.replace(0, kFileName.size(), name);
+        return {std::nullopt, message};
+    }
     return {outcome.value(), QString()};
 }
 
