@@ -54,7 +54,9 @@ void FileMenu::openParameters()
     // As at start-up: the boxes change, nothing is computed until the next event.
     form_.setParameterTexts(*load.fields);
     parametersPath_ = QFileInfo(answer->path).absoluteFilePath();
-    fileDialogs().tell(&form_, QStringLiteral("Paramètres lus dans « %1 ».").arg(shownPath(parametersPath_)), false);
+    // A file with more than thirteen values is read, and says so.
+    const QString read = QStringLiteral("Paramètres lus dans « %1 ».").arg(shownPath(parametersPath_));
+    fileDialogs().tell(&form_, load.message.isEmpty() ? read : read + QLatin1Char(' ') + load.message, false);
 }
 
 bool FileMenu::writeParameters(const QString &path)
