@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/controls.h"
+#include "app/file_menu.h"
 #include "app/pages.h"
 #include "app/spin_table.h"
 #include "common/twips_rect.h"
@@ -120,11 +121,12 @@ std::string layoutProblem(const LayoutInput &input, char separator)
 
 QDateTime Form1::systemClock() { return QDateTime::currentDateTimeUtc(); }
 
-Form1::Form1(Clock clock, QWidget *parent)
+Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     : QMainWindow(parent), clock_(std::move(clock)), decimalSeparator_(localeSeparator()),
       listdiam_(new YearlyListModel(YearlyListModel::Table::OccultingDisc, decimalSeparator_, this)),
       listdimfoy_(new YearlyListModel(YearlyListModel::Table::FinalImage, decimalSeparator_, this))
 {
+    parametersFile_ = parametersFile;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kCaption));
     setFont(windowFont());
@@ -135,6 +137,7 @@ Form1::Form1(Clock clock, QWidget *parent)
     menuquit->setObjectName(QStringLiteral("menuquit"));
     menuquit->setShortcut(QKeySequence::Quit);
     connect(menuquit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    installFileMenu(*this);
 
     auto *client = new QWidget(this);
     client->setFixedSize(twipsToPixels(11895), twipsToPixels(7950));
@@ -197,17 +200,30 @@ std::string Form1::text(const char *name) const { return box(name)->text().toStd
 
 void Form1::loadParameters()
 {
-    const ParamsLoad load = loadParamsFile(QDir::currentPath(), decimalSeparator_);
-    if (load.fields) {
-        for (int i = 0; i < kParamsFieldCount; ++i)
-            box(kParameterBoxes[i])->setText(QString::fromStdString((*load.fields)[i]));
-    }
+    const ParamsLoad load = parametersFile_.isEmpty() ? loadParamsFile(QDir::currentPath(), decimalSeparator_)
+                                                      : loadParamsFileAt(parametersFile_, decimalSeparator_);
+    if (load.fields)
+        setParameterTexts(*load.fields);
     startupMessage_ = load.message;
     if (!startupMessage_.isEmpty()) {
         auto *label = new QLabel(startupMessage_, statusBar());
         label->setObjectName(QStringLiteral("lbldemarrage"));
         statusBar()->addWidget(label);
     }
+}
+
+ParamsFields Form1::parameterTexts() const
+{
+    ParamsFields texts;
+    for (int i = 0; i < kParamsFieldCount; ++i)
+        texts[i] = text(kParameterBoxes[i]);
+    return texts;
+}
+
+void Form1::setParameterTexts(const ParamsFields &texts)
+{
+    for (int i = 0; i < kParamsFieldCount; ++i)
+        box(kParameterBoxes[i])->setText(QString::fromStdString(texts[i]));
 }
 
 void Form1::fillDateTimeFromClock()
@@ -316,6 +332,7 @@ void Form1::runOptics()
     opticsMessage_.clear();
     showRemark(result.remark);
     opticalState_ = result.state;
+    lastOptics_ = OpticsRun{input, result, {}, 0, false};
     drawLayout();
 }
 
@@ -330,6 +347,11 @@ bool Form1::drawLayout()
         opticsMessage_ = QString::fromStdString(problem);
         showRemark({"REMARQUE: dessin impossible — " + problem, kRed, true});
         return false;
+    }
+    if (lastOptics_) {
+        lastOptics_->layout = input;
+        lastOptics_->scaleSetting = updownech_->value();
+        lastOptics_->rays = chkchem_->isChecked();
     }
     for (const char *name : kElementLabels)
         control(QString::fromLatin1(name))->show();
@@ -360,6 +382,7 @@ void Form1::runEphemeris()
     const EphemerisResult &result = outcome.value();
     anglep_ = result.anglep;
     latb0_ = result.latb0;
+    lastEphemeris_ = EphemerisRun{input, result};
     for (const EphemerisLabel &label : kEphemerisLabels)
         static_cast<QLabel *>(control(QString::fromLatin1(label.name)))
             ->setText(QString::fromStdString(result.*label.text));
