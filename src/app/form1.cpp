@@ -201,6 +201,12 @@ void Form1::loadParameters()
     if (load.fields) {
         for (int i = 0; i < kParamsFieldCount; ++i)
             box(kParameterBoxes[i])->setText(QString::fromStdString((*load.fields)[i]));
+        // A file that gives O3' its own values starts with them visible and
+        // editable, rather than used while greyed out under a box saying "identical".
+        if (box("Txtfoco3b")->text() != box("Txtfoco3a")->text() || box("Txtdo3b")->text() != box("Txtdo3a")->text()) {
+            chko3_->setChecked(false);
+            setO3bEditable(true);
+        }
     }
     startupMessage_ = load.message;
     if (!startupMessage_.isEmpty()) {
@@ -228,14 +234,8 @@ void Form1::connectEvents()
             spin->setBuddy(box(entry.buddy));
         switch (entry.work) {
         case SpinWork::Optics:
+        case SpinWork::OpticsAfterO3Copy:  // every optics run copies O3 first while Chko3 is checked
             connect(spin, &SpinButton::changed, this, &Form1::runOptics);
-            break;
-        case SpinWork::OpticsAfterO3Copy:
-            connect(spin, &SpinButton::changed, this, [this] {
-                if (chko3_->isChecked())
-                    copyO3ToO3b();
-                runOptics();
-            });
             break;
         case SpinWork::Ephemeris:
             connect(spin, &SpinButton::changed, this, &Form1::runEphemeris);
@@ -265,12 +265,16 @@ void Form1::copyO3ToO3b()
     box("Txtdo3b")->setText(box("Txtdo3a")->text());
 }
 
+void Form1::setO3bEditable(bool editable)
+{
+    for (const char *name : kO3bControls)
+        control(QString::fromLatin1(name))->setEnabled(editable);
+}
+
 void Form1::chko3Clicked()
 {
     copyO3ToO3b();
-    const bool separate = !chko3_->isChecked();
-    for (const char *name : kO3bControls)
-        control(QString::fromLatin1(name))->setEnabled(separate);
+    setO3bEditable(!chko3_->isChecked());
     runOptics();
 }
 
@@ -298,6 +302,9 @@ void Form1::showRemark(const Remark &remark)
 
 void Form1::runOptics()
 {
+    // "Objectifs O3 et O3' identiques" holds for every run, whatever started it.
+    if (chko3_->isChecked())
+        copyO3ToO3b();
     const OpticsInput input{text("Txtfoco1"), text("Txtdo1"), text("Txtfoco2"),
                             text("Txtdiscoc"), text("Txtfoco3a"), text("Txtfoco3b")};
     const Outcome<OpticsResult> outcome = calcul(input, decimalSeparator_);

@@ -61,6 +61,7 @@ private:
     void fillDateTimeFromClock();
     void connectEvents();
     void copyO3ToO3b();
+    void setO3bEditable(bool editable);
     void chko3Clicked();
     bool drawLayout();
     void showRemark(const Remark &remark);
