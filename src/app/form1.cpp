@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/controls.h"
+#include "app/one_row_list_view.h"
 #include "app/pages.h"
 #include "app/spin_table.h"
 #include "common/twips_rect.h"
@@ -23,6 +24,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -320,10 +322,21 @@ void Form1::runOptics()
             ->setText(QString::fromStdString(result.*label.text));
     listdiam_->addRun(result.imageScale, result.magnification);
     listdimfoy_->addRun(result.imageScale, result.magnification);
+    for (const char *name : {"Listdiam", "Listdimfoy"})
+        showNewestRun(static_cast<OneRowListView *>(control(QString::fromLatin1(name))));
     opticsMessage_.clear();
     showRemark(result.remark);
     opticalState_ = result.state;
     drawLayout();
+}
+
+// A list shows one row: after a run it shows the newest run, at the date the
+// user was looking at, so that an older run's row never passes for the new one.
+void Form1::showNewestRun(OneRowListView *list)
+{
+    list->verticalScrollBar()->setValue(list->topRow() % kYearRows);
+    if (list->currentRow() >= 0)
+        list->setCurrentRow(list->currentRow() % kYearRows);
 }
 
 bool Form1::drawLayout()

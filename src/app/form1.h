@@ -15,6 +15,7 @@ class QLineEdit;
 
 namespace brelo {
 
+class OneRowListView;
 class PictureArea;
 class SpinButton;
 class YearlyListModel;
@@ -63,6 +64,7 @@ private:
     void copyO3ToO3b();
     void setO3bEditable(bool editable);
     void chko3Clicked();
+    void showNewestRun(OneRowListView *list);
     bool drawLayout();
     void showRemark(const Remark &remark);
 
