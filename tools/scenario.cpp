@@ -105,6 +105,7 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("rows")] = rows;
         o[QStringLiteral("top")] = list->topRow();  // the row shown first
         o[QStringLiteral("current")] = list->currentRow();  // -1: none
+        o[QStringLiteral("color")] = hexColor(list->palette().color(QPalette::Text));
     } else if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("tabs");
         o[QStringLiteral("current")] = tabs->currentIndex();
@@ -123,6 +124,9 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("blank")] = isBlank(image, picture->palette().color(QPalette::Window)) ||
                                      isBlank(image, image.pixelColor(0, 0));
         o[QStringLiteral("hash")] = imageHash(image);
+        // Veiled: an old picture kept after a failed run.
+        const QWidget *veil = picture->findChild<QWidget *>(QStringLiteral("veil"), Qt::FindDirectChildrenOnly);
+        o[QStringLiteral("dimmed")] = veil && !veil->isHidden();
     } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("frame");
         o[QStringLiteral("caption")] = frame->title();
@@ -155,6 +159,9 @@ QJsonObject dump(const Form1 &form)
         {QStringLiteral("distb"), optics.distb},
         {QStringLiteral("interx"), optics.interx},
         {QStringLiteral("distc"), optics.distc},
+        {QStringLiteral("opticsStale"), form.opticsStale()},
+        {QStringLiteral("layoutStale"), form.layoutStale()},
+        {QStringLiteral("ephemerisStale"), form.ephemerisStale()},
     };
     return {
         {QStringLiteral("caption"), form.windowTitle()},
