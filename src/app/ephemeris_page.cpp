@@ -114,7 +114,7 @@ void buildDiscPicture(QWidget *page)
         {"Label31", "N", 3300, 0, 195, 195},
         {"Label30", "E", 60, 3180, 195, 195},
         {"Label28", "S", 3360, 6540, 195, 195},
-        {"Label29", "W", 6540, 3240, 555, 195},
+        {"Label29", "W", 6540, 3240, 195, 195},  // ends at the inner right edge
     };
     for (const Placed &p : compass) {
         auto *label = makeLabel(picture, p.name, QString::fromLatin1(p.text),

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -28,10 +29,13 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 
 #include <cmath>
+#include <memory>
 
 namespace brelo {
 
@@ -62,6 +66,14 @@ QFont windowFont()
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     return font;
+}
+
+// The designed light colours, whatever the desktop's theme: a dark theme would
+// otherwise turn the pages dark under the blue remark and the labels on pink.
+QPalette designedPalette()
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion ? fusion->standardPalette() : QPalette(QColor(240, 240, 240));
 }
 
 // brelo.dat's thirteen fields, in the file's order.
@@ -136,6 +148,7 @@ Form1::Form1(Clock clock, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kCaption));
     setFont(windowFont());
+    setPalette(designedPalette());
 
     QMenu *quit = menuBar()->addMenu(QStringLiteral("Quitter"));
     quit->setObjectName(QStringLiteral("quit1"));
@@ -156,6 +169,7 @@ Form1::Form1(Clock clock, QWidget *parent)
     tabs_->addTab(ephemerisPage_, QString::fromUtf8("Ephémérides Solaires"));
     tabs_->addTab(buildAboutPage(tabs_), QStringLiteral("A Propos"));
     tabs_->setCurrentIndex(0);
+    setWindowIcon(QIcon(QStringLiteral(":/brelo/brelo.svg")));  // the pages registered the resources
 
     messages_ = new MessageLine(statusBar());
     statusBar()->addWidget(messages_, 1);
