@@ -266,7 +266,6 @@ void Form1::connectEvents()
             spin->setBuddy(box(entry.buddy));
         switch (entry.work) {
         case SpinWork::Optics:
-        case SpinWork::OpticsAfterO3Copy:  // every optics run copies O3 first while Chko3 is checked
             connect(spin, &SpinButton::changed, this, &Form1::runOptics);
             break;
         case SpinWork::Ephemeris:
