@@ -10,7 +10,9 @@ namespace brelo {
 
 namespace {
 constexpr Rgb kRed{255, 0, 0};
-constexpr int kLines = 3;  // a parameters-file message and the two computations at once
+// A parameters-file message and the two computations at once; each message is
+// one line at design size (the longest, about brelo.dat, takes 750 of 790 pixels).
+constexpr int kLines = 3;
 constexpr int kSignPx = 24;
 } // namespace
 
@@ -26,7 +28,7 @@ MessageLine::MessageLine(QWidget *parent)
     sign_->setSizePolicy(keepPlace);
     text_->setObjectName(QStringLiteral("lblerreur"));
     text_->setWordWrap(true);
-    text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse);  // the user may copy it
     setTextColor(text_, kRed);
     setBold(text_, true);
@@ -36,7 +38,7 @@ MessageLine::MessageLine(QWidget *parent)
     row->addWidget(sign_, 0, Qt::AlignTop);
     row->addWidget(text_, 1);
     // The same height with or without a message, so the window never jumps.
-    setFixedHeight(std::max(kSignPx, kLines * text_->fontMetrics().lineSpacing()) + 4);
+    setFixedHeight(std::max(kSignPx, kLines * text_->fontMetrics().lineSpacing()) + 10);
     refresh();
 }
 
