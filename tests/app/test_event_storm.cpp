@@ -83,6 +83,10 @@ public:
         return static_cast<QLineEdit *>(w)->text();
     }
     std::string field(const char *name) const { return text(name).toStdString(); }
+    bool grey(const char *name) const
+    {
+        return form_.control(QString::fromLatin1(name))->palette().color(QPalette::WindowText) == QColor(128, 128, 128);
+    }
     int rows(const char *list) const
     {
         return static_cast<OneRowListView *>(form_.control(QString::fromLatin1(list)))->model()->rowCount();
@@ -268,6 +272,9 @@ TEST(EventStorm, WindowStaysTruthfulUnderRandomEvents)
         }
         for (const char *name : kEphemerisLabels)
             ASSERT_FALSE(showsNonNumber(storm.text(name))) << where << ": " << name;
+        // Greyed on screen exactly while flagged stale.
+        ASSERT_EQ(storm.grey("Lblb"), form.opticsStale()) << where;
+        ASSERT_EQ(storm.grey("lblksi"), form.ephemerisStale()) << where;
         ASSERT_TRUE(std::isfinite(form.anglep())) << where;
         ASSERT_TRUE(!form.latb0() || std::isfinite(*form.latb0())) << where;
     }
