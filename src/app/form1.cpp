@@ -160,15 +160,15 @@ Form1::Form1(Clock clock, QWidget *parent)
     auto *client = new QWidget(this);
     client->setFixedSize(twipsToPixels(11895), twipsToPixels(7950));
     setCentralWidget(client);
-    tabs_ = new QTabWidget(client);
-    tabs_->setObjectName(QStringLiteral("SSTab1"));
-    tabs_->setGeometry(twipsRect(60, 60, 11775, 7815));
-    tabs_->addTab(buildOpticsPage(tabs_, decimalSeparator_, listdiam_, listdimfoy_), QStringLiteral("Calcul Optique"));
-    tabs_->addTab(new DocPage(tabs_), QStringLiteral("Doc HTML"));
-    ephemerisPage_ = buildEphemerisPage(tabs_, decimalSeparator_);
-    tabs_->addTab(ephemerisPage_, QString::fromUtf8("Ephémérides Solaires"));
-    tabs_->addTab(buildAboutPage(tabs_), QStringLiteral("A Propos"));
-    tabs_->setCurrentIndex(0);
+    auto *tabs = new QTabWidget(client);
+    tabs->setObjectName(QStringLiteral("SSTab1"));
+    tabs->setGeometry(twipsRect(60, 60, 11775, 7815));
+    tabs->addTab(buildOpticsPage(tabs, decimalSeparator_, listdiam_, listdimfoy_), QStringLiteral("Calcul Optique"));
+    tabs->addTab(new DocPage(tabs), QStringLiteral("Doc HTML"));
+    tabs->addTab(buildEphemerisPage(tabs, decimalSeparator_), QString::fromUtf8("Ephémérides Solaires"));
+    tabs->addTab(buildAboutPage(tabs), QStringLiteral("A Propos"));
+    tabs->setCurrentIndex(0);
+    tabs_ = tabs;
     setWindowIcon(QIcon(QStringLiteral(":/brelo/brelo.svg")));  // the pages registered the resources
 
     messages_ = new MessageLine(statusBar());
@@ -188,6 +188,7 @@ Form1::Form1(Clock clock, QWidget *parent)
     chko3_ = qobject_cast<QCheckBox *>(control(QStringLiteral("Chko3")));
     chkchem_ = qobject_cast<QCheckBox *>(control(QStringLiteral("Chkchem")));
     updownech_ = qobject_cast<SpinButton *>(control(QStringLiteral("UpDownech")));
+    ephemerisPage_ = control(QStringLiteral("Frame4"))->parentWidget();
     buildStaleResults();
     connectEvents();
 
@@ -284,7 +285,7 @@ void Form1::connectEvents()
         fillDateTimeFromClock();
         runEphemeris();
     });
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+    connect(static_cast<QTabWidget *>(control(QStringLiteral("SSTab1"))), &QTabWidget::currentChanged, this, [this] {
         runOptics();
         runEphemeris();
     });
