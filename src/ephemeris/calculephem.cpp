@@ -24,23 +24,25 @@ struct FieldValues {
 struct Field {
     const std::string EphemerisInput::*text;
     double FieldValues::*value;
-    const char *frenchName;
-    const char *id;
+    const char *name;  // as the window labels it
+    Gender gender;
 };
 
 // In the order the computation reads them: the first faulty field is the one named.
 constexpr Field kFields[] = {
-    {&EphemerisInput::txtjour, &FieldValues::day, "jour", "txtjour"},
-    {&EphemerisInput::txtmois, &FieldValues::month, "mois", "txtmois"},
-    {&EphemerisInput::txtann, &FieldValues::year, "année", "txtann"},
-    {&EphemerisInput::txtheur, &FieldValues::hour, "heure", "txtheur"},
-    {&EphemerisInput::txtminut, &FieldValues::minute, "minute", "txtminut"},
-    {&EphemerisInput::txtlatimin, &FieldValues::latitudeMinutes, "latitude, minutes", "txtlatimin"},
-    {&EphemerisInput::txtlatideg, &FieldValues::latitudeDegrees, "latitude, degrés", "txtlatideg"},
-    {&EphemerisInput::txtlongimin, &FieldValues::longitudeMinutes, "longitude, minutes",
-     "txtlongimin"},
-    {&EphemerisInput::txtlongideg, &FieldValues::longitudeDegrees, "longitude, degrés",
-     "txtlongideg"},
+    {&EphemerisInput::txtjour, &FieldValues::day, "le jour", Gender::Masculine},
+    {&EphemerisInput::txtmois, &FieldValues::month, "le mois", Gender::Masculine},
+    {&EphemerisInput::txtann, &FieldValues::year, "l'année", Gender::Feminine},
+    {&EphemerisInput::txtheur, &FieldValues::hour, "l'heure", Gender::Feminine},
+    {&EphemerisInput::txtminut, &FieldValues::minute, "la minute", Gender::Feminine},
+    {&EphemerisInput::txtlatimin, &FieldValues::latitudeMinutes, "la latitude (minutes)",
+     Gender::Feminine},
+    {&EphemerisInput::txtlatideg, &FieldValues::latitudeDegrees, "la latitude (degrés)",
+     Gender::Feminine},
+    {&EphemerisInput::txtlongimin, &FieldValues::longitudeMinutes, "la longitude (minutes)",
+     Gender::Feminine},
+    {&EphemerisInput::txtlongideg, &FieldValues::longitudeDegrees, "la longitude (degrés)",
+     Gender::Feminine},
 };
 
 const char *const kOutOfRange =
@@ -56,19 +58,34 @@ bool allShowable(Values... values)
     return (showable(values) && ...);
 }
 
-} // namespace
-
-Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
+Outcome<FieldValues> readFields(const EphemerisInput &input, char sep)
 {
     FieldValues f;
     for (const Field &field : kFields) {
         const NumericText read = readNumber(input.*field.text, sep);
         if (!read.ok())
-            return Outcome<EphemerisResult>::failure(
-                std::string("Calcul impossible : le champ « ") + field.frenchName + " » ("
-                + field.id + ") " + numericTextReason(read.error) + ".");
+            return Outcome<FieldValues>::failure(
+                "Calcul impossible : "
+                + fieldProblem(field.name, input.*field.text, read.error, field.gender));
         f.*field.value = read.value;
     }
+    return Outcome<FieldValues>::success(f);
+}
+
+} // namespace
+
+std::optional<std::string> firstFieldFault(const EphemerisInput &input, char sep)
+{
+    const Outcome<FieldValues> read = readFields(input, sep);
+    return read.ok() ? std::nullopt : std::optional<std::string>(read.error());
+}
+
+Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
+{
+    const Outcome<FieldValues> read = readFields(input, sep);
+    if (!read.ok())
+        return Outcome<EphemerisResult>::failure(read.error());
+    const FieldValues &f = read.value();
 
     const TimeArgument time = timeArgument({f.year, f.month, f.day, f.hour, f.minute});
     const SolarTheory sun = solarTheory(time.centuries);
@@ -105,6 +122,8 @@ Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
     r.lblksi = "Angle Nord-Zenith = " + shownText(q, sep) + "°";
     r.anglep = physical->positionAngle;
     r.latb0 = physical->latitudeB0;
+    r.values = {time.julianDay, alpha, delta, *h, alt, az, sun.distanceAu,
+                physical->positionAngle, physical->latitudeB0, physical->longitudeL0, q};
     return Outcome<EphemerisResult>::success(r);
 }
 
