@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/controls.h"
+#include "app/file_menu.h"
 #include "app/message_line.h"
 #include "app/one_row_list_view.h"
 #include "app/pages.h"
@@ -140,11 +141,12 @@ std::string layoutProblem(const LayoutInput &input, char separator)
 
 QDateTime Form1::systemClock() { return QDateTime::currentDateTimeUtc(); }
 
-Form1::Form1(Clock clock, QWidget *parent)
+Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     : QMainWindow(parent), clock_(std::move(clock)), decimalSeparator_(localeSeparator()),
       listdiam_(new YearlyListModel(YearlyListModel::Table::OccultingDisc, decimalSeparator_, this)),
       listdimfoy_(new YearlyListModel(YearlyListModel::Table::FinalImage, decimalSeparator_, this))
 {
+    parametersFile_ = parametersFile;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kCaption));
     setFont(windowFont());
@@ -156,6 +158,7 @@ Form1::Form1(Clock clock, QWidget *parent)
     menuquit->setObjectName(QStringLiteral("menuquit"));
     menuquit->setShortcut(QKeySequence::Quit);
     connect(menuquit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    installFileMenu(*this);
 
     auto *client = new QWidget(this);
     client->setFixedSize(twipsToPixels(11895), twipsToPixels(7950));
@@ -174,6 +177,8 @@ Form1::Form1(Clock clock, QWidget *parent)
     messages_ = new MessageLine(statusBar());
     statusBar()->addWidget(messages_, 1);
     statusBar()->setSizeGripEnabled(false);
+    // A passing notice hides the message line for a while: the window keeps its height.
+    statusBar()->setMinimumHeight(statusBar()->sizeHint().height());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // The named controls; the tab bar's own scroll arrows are not ours.
@@ -219,17 +224,10 @@ std::string Form1::text(const char *name) const { return box(name)->text().toStd
 
 void Form1::loadParameters()
 {
-    const ParamsLoad load = loadParamsFile(QDir::currentPath(), decimalSeparator_);
-    if (load.fields) {
-        for (int i = 0; i < kParamsFieldCount; ++i)
-            box(kParameterBoxes[i])->setText(QString::fromStdString((*load.fields)[i]));
-        // A file that gives O3' its own values starts with them visible and
-        // editable, rather than used while greyed out under a box saying "identical".
-        if (box("Txtfoco3b")->text() != box("Txtfoco3a")->text() || box("Txtdo3b")->text() != box("Txtdo3a")->text()) {
-            chko3_->setChecked(false);
-            setO3bEditable(true);
-        }
-    }
+    const ParamsLoad load = parametersFile_.isEmpty() ? loadParamsFile(QDir::currentPath(), decimalSeparator_)
+                                                      : loadParamsFileAt(parametersFile_, decimalSeparator_);
+    if (load.fields)
+        setParameterTexts(*load.fields);
     startupMessage_ = load.message;
     messages_->setMessage(MessageLine::Source::ParamsFile, startupMessage_);
 }
@@ -247,6 +245,27 @@ void Form1::buildStaleResults()
     optics.push_back(control(QStringLiteral("Listdimfoy")));
     opticsResults_ = std::make_unique<StaleResults>(optics, picture1_);
     ephemerisResults_ = std::make_unique<StaleResults>(widgets(kEphemerisLabels), picture3_);
+}
+
+ParamsFields Form1::parameterTexts() const
+{
+    ParamsFields texts;
+    for (int i = 0; i < kParamsFieldCount; ++i)
+        texts[i] = text(kParameterBoxes[i]);
+    return texts;
+}
+
+void Form1::setParameterTexts(const ParamsFields &texts)
+{
+    for (int i = 0; i < kParamsFieldCount; ++i)
+        box(kParameterBoxes[i])->setText(QString::fromStdString(texts[i]));
+    // A file that gives O3' its own values shows them visible and editable,
+    // rather than used while greyed out under a box saying "identical".
+    if (chko3_->isChecked()
+        && (box("Txtfoco3b")->text() != box("Txtfoco3a")->text() || box("Txtdo3b")->text() != box("Txtdo3a")->text())) {
+        chko3_->setChecked(false);
+        setO3bEditable(true);
+    }
 }
 
 void Form1::fillDateTimeFromClock()
@@ -368,6 +387,7 @@ void Form1::runOptics()
     messages_->clearMessage(MessageLine::Source::ParamsFile);
     showRemark(result.remark);
     opticalState_ = result.state;
+    lastOptics_ = OpticsRun{input, result, {}, 0, false};
     drawLayout();
 }
 
@@ -396,6 +416,11 @@ bool Form1::drawLayout()
         return false;
     }
     opticsResults_->setPictureStale(false);
+    if (lastOptics_) {
+        lastOptics_->layout = input;
+        lastOptics_->scaleSetting = updownech_->value();
+        lastOptics_->rays = chkchem_->isChecked();
+    }
     for (const char *name : kElementLabels)
         control(QString::fromLatin1(name))->show();
     const std::pair<const char *, double> moves[] = {
@@ -428,6 +453,7 @@ void Form1::runEphemeris()
     const EphemerisResult &result = outcome.value();
     anglep_ = result.anglep;
     latb0_ = result.latb0;
+    lastEphemeris_ = EphemerisRun{input, result};
     for (const EphemerisLabel &label : kEphemerisLabels)
         static_cast<QLabel *>(control(QString::fromLatin1(label.name)))
             ->setText(QString::fromStdString(result.*label.text));

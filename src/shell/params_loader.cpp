@@ -19,9 +19,9 @@ namespace {
 
 const QString kFileName = QStringLiteral("brelo.dat");
 
-ParamsLoad refused(const QString &reason)
+ParamsLoad refused(const QString &fileName, const QString &reason)
 {
-    return {std::nullopt, QStringLiteral("brelo.dat ignoré : ") + reason};
+    return {std::nullopt, fileName + QStringLiteral(" ignoré : ") + reason};
 }
 
 // The listing, not open(), decides whether the name exists: on a file system
@@ -48,6 +48,10 @@ bool listedAsRegularFile(const QString &directory)
 bool openRegularFile(QFile &file, const QString &path)
 {
 #ifdef Q_OS_UNIX
+    // A link to a FIFO or a device is never opened: stat() follows the link.
+    struct stat target {};
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0 || !S_ISREG(target.st_mode))
+        return false;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -91,21 +95,30 @@ ParamsLoad loadParamsFile(const QString &directory, char decimalSeparator)
 {
     if (!listedAsRegularFile(directory))
         return {};
+    return loadParamsFileAt(QDir(directory).filePath(kFileName), decimalSeparator);
+}
 
+ParamsLoad loadParamsFileAt(const QString &path, char decimalSeparator)
+{
+    const QString name = QFileInfo(path).fileName();
     QFile file;
-    if (!openRegularFile(file, QDir(directory).filePath(kFileName)))
-        return refused(QStringLiteral("le fichier ne peut pas être ouvert."));
+    if (!openRegularFile(file, path))
+        return refused(name, QStringLiteral("le fichier ne peut pas être ouvert."));
     const QByteArray bytes = file.read(kParamsFileMaxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(QStringLiteral("le fichier ne peut pas être lu."));
+        return refused(name, QStringLiteral("le fichier ne peut pas être lu."));
     if (bytes.size() > kParamsFileMaxBytes)
-        return refused(QStringLiteral("le fichier dépasse 1 Mio, ce n'est pas un fichier de paramètres."));
+        return refused(name, QStringLiteral("le fichier dépasse 1 Mio, ce n'est pas un fichier de paramètres."));
     const auto text = utf8Text(bytes);
     if (!text)
-        return refused(QStringLiteral("ce n'est pas un fichier texte."));
+        return refused(name, QStringLiteral("ce n'est pas un fichier texte."));
 
     ParamsRead read = parseParamsFile(*text, decimalSeparator);
-    return {std::move(read.fields), QString::fromStdString(read.message)};
+    // The parser speaks of brelo.dat; a file opened by the user goes by its own name.
+    QString message = QString::fromStdString(read.message);
+    if (message.startsWith(kFileName + QLatin1Char(' ')))
+        message.replace(0, kFileName.size(), name);
+    return {std::move(read.fields), message};
 }
 
 } // namespace brelo

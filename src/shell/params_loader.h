@@ -27,4 +27,8 @@ inline constexpr qint64 kParamsFileMaxBytes = 1024 * 1024;
 // field: no fields and a message saying why.
 ParamsLoad loadParamsFile(const QString &directory, char decimalSeparator);
 
+// Reads a parameters file of any name, chosen by the user, with the same rules
+// and messages; a missing file or a directory gives a message naming it.
+ParamsLoad loadParamsFileAt(const QString &path, char decimalSeparator);
+
 } // namespace brelo
