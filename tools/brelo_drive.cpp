@@ -12,7 +12,9 @@
 //   snap NAME FILE     save a picture area's image (any other control: a grab) as PNG
 //   menu ACTION        trigger a menu item by its object name (menuenregistrer, …)
 //   answer [filter=N] PATH  the next file or print dialog answers PATH (filter N, default 0)
-//   dump               print one JSON line: every control, the window state, the message
+//   dump               print one JSON line: every control (a list's first shown and
+//                      current rows, a spin button's step, a label's font stretch...),
+//                      the window state (stale results included), the status line
 // Every action goes through real Qt events. A bad command, an unknown control or
 // a control the user could not reach stops the run with exit code 2.
 
