@@ -365,13 +365,10 @@ void Form1::runOptics()
                             text("Txtdiscoc"), text("Txtfoco3a"), text("Txtfoco3b")};
     const Outcome<OpticsResult> outcome = calcul(input, decimalSeparator_);
     if (!outcome.ok()) {
-        // The previous results and picture stay, greyed.
-        messages_->setMessage(MessageLine::Source::Optics,
-                              QString::fromUtf8(kOpticsFailed) + QStringLiteral("calcul impossible : ")
-                                  + QString::fromStdString(outcome.error()));
         showRemark(failureRemark(outcome.error()));
-        opticsResults_->setTextsStale(true);
-        opticsResults_->setPictureStale(true);
+        showFailure(MessageLine::Source::Optics, *opticsResults_, StaleResults::TextsAndPicture,
+                    QString::fromUtf8(kOpticsFailed) + QStringLiteral("calcul impossible : ")
+                        + QString::fromStdString(outcome.error()));
         return;
     }
     const OpticsResult &result = outcome.value();
@@ -382,9 +379,7 @@ void Form1::runOptics()
     listdimfoy_->addRun(result.imageScale, result.magnification);
     for (const char *name : {"Listdiam", "Listdimfoy"})
         showNewestRun(static_cast<OneRowListView *>(control(QString::fromLatin1(name))));
-    opticsResults_->setTextsStale(false);
-    messages_->clearMessage(MessageLine::Source::Optics);
-    messages_->clearMessage(MessageLine::Source::ParamsFile);
+    showSuccess(MessageLine::Source::Optics, *opticsResults_);
     showRemark(result.remark);
     opticalState_ = result.state;
     lastOptics_ = OpticsRun{input, result, {}, 0, false};
@@ -408,14 +403,12 @@ bool Form1::drawLayout()
         dessin(*picture1_, input, opticalState_, updownech_->value(), chkchem_->isChecked(), decimalSeparator_);
     if (!edges) {
         const std::string problem = layoutProblem(input, decimalSeparator_);
-        messages_->setMessage(MessageLine::Source::Optics, QString::fromUtf8(kOpticsFailed)
-                                                               + QStringLiteral("dessin impossible : ")
-                                                               + QString::fromStdString(problem));
         showRemark({"REMARQUE: dessin impossible — " + problem, kRed, true});
-        opticsResults_->setPictureStale(true);
+        showFailure(MessageLine::Source::Optics, *opticsResults_, StaleResults::PictureOnly,
+                    QString::fromUtf8(kOpticsFailed) + QStringLiteral("dessin impossible : ")
+                        + QString::fromStdString(problem));
         return false;
     }
-    opticsResults_->setPictureStale(false);
     if (lastOptics_) {
         lastOptics_->layout = input;
         lastOptics_->scaleSetting = updownech_->value();
@@ -443,11 +436,9 @@ void Form1::runEphemeris()
                                text("txtlatimin"), text("txtlongideg"), text("txtlongimin")};
     const Outcome<EphemerisResult> outcome = calculephem(input, decimalSeparator_);
     if (!outcome.ok()) {
-        // The labels, P, B0 and the disc keep the last good run, greyed.
-        messages_->setMessage(MessageLine::Source::Ephemeris,
-                              QString::fromUtf8(kEphemerisFailed) + QString::fromStdString(outcome.error()));
-        ephemerisResults_->setTextsStale(true);
-        ephemerisResults_->setPictureStale(true);
+        // P and B0 stay those of the last good run, which the disc shows.
+        showFailure(MessageLine::Source::Ephemeris, *ephemerisResults_, StaleResults::TextsAndPicture,
+                    QString::fromUtf8(kEphemerisFailed) + QString::fromStdString(outcome.error()));
         return;
     }
     const EphemerisResult &result = outcome.value();
@@ -457,11 +448,24 @@ void Form1::runEphemeris()
     for (const EphemerisLabel &label : kEphemerisLabels)
         static_cast<QLabel *>(control(QString::fromLatin1(label.name)))
             ->setText(QString::fromStdString(result.*label.text));
-    messages_->clearMessage(MessageLine::Source::Ephemeris);
-    messages_->clearMessage(MessageLine::Source::ParamsFile);
-    ephemerisResults_->setTextsStale(false);
-    ephemerisResults_->setPictureStale(false);
+    showSuccess(MessageLine::Source::Ephemeris, *ephemerisResults_);
     dessinephem(*picture3_, anglep_, latb0_);
+}
+
+// A failed run leaves the previous results on screen, greyed, and says on the
+// status line what failed, until that computation's next good run.
+void Form1::showFailure(MessageLine::Source source, StaleResults &results, StaleResults::Extent extent,
+                        const QString &message)
+{
+    messages_->setMessage(source, message);
+    results.setStale(extent);
+}
+
+void Form1::showSuccess(MessageLine::Source source, StaleResults &results)
+{
+    messages_->clearMessage(source);
+    messages_->clearMessage(MessageLine::Source::ParamsFile);  // told until the first good run
+    results.setStale(StaleResults::Nothing);
 }
 
 QString Form1::shownMessage() const { return messages_->text(); }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/last_runs.h"
+#include "app/message_line.h"
+#include "app/stale_results.h"
 #include "optics/calcul.h"
 #include "shell/params_file.h"
 
@@ -19,11 +21,9 @@ class QTabWidget;
 
 namespace brelo {
 
-class MessageLine;
 class OneRowListView;
 class PictureArea;
 class SpinButton;
-class StaleResults;
 class YearlyListModel;
 
 // The program's window: four pages of named controls and the table that ties
@@ -89,6 +89,9 @@ private:
     void showNewestRun(OneRowListView *list);
     bool drawLayout();
     void showRemark(const Remark &remark);
+    void showFailure(MessageLine::Source source, StaleResults &results, StaleResults::Extent extent,
+                     const QString &message);
+    void showSuccess(MessageLine::Source source, StaleResults &results);
 
     Clock clock_;
     char decimalSeparator_;

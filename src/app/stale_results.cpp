@@ -57,7 +57,11 @@ void StaleResults::setTextsStale(bool stale)
     }
 }
 
-void StaleResults::setPictureStale(bool stale) { veil_->setVisible(stale); }
+void StaleResults::setStale(Extent extent)
+{
+    setTextsStale(extent == TextsAndPicture);
+    veil_->setVisible(extent != Nothing);
+}
 
 bool StaleResults::pictureStale() const { return !veil_->isHidden(); }
 

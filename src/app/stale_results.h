@@ -19,8 +19,9 @@ public:
     // the drawing's own labels, not the controls the user works with in it.
     StaleResults(std::vector<QWidget *> texts, PictureArea *picture);
 
-    void setTextsStale(bool stale);
-    void setPictureStale(bool stale);
+    // What a failed run leaves behind: a failed drawing leaves current texts.
+    enum Extent { Nothing, PictureOnly, TextsAndPicture };
+    void setStale(Extent extent);
     bool textsStale() const { return textsStale_; }
     bool pictureStale() const;
 
@@ -29,6 +30,8 @@ private:
         QWidget *widget;
         QPalette designed;
     };
+    void setTextsStale(bool stale);
+
     std::vector<Text> texts_;
     QWidget *veil_;
     bool textsStale_ = false;
