@@ -131,8 +131,7 @@ std::string layoutProblem(const LayoutInput &input, char separator)
     for (const LayoutField &field : kLayoutFields) {
         const NumericText read = readNumber(input.*field.text, separator);
         if (!read.ok())
-            return std::string(field.frenchName) + " "
-                   + numericTextReason(read.error, genderOfName(field.frenchName)) + ".";
+            return fieldProblem(field.frenchName, input.*field.text, read.error);  // the same words as calcul's
     }
     return "une valeur est trop grande pour être dessinée.";
 }
