@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace brelo {
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "drawing/picture_area.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -21,11 +22,18 @@ public:
         setObjectName(QStringLiteral("veil"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(parent->rect());
+        parent->installEventFilter(this);  // follows the picture when it is zoomed
         hide();
     }
 
 protected:
     void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), kVeil); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parentWidget() && event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return QWidget::eventFilter(watched, event);
+    }
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QTest>
 
@@ -100,6 +101,24 @@ TEST(Form1Looks, PictureLabelsStayInsideAndLeaveTheScaleBarVisible)
             EXPECT_NE(shown.pixel(x, y), pink) << "scale bar hidden at " << x << "," << y;
         }
     EXPECT_GT(barPixels, 10);  // the bar runs under the label
+}
+
+// The veil over a stale picture covers it whole, whatever size the picture takes.
+TEST(Form1Looks, StalePictureIsVeiledWhole)
+{
+    Form1 form(&fixedClock);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.runOptics();
+    static_cast<QLineEdit *>(form.control(QStringLiteral("Txtfoco2")))->setText(QStringLiteral("x"));
+    form.runOptics();
+    ASSERT_TRUE(form.opticsStale());
+    QWidget *picture = form.control(QStringLiteral("Picture1"));
+    picture->resize(picture->size() * 3 / 2);
+    const QWidget *veil = picture->findChild<QWidget *>(QStringLiteral("veil"));
+    ASSERT_NE(veil, nullptr);
+    EXPECT_TRUE(veil->isVisible());
+    EXPECT_EQ(veil->geometry(), picture->rect());
 }
 
 } // namespace
