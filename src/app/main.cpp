@@ -7,7 +7,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BRELO"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
-    brelo::Form1 window;
+    brelo::Form1 window;  // registers the resources
+    QApplication::setWindowIcon(window.windowIcon());
     window.show();
     return app.exec();
 }
