@@ -25,7 +25,9 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace brelo::scenario {
 
@@ -111,6 +113,7 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("visible")] = !viewer->isHidden();
         const brelo::DocPage *page = docPageOf(viewer);
         o[QStringLiteral("address")] = page ? page->address() : QString();
+        o[QStringLiteral("title")] = viewer->documentTitle();
     } else if (auto *picture = qobject_cast<brelo::PictureArea *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("picture");
         const QImage image = picture->image();
@@ -222,17 +225,22 @@ void key(const Form1 &form, const QString &name, const QString &keyName)
     auto *widget = reachable<QWidget>(form, name, "control");
     if (!widget->isEnabled())
         throw ScriptError(QStringLiteral("%1 is disabled").arg(name));  // it would get no key
-    Qt::Key k;
-    if (keyName == QLatin1String("Enter"))
-        k = Qt::Key_Return;
-    else if (keyName == QLatin1String("Up"))
-        k = Qt::Key_Up;
-    else if (keyName == QLatin1String("Down"))
-        k = Qt::Key_Down;
-    else
-        throw ScriptError(QStringLiteral("unknown key %1 (Enter, Up or Down)").arg(keyName));
+    struct NamedKey {
+        const char *name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    static const NamedKey keys[] = {
+        {"Enter", Qt::Key_Return, Qt::NoModifier}, {"Up", Qt::Key_Up, Qt::NoModifier},
+        {"Down", Qt::Key_Down, Qt::NoModifier},    {"Alt+Left", Qt::Key_Left, Qt::AltModifier},
+        {"Alt+Right", Qt::Key_Right, Qt::AltModifier},
+    };
+    const auto found = std::find_if(std::begin(keys), std::end(keys),
+                                    [&](const NamedKey &k) { return keyName == QLatin1String(k.name); });
+    if (found == std::end(keys))
+        throw ScriptError(QStringLiteral("unknown key %1 (Enter, Up, Down, Alt+Left or Alt+Right)").arg(keyName));
     focus(widget);
-    QTest::keyClick(widget, k);
+    QTest::keyClick(widget, found->key, found->modifiers);
 }
 
 void tab(const Form1 &form, const QString &index)
