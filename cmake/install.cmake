@@ -6,6 +6,8 @@
 install(FILES
     ${PROJECT_SOURCE_DIR}/doc/breloaide.htm
     ${PROJECT_SOURCE_DIR}/doc/construbrelo.htm
+    ${PROJECT_SOURCE_DIR}/doc/brelo1.htm
+    ${PROJECT_SOURCE_DIR}/doc/brelo2.htm
     ${PROJECT_SOURCE_DIR}/doc/brelo.dat.example
   DESTINATION ${CMAKE_INSTALL_DATADIR}/brelo/doc)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/brelo.desktop

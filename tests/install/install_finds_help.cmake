@@ -14,7 +14,7 @@ endif()
 file(COPY ${DRIVER} DESTINATION ${prefix}/bin)
 get_filename_component(driver_name ${DRIVER} NAME)
 
-set(pages Cmdpageaide breloaide.htm Cmdpage1 construbrelo.htm)
+set(pages Cmdpageaide breloaide.htm Cmdpage1 construbrelo.htm Cmdpage2 brelo1.htm Cmdpage3 brelo2.htm)
 set(script "tab 1\n")
 set(expected)
 while(pages)
