@@ -73,6 +73,7 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("value")] = spin->value();
         o[QStringLiteral("min")] = spin->range().minimum;
         o[QStringLiteral("max")] = spin->range().maximum;
+        o[QStringLiteral("step")] = spin->range().step;
         o[QStringLiteral("enabled")] = spin->isEnabled();
     } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("textbox");
@@ -85,6 +86,7 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("left")] = form.leftTwips(label);
         o[QStringLiteral("color")] = hexColor(label->palette().color(QPalette::WindowText));
         o[QStringLiteral("bold")] = label->font().bold();
+        o[QStringLiteral("stretch")] = label->font().stretch();  // below 100: condensed to fit
     } else if (auto *check = qobject_cast<QCheckBox *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("checkbox");
         o[QStringLiteral("checked")] = check->isChecked();
@@ -101,6 +103,9 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         for (int row = 0; row < count && row < kDumpedRows; ++row)
             rows.append(list->model()->data(list->model()->index(row, 0)).toString());
         o[QStringLiteral("rows")] = rows;
+        o[QStringLiteral("top")] = list->topRow();  // the row shown first
+        o[QStringLiteral("current")] = list->currentRow();  // -1: none
+        o[QStringLiteral("color")] = hexColor(list->palette().color(QPalette::Text));
     } else if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("tabs");
         o[QStringLiteral("current")] = tabs->currentIndex();
@@ -120,6 +125,9 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("blank")] = isBlank(image, picture->palette().color(QPalette::Window)) ||
                                      isBlank(image, image.pixelColor(0, 0));
         o[QStringLiteral("hash")] = imageHash(image);
+        // Veiled: an old picture kept after a failed run.
+        const QWidget *veil = picture->findChild<QWidget *>(QStringLiteral("veil"), Qt::FindDirectChildrenOnly);
+        o[QStringLiteral("dimmed")] = veil && !veil->isHidden();
     } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("frame");
         o[QStringLiteral("caption")] = frame->title();
@@ -152,6 +160,9 @@ QJsonObject dump(const Form1 &form)
         {QStringLiteral("distb"), optics.distb},
         {QStringLiteral("interx"), optics.interx},
         {QStringLiteral("distc"), optics.distc},
+        {QStringLiteral("opticsStale"), form.opticsStale()},
+        {QStringLiteral("layoutStale"), form.layoutStale()},
+        {QStringLiteral("ephemerisStale"), form.ephemerisStale()},
     };
     return {
         {QStringLiteral("caption"), form.windowTitle()},
@@ -231,16 +242,19 @@ void key(const Form1 &form, const QString &name, const QString &keyName)
         Qt::KeyboardModifiers modifiers;
     };
     static const NamedKey keys[] = {
-        {"Enter", Qt::Key_Return, Qt::NoModifier}, {"Up", Qt::Key_Up, Qt::NoModifier},
-        {"Down", Qt::Key_Down, Qt::NoModifier},    {"Alt+Left", Qt::Key_Left, Qt::AltModifier},
+        {"Enter", Qt::Key_Return, Qt::NoModifier},
+        {"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier},
+        {"Up", Qt::Key_Up, Qt::NoModifier},
+        {"Down", Qt::Key_Down, Qt::NoModifier},
+        {"Alt+Left", Qt::Key_Left, Qt::AltModifier},
         {"Alt+Right", Qt::Key_Right, Qt::AltModifier},
     };
-    const auto found = std::find_if(std::begin(keys), std::end(keys),
+    const auto named = std::find_if(std::begin(keys), std::end(keys),
                                     [&](const NamedKey &k) { return keyName == QLatin1String(k.name); });
-    if (found == std::end(keys))
-        throw ScriptError(QStringLiteral("unknown key %1 (Enter, Up, Down, Alt+Left or Alt+Right)").arg(keyName));
+    if (named == std::end(keys))
+        throw ScriptError(QStringLiteral("unknown key %1 (Enter, KeypadEnter, Up, Down, Alt+Left or Alt+Right)").arg(keyName));
     focus(widget);
-    QTest::keyClick(widget, found->key, found->modifiers);
+    QTest::keyClick(widget, named->key, named->modifiers);
 }
 
 void tab(const Form1 &form, const QString &index)

@@ -41,6 +41,9 @@ void buildInputFrame(QWidget *page, char separator)
         {"Label25", "'", 4320, 1380, 195, 315},
         // Designed to run under txtlongideg; kept clear of it so the text shows whole.
         {"Label21", "Longitude de l'observateur (+ à l'Est):", 60, 1980, 2670, 255},
+        // The date and time fields hold Universal Time, not the local time:
+        // said on screen, in the free band under the time row.
+        {"lbltu", "Date et heure en Temps Universel (TU)", 1440, 1110, 3015, 255},
     };
     for (const Placed &p : labels)
         makeLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p));

@@ -1,8 +1,11 @@
 #include "app/form1.h"
 
 #include "app/controls.h"
+#include "app/message_line.h"
+#include "app/one_row_list_view.h"
 #include "app/pages.h"
 #include "app/spin_table.h"
+#include "app/stale_results.h"
 #include "common/twips_rect.h"
 #include "app/yearly_list_model.h"
 #include "common/numeric_text.h"
@@ -23,6 +26,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -37,6 +41,10 @@ const char *const kCaption =
     "BRELO  -  Programme d'Aide au Calcul d'un Coronographe de Lyot  -  Calcul d'éphémérides solaires";
 
 constexpr Rgb kRed{255, 0, 0};
+
+// Status-line messages say which page's computation failed.
+const char *const kOpticsFailed = "Calcul Optique — ";
+const char *const kEphemerisFailed = "Ephémérides Solaires — ";
 
 // The user's decimal separator, chosen once: the same for reading the fields
 // and for writing the results.
@@ -139,20 +147,18 @@ Form1::Form1(Clock clock, QWidget *parent)
     auto *client = new QWidget(this);
     client->setFixedSize(twipsToPixels(11895), twipsToPixels(7950));
     setCentralWidget(client);
-    auto *tabs = new QTabWidget(client);
-    tabs->setObjectName(QStringLiteral("SSTab1"));
-    tabs->setGeometry(twipsRect(60, 60, 11775, 7815));
-    tabs->addTab(buildOpticsPage(tabs, decimalSeparator_, listdiam_, listdimfoy_), QStringLiteral("Calcul Optique"));
-    tabs->addTab(new DocPage(tabs), QStringLiteral("Doc HTML"));
-    tabs->addTab(buildEphemerisPage(tabs, decimalSeparator_), QString::fromUtf8("Ephémérides Solaires"));
-    tabs->addTab(buildAboutPage(tabs), QStringLiteral("A Propos"));
-    tabs->setCurrentIndex(0);
+    tabs_ = new QTabWidget(client);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->setGeometry(twipsRect(60, 60, 11775, 7815));
+    tabs_->addTab(buildOpticsPage(tabs_, decimalSeparator_, listdiam_, listdimfoy_), QStringLiteral("Calcul Optique"));
+    tabs_->addTab(new DocPage(tabs_), QStringLiteral("Doc HTML"));
+    ephemerisPage_ = buildEphemerisPage(tabs_, decimalSeparator_);
+    tabs_->addTab(ephemerisPage_, QString::fromUtf8("Ephémérides Solaires"));
+    tabs_->addTab(buildAboutPage(tabs_), QStringLiteral("A Propos"));
+    tabs_->setCurrentIndex(0);
 
-    lblerreur_ = new QLabel(statusBar());
-    lblerreur_->setObjectName(QStringLiteral("lblerreur"));
-    setTextColor(lblerreur_, kRed);
-    setBold(lblerreur_, true);
-    statusBar()->addWidget(lblerreur_, 1);
+    messages_ = new MessageLine(statusBar());
+    statusBar()->addWidget(messages_, 1);
     statusBar()->setSizeGripEnabled(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -168,6 +174,7 @@ Form1::Form1(Clock clock, QWidget *parent)
     chko3_ = qobject_cast<QCheckBox *>(control(QStringLiteral("Chko3")));
     chkchem_ = qobject_cast<QCheckBox *>(control(QStringLiteral("Chkchem")));
     updownech_ = qobject_cast<SpinButton *>(control(QStringLiteral("UpDownech")));
+    buildStaleResults();
     connectEvents();
 
     // Start-up: the parameters file, then the window sees every key first (the
@@ -179,7 +186,7 @@ Form1::Form1(Clock clock, QWidget *parent)
     fillDateTimeFromClock();
 }
 
-Form1::~Form1() { qApp->removeEventFilter(this); }
+Form1::~Form1() { qApp->removeEventFilter(this); }  // out of line: StaleResults is complete here
 
 QStringList Form1::controlNames() const
 {
@@ -201,13 +208,30 @@ void Form1::loadParameters()
     if (load.fields) {
         for (int i = 0; i < kParamsFieldCount; ++i)
             box(kParameterBoxes[i])->setText(QString::fromStdString((*load.fields)[i]));
+        // A file that gives O3' its own values starts with them visible and
+        // editable, rather than used while greyed out under a box saying "identical".
+        if (box("Txtfoco3b")->text() != box("Txtfoco3a")->text() || box("Txtdo3b")->text() != box("Txtdo3a")->text()) {
+            chko3_->setChecked(false);
+            setO3bEditable(true);
+        }
     }
     startupMessage_ = load.message;
-    if (!startupMessage_.isEmpty()) {
-        auto *label = new QLabel(startupMessage_, statusBar());
-        label->setObjectName(QStringLiteral("lbldemarrage"));
-        statusBar()->addWidget(label);
-    }
+    messages_->setMessage(MessageLine::Source::ParamsFile, startupMessage_);
+}
+
+void Form1::buildStaleResults()
+{
+    const auto widgets = [this](const auto &names) {
+        std::vector<QWidget *> found;
+        for (const auto &entry : names)
+            found.push_back(control(QString::fromLatin1(entry.name)));
+        return found;
+    };
+    std::vector<QWidget *> optics = widgets(kOpticsLabels);
+    optics.push_back(control(QStringLiteral("Listdiam")));
+    optics.push_back(control(QStringLiteral("Listdimfoy")));
+    opticsResults_ = std::make_unique<StaleResults>(optics, picture1_);
+    ephemerisResults_ = std::make_unique<StaleResults>(widgets(kEphemerisLabels), picture3_);
 }
 
 void Form1::fillDateTimeFromClock()
@@ -228,14 +252,8 @@ void Form1::connectEvents()
             spin->setBuddy(box(entry.buddy));
         switch (entry.work) {
         case SpinWork::Optics:
+        case SpinWork::OpticsAfterO3Copy:  // every optics run copies O3 first while Chko3 is checked
             connect(spin, &SpinButton::changed, this, &Form1::runOptics);
-            break;
-        case SpinWork::OpticsAfterO3Copy:
-            connect(spin, &SpinButton::changed, this, [this] {
-                if (chko3_->isChecked())
-                    copyO3ToO3b();
-                runOptics();
-            });
             break;
         case SpinWork::Ephemeris:
             connect(spin, &SpinButton::changed, this, &Form1::runEphemeris);
@@ -253,7 +271,7 @@ void Form1::connectEvents()
         fillDateTimeFromClock();
         runEphemeris();
     });
-    connect(static_cast<QTabWidget *>(control(QStringLiteral("SSTab1"))), &QTabWidget::currentChanged, this, [this] {
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         runOptics();
         runEphemeris();
     });
@@ -265,26 +283,35 @@ void Form1::copyO3ToO3b()
     box("Txtdo3b")->setText(box("Txtdo3a")->text());
 }
 
+void Form1::setO3bEditable(bool editable)
+{
+    for (const char *name : kO3bControls)
+        control(QString::fromLatin1(name))->setEnabled(editable);
+}
+
 void Form1::chko3Clicked()
 {
     copyO3ToO3b();
-    const bool separate = !chko3_->isChecked();
-    for (const char *name : kO3bControls)
-        control(QString::fromLatin1(name))->setEnabled(separate);
+    setO3bEditable(!chko3_->isChecked());
     runOptics();
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    // Key preview: Enter runs the optics from any control of the window. Only
+    // Key preview: Enter runs the optics from any control of the window, and the
+    // ephemeris too while its page is shown. Only
     // the first delivery counts (a key the control ignores travels on to its
     // parents), and the key goes on to the control.
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         QWidget *focus = QApplication::focusWidget();
         QWidget *receiver = focus && focus->window() == this ? focus : this;
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watched == receiver)
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watched == receiver) {
             runOptics();
+            // The page shown must not keep results of fields the user has since changed.
+            if (tabs_->currentWidget() == ephemerisPage_)
+                runEphemeris();
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -298,13 +325,20 @@ void Form1::showRemark(const Remark &remark)
 
 void Form1::runOptics()
 {
+    // "Objectifs O3 et O3' identiques" holds for every run, whatever started it.
+    if (chko3_->isChecked())
+        copyO3ToO3b();
     const OpticsInput input{text("Txtfoco1"), text("Txtdo1"), text("Txtfoco2"),
                             text("Txtdiscoc"), text("Txtfoco3a"), text("Txtfoco3b")};
     const Outcome<OpticsResult> outcome = calcul(input, decimalSeparator_);
     if (!outcome.ok()) {
-        // Nothing else changes and the previous picture stays.
-        opticsMessage_ = QString::fromStdString(outcome.error());
+        // The previous results and picture stay, greyed.
+        messages_->setMessage(MessageLine::Source::Optics,
+                              QString::fromUtf8(kOpticsFailed) + QStringLiteral("calcul impossible : ")
+                                  + QString::fromStdString(outcome.error()));
         showRemark(failureRemark(outcome.error()));
+        opticsResults_->setTextsStale(true);
+        opticsResults_->setPictureStale(true);
         return;
     }
     const OpticsResult &result = outcome.value();
@@ -313,10 +347,23 @@ void Form1::runOptics()
             ->setText(QString::fromStdString(result.*label.text));
     listdiam_->addRun(result.imageScale, result.magnification);
     listdimfoy_->addRun(result.imageScale, result.magnification);
-    opticsMessage_.clear();
+    for (const char *name : {"Listdiam", "Listdimfoy"})
+        showNewestRun(static_cast<OneRowListView *>(control(QString::fromLatin1(name))));
+    opticsResults_->setTextsStale(false);
+    messages_->clearMessage(MessageLine::Source::Optics);
+    messages_->clearMessage(MessageLine::Source::ParamsFile);
     showRemark(result.remark);
     opticalState_ = result.state;
     drawLayout();
+}
+
+// A list shows one row: after a run it shows the newest run, at the date the
+// user was looking at, so that an older run's row never passes for the new one.
+void Form1::showNewestRun(OneRowListView *list)
+{
+    list->verticalScrollBar()->setValue(list->topRow() % kYearRows);
+    if (list->currentRow() >= 0)
+        list->setCurrentRow(list->currentRow() % kYearRows);
 }
 
 bool Form1::drawLayout()
@@ -327,10 +374,14 @@ bool Form1::drawLayout()
         dessin(*picture1_, input, opticalState_, updownech_->value(), chkchem_->isChecked(), decimalSeparator_);
     if (!edges) {
         const std::string problem = layoutProblem(input, decimalSeparator_);
-        opticsMessage_ = QString::fromStdString(problem);
+        messages_->setMessage(MessageLine::Source::Optics, QString::fromUtf8(kOpticsFailed)
+                                                               + QStringLiteral("dessin impossible : ")
+                                                               + QString::fromStdString(problem));
         showRemark({"REMARQUE: dessin impossible — " + problem, kRed, true});
+        opticsResults_->setPictureStale(true);
         return false;
     }
+    opticsResults_->setPictureStale(false);
     for (const char *name : kElementLabels)
         control(QString::fromLatin1(name))->show();
     const std::pair<const char *, double> moves[] = {
@@ -353,8 +404,11 @@ void Form1::runEphemeris()
                                text("txtlatimin"), text("txtlongideg"), text("txtlongimin")};
     const Outcome<EphemerisResult> outcome = calculephem(input, decimalSeparator_);
     if (!outcome.ok()) {
-        // The labels, P, B0 and the disc keep the last good run.
-        lblerreur_->setText(QString::fromStdString(outcome.error()));
+        // The labels, P, B0 and the disc keep the last good run, greyed.
+        messages_->setMessage(MessageLine::Source::Ephemeris,
+                              QString::fromUtf8(kEphemerisFailed) + QString::fromStdString(outcome.error()));
+        ephemerisResults_->setTextsStale(true);
+        ephemerisResults_->setPictureStale(true);
         return;
     }
     const EphemerisResult &result = outcome.value();
@@ -363,19 +417,18 @@ void Form1::runEphemeris()
     for (const EphemerisLabel &label : kEphemerisLabels)
         static_cast<QLabel *>(control(QString::fromLatin1(label.name)))
             ->setText(QString::fromStdString(result.*label.text));
-    lblerreur_->clear();
+    messages_->clearMessage(MessageLine::Source::Ephemeris);
+    messages_->clearMessage(MessageLine::Source::ParamsFile);
+    ephemerisResults_->setTextsStale(false);
+    ephemerisResults_->setPictureStale(false);
     dessinephem(*picture3_, anglep_, latb0_);
 }
 
-QString Form1::shownMessage() const
-{
-    QStringList shown;
-    if (!opticsMessage_.isEmpty())
-        shown << opticsMessage_;
-    if (!lblerreur_->text().isEmpty())
-        shown << lblerreur_->text();
-    return shown.join(QLatin1Char('\n'));
-}
+QString Form1::shownMessage() const { return messages_->text(); }
+
+bool Form1::opticsStale() const { return opticsResults_->textsStale(); }
+bool Form1::layoutStale() const { return opticsResults_->pictureStale(); }
+bool Form1::ephemerisStale() const { return ephemerisResults_->textsStale(); }
 
 double Form1::leftTwips(const QWidget *widget) const
 {

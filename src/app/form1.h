@@ -7,16 +7,21 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QTabWidget;
 
 namespace brelo {
 
+class MessageLine;
+class OneRowListView;
 class PictureArea;
 class SpinButton;
+class StaleResults;
 class YearlyListModel;
 
 // The program's window: four pages of named controls and the table that ties
@@ -41,7 +46,11 @@ public:
     const OpticalState &opticalState() const { return opticalState_; }
     float anglep() const { return anglep_; }
     std::optional<float> latb0() const { return latb0_; }
-    QString shownMessage() const;  // the error texts on screen, "" when none
+    QString shownMessage() const;  // the messages on the status line, "" when none
+    // Results kept on screen, greyed, after a failed run.
+    bool opticsStale() const;      // optics labels and lists
+    bool layoutStale() const;      // Picture1
+    bool ephemerisStale() const;   // ephemeris labels and Picture3
     QString startupMessage() const { return startupMessage_; }
     // Left edge in twips from the parent's inner left edge, as the drawing set it.
     double leftTwips(const QWidget *widget) const;
@@ -58,10 +67,13 @@ private:
     QLineEdit *box(const char *name) const;
     std::string text(const char *name) const;
     void loadParameters();
+    void buildStaleResults();
     void fillDateTimeFromClock();
     void connectEvents();
     void copyO3ToO3b();
+    void setO3bEditable(bool editable);
     void chko3Clicked();
+    void showNewestRun(OneRowListView *list);
     bool drawLayout();
     void showRemark(const Remark &remark);
 
@@ -73,13 +85,16 @@ private:
     PictureArea *picture1_ = nullptr;
     PictureArea *picture3_ = nullptr;
     QLabel *lblrem_ = nullptr;
-    QLabel *lblerreur_ = nullptr;
+    QTabWidget *tabs_ = nullptr;
+    QWidget *ephemerisPage_ = nullptr;
+    MessageLine *messages_ = nullptr;
+    std::unique_ptr<StaleResults> opticsResults_;
+    std::unique_ptr<StaleResults> ephemerisResults_;
     QCheckBox *chko3_ = nullptr;
     QCheckBox *chkchem_ = nullptr;
     SpinButton *updownech_ = nullptr;
 
     OpticalState opticalState_;
-    QString opticsMessage_;  // the failure Lblrem shows, "" after a success
     float anglep_ = 0.0f;
     std::optional<float> latb0_;  // none before the first ephemeris
     QString startupMessage_;
