@@ -164,7 +164,7 @@ void DocPage::openTyped()
     // The viewer is no web browser: the user's own browser opens the address,
     // and the box keeps it as typed.
     browser_->show();
-    QDesktopServices::openUrl(QUrl(typed.target));
+    openInUsersBrowser(QUrl(typed.target));
 }
 
 void DocPage::visit(const DocAddress &address)
@@ -217,7 +217,7 @@ void DocPage::showMissing(const QString &path)
 {
     browser_->setHtml(QStringLiteral("<html><head><title>Page introuvable</title></head><body>"
                                      "<h3>Page introuvable</h3>"
-                                     "<p>Le fichier <b>%1</b> n'existe pas.</p>"
+                                     "<p>Le fichier <b>%1</b> est introuvable.</p>"
                                      "<p>Les pages d'aide sont cherchées dans le dossier de travail du "
                                      "programme, puis dans le dossier où elles sont installées "
                                      "(%2).</p></body></html>")
@@ -228,10 +228,24 @@ void DocPage::followLink(const QUrl &link)
 {
     const QUrl target = shownFile_.isEmpty() ? link : QUrl::fromLocalFile(shownFile_).resolved(link);
     if (!target.isLocalFile()) {
-        QDesktopServices::openUrl(target);
+        openInUsersBrowser(target);
         return;
     }
     visit({DocAddress::Kind::Local, QDir::toNativeSeparators(target.toLocalFile()), target.fragment()});
+}
+
+void DocPage::openInUsersBrowser(const QUrl &url)
+{
+    if (QDesktopServices::openUrl(url))
+        return;
+    // Nothing to hand the address to: say so rather than do nothing. This page
+    // is no address of its own, so it enters no history.
+    shownFile_.clear();
+    browser_->setHtml(QStringLiteral("<html><head><title>Navigateur introuvable</title></head><body>"
+                                     "<h3>Navigateur introuvable</h3>"
+                                     "<p>BRELO n'affiche pas les pages Internet et n'a pas pu ouvrir "
+                                     "<b>%1</b> dans votre navigateur.</p></body></html>")
+                          .arg(url.toDisplayString().toHtmlEscaped()));
 }
 
 bool DocPage::sideButton(QMouseEvent *event)

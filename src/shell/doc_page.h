@@ -42,6 +42,7 @@ private:
     void display(const DocAddress &address);
     void showMissing(const QString &path);
     void followLink(const QUrl &link);
+    void openInUsersBrowser(const QUrl &url);
     bool sideButton(QMouseEvent *event);
 
     QLineEdit *txturl_ = nullptr;

@@ -296,6 +296,20 @@ TEST_F(DocPageTest, TypedWebAddressGoesToTheUsersBrowserAndStaysInTheBox)
     EXPECT_EQ(page_.address(), expectedPath("breloaide.htm"));
 }
 
+TEST_F(DocPageTest, WebAddressThatNoBrowserTakesIsReported)
+{
+    writePage("breloaide.htm", "<p>Aide</p>");
+    click("Cmdpageaide");
+    LinkCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "noSuchSlot");  // the hand-over fails
+    control<QLineEdit>("Txturl")->setText("https://example.org/soleil");
+    click("Cmdurl");
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(address().toStdString(), "https://example.org/soleil");
+    EXPECT_TRUE(shownText().contains("Navigateur introuvable")) << shownText().toStdString();
+    EXPECT_TRUE(shownText().contains("https://example.org/soleil")) << shownText().toStdString();
+}
+
 // Each way of going back or forward, one after the other, through a history of
 // four addresses; the box follows the page shown.
 TEST_F(DocPageTest, BackAndForwardWalkTheHistory)
@@ -328,6 +342,8 @@ TEST_F(DocPageTest, BackAndForwardWalkTheHistory)
         {"mouse back", [&] { QTest::mouseClick(browser->viewport(), Qt::BackButton); }, "Aide", aide},
         {"back at the start", [&] { altKey(browser, Qt::Key_Left); }, "Aide", aide},
         {"Alt+Right in the box", [&] { altKey(box, Qt::Key_Right); }, "Premier", premier},
+        {"mouse back beside the buttons", [&] { QTest::mouseClick(&page_, Qt::BackButton, {}, QPoint(395, 5)); }, "Aide", aide},
+        {"mouse forward beside the buttons", [&] { QTest::mouseClick(&page_, Qt::ForwardButton, {}, QPoint(395, 5)); }, "Premier", premier},
         {"mouse forward", [&] { QTest::mouseClick(browser->viewport(), Qt::ForwardButton); }, "Second", second},
         {"forward key", [&] { QTest::keyClick(browser, Qt::Key_Forward); }, "", blank},
         {"forward past the end", [&] { altKey(browser, Qt::Key_Right); }, "", blank},
