@@ -206,24 +206,6 @@ TEST_F(DocPageTest, LinksBetweenPagesStayInTheViewerAndShowTheirAddress)
     EXPECT_EQ(address().toStdString(), expectedPath("construbrelo.htm#lyot").toStdString());
 }
 
-TEST_F(DocPageTest, WebLinksGoToTheUsersBrowser)
-{
-    writePage("breloaide.htm", "<p><a href=\"https://example.org/soleil\">Web</a></p>");
-    click("Cmdpageaide");
-    LinkCatcher catcher;
-    QDesktopServices::setUrlHandler("https", &catcher, "open");
-    QDesktopServices::setUrlHandler("mailto", &catcher, "open");
-    auto *browser = control<QTextBrowser>("WebBrowser1");
-    emit browser->anchorClicked(QUrl("https://example.org/soleil"));
-    emit browser->anchorClicked(QUrl("mailto:observateur@example.org"));
-    QDesktopServices::unsetUrlHandler("https");
-    QDesktopServices::unsetUrlHandler("mailto");
-    EXPECT_EQ(catcher.opened, (QList<QUrl>{QUrl("https://example.org/soleil"),
-                                           QUrl("mailto:observateur@example.org")}));
-    EXPECT_EQ(page_.address(), expectedPath("breloaide.htm"));
-    EXPECT_TRUE(shownText().contains("Web"));
-}
-
 // An address typed in Txturl, opened by Cmdurl or by Enter: what the box and
 // the viewer show next. "$DIR" stands for the working directory.
 struct TypedCase {
@@ -277,23 +259,35 @@ TEST_F(DocPageTest, TypedAddressOpensByClickAndByEnter)
     EXPECT_TRUE(shownText().contains(expectedPath("manque.htm"))) << shownText().toStdString();
 }
 
-TEST_F(DocPageTest, TypedWebAddressGoesToTheUsersBrowserAndStaysInTheBox)
+// Web addresses, followed as links or typed, go to the user's browser; the
+// viewer keeps its page, and the box keeps what was typed.
+TEST_F(DocPageTest, WebAddressesGoToTheUsersBrowser)
 {
     writePage("breloaide.htm", "<p>Aide</p>");
     click("Cmdpageaide");
     LinkCatcher catcher;
-    QDesktopServices::setUrlHandler("https", &catcher, "open");
-    QDesktopServices::setUrlHandler("http", &catcher, "open");
-    for (const char *web : {"https://example.org/soleil", "HTTP://example.org/lune"}) {
-        control<QLineEdit>("Txturl")->setText(web);
-        click("Cmdurl");
-        EXPECT_EQ(address().toStdString(), web);
+    for (const char *scheme : {"http", "https", "mailto"})
+        QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+    struct Case {
+        const char *address;
+        bool typed;
+    };
+    for (const Case &c : {Case{"https://example.org/soleil", false}, Case{"mailto:observateur@example.org", false},
+                          Case{"https://example.org/soleil", true}, Case{"HTTP://example.org/lune", true}}) {
+        if (c.typed) {
+            control<QLineEdit>("Txturl")->setText(c.address);
+            click("Cmdurl");
+        } else {
+            emit control<QTextBrowser>("WebBrowser1")->anchorClicked(QUrl(c.address));
+        }
+        ASSERT_FALSE(catcher.opened.isEmpty()) << c.address;
+        EXPECT_EQ(catcher.opened.takeLast(), QUrl(c.address));
+        EXPECT_EQ(shownText(), "Aide") << c.address;
+        EXPECT_EQ(page_.address(), expectedPath("breloaide.htm")) << c.address;
+        EXPECT_EQ(address(), c.typed ? QString(c.address) : expectedPath("breloaide.htm")) << c.address;
     }
-    QDesktopServices::unsetUrlHandler("https");
-    QDesktopServices::unsetUrlHandler("http");
-    EXPECT_EQ(catcher.opened, (QList<QUrl>{QUrl("https://example.org/soleil"), QUrl("HTTP://example.org/lune")}));
-    EXPECT_EQ(shownText(), "Aide");  // the viewer keeps its page
-    EXPECT_EQ(page_.address(), expectedPath("breloaide.htm"));
+    for (const char *scheme : {"http", "https", "mailto"})
+        QDesktopServices::unsetUrlHandler(scheme);
 }
 
 TEST_F(DocPageTest, WebAddressThatNoBrowserTakesIsReported)
