@@ -218,9 +218,9 @@ void DocPage::showMissing(const QString &path)
     browser_->setHtml(QStringLiteral("<html><head><title>Page introuvable</title></head><body>"
                                      "<h3>Page introuvable</h3>"
                                      "<p>Le fichier <b>%1</b> est introuvable.</p>"
-                                     "<p>Les pages d'aide sont cherchées dans le dossier de travail du "
-                                     "programme, puis dans le dossier où elles sont installées "
-                                     "(%2).</p></body></html>")
+                                     "<p>Les pages d'aide des boutons sont cherchées dans le dossier de "
+                                     "travail du programme, puis dans le dossier où elles sont "
+                                     "installées (%2).</p></body></html>")
                           .arg(path.toHtmlEscaped(), QDir::toNativeSeparators(installedHelpDir_).toHtmlEscaped()));
 }
 
