@@ -7,7 +7,8 @@
 //   type NAME [TEXT]   replace a text box's text by typing TEXT (none: empty it)
 //   click NAME         mouse click on a button or check box
 //   up NAME, down NAME one click on a spin button's arrow
-//   key NAME KEY       KEY is Enter, KeypadEnter, Up or Down, pressed in that control
+//   key NAME KEY       KEY is Enter, KeypadEnter, Up, Down, Alt+Left or Alt+Right,
+//                      pressed in that control
 //   tab N              click the tab of page N (0-3)
 //   snap NAME FILE     save a picture area's image (any other control: a grab) as PNG
 //   menu ACTION        trigger a menu item by its object name (menuenregistrer, …)

@@ -136,6 +136,7 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("visible")] = !viewer->isHidden();
         const brelo::DocPage *page = docPageOf(viewer);
         o[QStringLiteral("address")] = page ? page->address() : QString();
+        o[QStringLiteral("title")] = viewer->documentTitle();
     } else if (auto *picture = qobject_cast<brelo::PictureArea *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("picture");
         const QImage image = picture->image();
@@ -266,11 +267,13 @@ void key(const Form1 &form, const QString &name, const QString &keyName)
         {"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier},
         {"Up", Qt::Key_Up, Qt::NoModifier},
         {"Down", Qt::Key_Down, Qt::NoModifier},
+        {"Alt+Left", Qt::Key_Left, Qt::AltModifier},
+        {"Alt+Right", Qt::Key_Right, Qt::AltModifier},
     };
     const auto named = std::find_if(std::begin(keys), std::end(keys),
                                     [&](const NamedKey &k) { return keyName == QLatin1String(k.name); });
     if (named == std::end(keys))
-        throw ScriptError(QStringLiteral("unknown key %1 (Enter, KeypadEnter, Up or Down)").arg(keyName));
+        throw ScriptError(QStringLiteral("unknown key %1 (Enter, KeypadEnter, Up, Down, Alt+Left or Alt+Right)").arg(keyName));
     focus(widget);
     QTest::keyClick(widget, named->key, named->modifiers);
 }

@@ -5,9 +5,12 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextBrowser>
@@ -15,8 +18,6 @@
 namespace brelo {
 
 namespace {
-
-const QString kBlankAddress = QStringLiteral("About:Blank");
 
 struct PageButton {
     const char *name;
@@ -70,14 +71,30 @@ private:
     }
 };
 
-bool isExternal(const QUrl &url)
+// QTextBrowser keeps a history of its own and walks it on Alt+Left/Alt+Right
+// when it has the focus; those walks go through the page's history instead, so
+// that every page shown has passed the page's checks.
+class Viewer : public QTextBrowser {
+public:
+    explicit Viewer(DocPage *page) : QTextBrowser(page), page_(page) {}
+
+    void backward() override { page_->goBack(); }
+    void forward() override { page_->goForward(); }
+    void home() override {}
+
+private:
+    DocPage *page_;
+};
+
+DocAddress pageAddress(const QString &path)
 {
-    return !url.scheme().isEmpty() && !url.isLocalFile();
+    return {DocAddress::Kind::Local, path, {}};
 }
 
 } // namespace
 
-DocPage::DocPage(QWidget *parent) : QWidget(parent), address_(kBlankAddress)
+DocPage::DocPage(QWidget *parent, QString installedHelpDir)
+    : QWidget(parent), installedHelpDir_(std::move(installedHelpDir)), address_(kBlankAddress)
 {
     for (const PageButton &page : kPageButtons) {
         auto *button = new WrappingButton(QString::fromUtf8(page.caption), this);
@@ -90,11 +107,12 @@ DocPage::DocPage(QWidget *parent) : QWidget(parent), address_(kBlankAddress)
     auto *cmdurl = new WrappingButton(QStringLiteral("Ouvrir le fichier HTML:"), this);
     cmdurl->setObjectName(QStringLiteral("Cmdurl"));
     cmdurl->setGeometry(pageRect(6060, 600, 1755, 255));
-    connect(cmdurl, &QPushButton::clicked, this, &DocPage::openBlank);
+    connect(cmdurl, &QPushButton::clicked, this, &DocPage::openTyped);
 
     txturl_ = new QLineEdit(kBlankAddress, this);
     txturl_->setObjectName(QStringLiteral("Txturl"));
     txturl_->setGeometry(pageRect(7860, 555, 3615, 345));
+    connect(txturl_, &QLineEdit::returnPressed, this, &DocPage::openTyped);
 
     label13_ = new QLabel(QStringLiteral("Choisissez une rubrique ci dessus..."), this);
     label13_->setObjectName(QStringLiteral("Label13"));
@@ -103,16 +121,26 @@ DocPage::DocPage(QWidget *parent) : QWidget(parent), address_(kBlankAddress)
     labelFont.setPointSizeF(13.5);
     label13_->setFont(labelFont);
 
-    // Links are followed by hand: pages of the working directory in the viewer,
-    // anything on the web in the user's browser.
-    browser_ = new QTextBrowser(this);
+    // Links are followed by hand: local pages in the viewer after the same checks
+    // as typed addresses, anything on the web in the user's browser.
+    browser_ = new Viewer(this);
     browser_->setObjectName(QStringLiteral("WebBrowser1"));
     browser_->setGeometry(pageRect(120, 1040, 11535, 6675));
     browser_->setOpenLinks(false);
     browser_->setOpenExternalLinks(false);
     browser_->raise();  // covers Label13 once shown
     browser_->hide();
+    browser_->viewport()->installEventFilter(this);
     connect(browser_, &QTextBrowser::anchorClicked, this, &DocPage::followLink);
+
+    auto *back = new QShortcut(this);
+    back->setKeys({QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)});
+    back->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(back, &QShortcut::activated, this, &DocPage::goBack);
+    auto *forward = new QShortcut(this);
+    forward->setKeys({QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)});
+    forward->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(forward, &QShortcut::activated, this, &DocPage::goForward);
 }
 
 bool DocPage::viewerShown() const
@@ -122,80 +150,127 @@ bool DocPage::viewerShown() const
 
 void DocPage::openPage(const QString &fileName)
 {
-    browser_->show();
-    // The working directory is read at each click; the root already ends in "/".
-    QString directory = QDir::currentPath();
-    if (!directory.endsWith(QLatin1Char('/')))
-        directory += QLatin1Char('/');
-    txturl_->setText(QDir::toNativeSeparators(directory + fileName));
-    navigate(txturl_->text());
+    // The working directory is read at each click.
+    visit(pageAddress(helpPagePath(fileName, QDir::currentPath(), installedHelpDir_)));
 }
 
-void DocPage::openBlank()
+void DocPage::openTyped()
 {
+    const DocAddress typed = readAddress(txturl_->text(), QDir::currentPath());
+    if (typed.kind != DocAddress::Kind::Web) {
+        visit(typed);
+        return;
+    }
+    // The viewer is no web browser: the user's own browser opens the address,
+    // and the box keeps it as typed.
     browser_->show();
-    txturl_->setText(kBlankAddress);
-    navigate(txturl_->text());
+    openInUsersBrowser(QUrl(typed.target));
 }
 
-void DocPage::navigate(const QString &address)
+void DocPage::visit(const DocAddress &address)
 {
-    address_ = address;
-    if (address.compare(kBlankAddress, Qt::CaseInsensitive) == 0) {
-        shownPage_.clear();
+    history_.resize(current_ + 1);
+    history_.append(address);
+    current_ = history_.size() - 1;
+    display(address);
+}
+
+void DocPage::goBack()
+{
+    if (!canGoBack())
+        return;
+    display(history_.at(--current_));
+}
+
+void DocPage::goForward()
+{
+    if (!canGoForward())
+        return;
+    display(history_.at(++current_));
+}
+
+void DocPage::display(const DocAddress &address)
+{
+    browser_->show();
+    address_ = address.text();
+    txturl_->setText(address_);
+    shownFile_.clear();
+    if (address.kind != DocAddress::Kind::Local) {
         browser_->clear();
         return;
     }
-    showLocalPage(QUrl::fromLocalFile(QDir::fromNativeSeparators(address)));
-}
-
-void DocPage::showLocalPage(const QUrl &url)
-{
     // QTextBrowser shows a blank page for a missing file, and would block on a
     // FIFO: only regular files go to it.
-    const QString path = url.toLocalFile();
+    const QString path = QDir::fromNativeSeparators(address.target);
     if (!QFileInfo(path).isFile()) {
-        showMissing(QDir::toNativeSeparators(path));
+        showMissing(address.target);
         return;
     }
-    shownPage_ = url;
+    shownFile_ = path;
+    QUrl url = QUrl::fromLocalFile(path);
+    if (!address.fragment.isEmpty())
+        url.setFragment(address.fragment);
     browser_->setSource(url);
 }
 
 void DocPage::showMissing(const QString &path)
 {
-    shownPage_.clear();
-    QString html = QStringLiteral("<h3>Page introuvable</h3>"
-                                  "<p>Le fichier <b>%1</b> n'existe pas.</p>"
-                                  "<p>Les pages d'aide sont cherchées dans le dossier de travail du "
-                                  "programme : lancez BRELO depuis le dossier qui les contient.</p>")
-                       .arg(path.toHtmlEscaped());
-    const QString installed = QStringLiteral(BRELO_INSTALLED_DOC_DIR "/") + QFileInfo(path).fileName();
-    if (QFileInfo(installed).isFile() && QFileInfo(installed) != QFileInfo(path)) {
-        html += QStringLiteral("<p>Une copie installée existe : <a href=\"%1\">%2</a></p>")
-                    .arg(QUrl::fromLocalFile(installed).toString(QUrl::FullyEncoded),
-                         installed.toHtmlEscaped());
-    }
-    browser_->setHtml(html);
+    browser_->setHtml(QStringLiteral("<html><head><title>Page introuvable</title></head><body>"
+                                     "<h3>Page introuvable</h3>"
+                                     "<p>Le fichier <b>%1</b> est introuvable.</p>"
+                                     "<p>Les pages d'aide des boutons sont cherchées dans le dossier de "
+                                     "travail du programme, puis dans le dossier où elles sont "
+                                     "installées (%2).</p></body></html>")
+                          .arg(path.toHtmlEscaped(), QDir::toNativeSeparators(installedHelpDir_).toHtmlEscaped()));
 }
 
 void DocPage::followLink(const QUrl &link)
 {
-    if (isExternal(link)) {
-        QDesktopServices::openUrl(link);
-        return;
-    }
-    if (link.isRelative() && link.path().isEmpty() && link.hasFragment()) {
-        browser_->scrollToAnchor(link.fragment());
-        return;
-    }
-    const QUrl target = shownPage_.isEmpty() ? link : shownPage_.resolved(link);
+    const QUrl target = shownFile_.isEmpty() ? link : QUrl::fromLocalFile(shownFile_).resolved(link);
     if (!target.isLocalFile()) {
-        QDesktopServices::openUrl(target);
+        openInUsersBrowser(target);
         return;
     }
-    address_ = QDir::toNativeSeparators(target.toLocalFile());
-    showLocalPage(target);
+    visit({DocAddress::Kind::Local, QDir::toNativeSeparators(target.toLocalFile()), target.fragment()});
+}
+
+void DocPage::openInUsersBrowser(const QUrl &url)
+{
+    if (QDesktopServices::openUrl(url))
+        return;
+    // Nothing to hand the address to: say so rather than do nothing. This page
+    // is no address of its own, so it enters no history.
+    shownFile_.clear();
+    browser_->setHtml(QStringLiteral("<html><head><title>Navigateur introuvable</title></head><body>"
+                                     "<h3>Navigateur introuvable</h3>"
+                                     "<p>BRELO n'affiche pas les pages Internet et n'a pas pu ouvrir "
+                                     "<b>%1</b> dans votre navigateur.</p></body></html>")
+                          .arg(url.toDisplayString().toHtmlEscaped()));
+}
+
+bool DocPage::sideButton(QMouseEvent *event)
+{
+    if (event->button() == Qt::BackButton)
+        goBack();
+    else if (event->button() == Qt::ForwardButton)
+        goForward();
+    else
+        return false;
+    return true;
+}
+
+void DocPage::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!sideButton(event))
+        QWidget::mouseReleaseEvent(event);
+}
+
+bool DocPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == browser_->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        sideButton(static_cast<QMouseEvent *>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace brelo
