@@ -54,7 +54,10 @@ void FileMenu::openParameters()
     // As at start-up: the boxes change, nothing is computed until the next event.
     form_.setParameterTexts(*load.fields);
     parametersPath_ = QFileInfo(answer->path).absoluteFilePath();
-    fileDialogs().tell(&form_, QStringLiteral("Paramètres lus dans « %1 ».").arg(shownPath(parametersPath_)), false);
+    QString told = QStringLiteral("Paramètres lus dans « %1 ».").arg(shownPath(parametersPath_));
+    if (!load.message.isEmpty())
+        told += QLatin1Char(' ') + load.message;
+    fileDialogs().tell(&form_, told, false);
 }
 
 bool FileMenu::writeParameters(const QString &path)

@@ -32,18 +32,6 @@ const char *const kTightText =
     "soit rapprocher le disque occulteur de O2. ";
 const char *const kFineText = "REMARQUE: R.A.S.";
 
-// A field's text quoted in a message, unless it is too long or holds control
-// characters to be worth repeating.
-std::string quoted(const std::string &text)
-{
-    if (text.size() > 24)
-        return {};
-    for (const unsigned char c : text)
-        if (c < 0x20 || c == 0x7f)
-            return {};
-    return " (« " + text + " »)";
-}
-
 struct FieldReader {
     char separator;
     std::string error;
@@ -54,8 +42,7 @@ struct FieldReader {
         if (n.ok())
             return n.value;
         if (error.empty())
-            error = std::string(fieldName) + (n.error == NumericTextError::Empty ? "" : quoted(text))
-                  + " " + numericTextReason(n.error, genderOfName(fieldName)) + ".";
+            error = fieldProblem(fieldName, text, n.error);
         return std::nullopt;
     }
 };

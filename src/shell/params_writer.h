@@ -7,12 +7,15 @@
 
 namespace brelo {
 
-// The brelo.dat text of the thirteen box texts: one value per line, a decimal
-// point whatever the locale, "-0" kept. A text that is not a number refuses the
-// whole file with a French message naming the field as the window labels it.
-Outcome<std::string> paramsFileText(const ParamsFields &texts, char decimalSeparator);
-
-// French name of field i (0 to 12), e.g. "la focale de O1", "la latitude (degrés)".
+// French name of field `index` (0-12) as the window labels it, with its
+// article: "la focale de O1", "le diamètre de O3'", "la latitude (degrés)".
 const char *paramsFieldName(int index);
+
+// The brelo.dat text of the thirteen box texts: one value per line, decimal
+// point whatever the locale, "-0" kept. Reading it back with the same separator
+// gives the same texts, except that a number written in a longer plain form than
+// the file gives ("0,50", "+3", "007") comes back in its short form ("0,5").
+// A box that is not a number refuses the whole file, naming the first such field.
+Outcome<std::string> paramsFileText(const ParamsFields &texts, char decimalSeparator);
 
 } // namespace brelo
