@@ -64,9 +64,7 @@ bool FileMenu::writeParameters(const QString &path)
 {
     const Outcome<std::string> text = paramsFileText(form_.parameterTexts(), form_.decimalSeparator());
     if (!text.ok()) {
-        fileDialogs().tell(&form_,
-                           QStringLiteral("Paramètres non enregistrés : %1").arg(QString::fromStdString(text.error())),
-                           true);
+        fileDialogs().tell(&form_, QString::fromStdString(text.error()), true);
         return false;
     }
     const QString error = writeFileAtomically(path, QByteArray::fromStdString(text.value()));
