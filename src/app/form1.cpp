@@ -137,7 +137,6 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     menuquit->setObjectName(QStringLiteral("menuquit"));
     menuquit->setShortcut(QKeySequence::Quit);
     connect(menuquit, &QAction::triggered, qApp, &QCoreApplication::quit);
-    installFileMenu(*this);
 
     auto *client = new QWidget(this);
     client->setFixedSize(twipsToPixels(11895), twipsToPixels(7950));
@@ -150,6 +149,7 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     tabs->addTab(buildEphemerisPage(tabs, decimalSeparator_), QString::fromUtf8("Ephémérides Solaires"));
     tabs->addTab(buildAboutPage(tabs), QStringLiteral("A Propos"));
     tabs->setCurrentIndex(0);
+    installFileMenu(*this);
 
     lblerreur_ = new QLabel(statusBar());
     lblerreur_->setObjectName(QStringLiteral("lblerreur"));
