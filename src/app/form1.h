@@ -63,6 +63,8 @@ public:
     // The two halves of the event table.
     void runOptics();     // calcul, then dessin
     void runEphemeris();  // calculephem, then dessinephem
+    // Draws both pictures again from the latest runs, computing nothing (after a zoom).
+    void redrawPictures();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -76,6 +78,7 @@ private:
     void copyO3ToO3b();
     void chko3Clicked();
     bool drawLayout();
+    void moveElementLabels(const LayoutLabelEdges &edges);
     void showRemark(const Remark &remark);
 
     Clock clock_;
