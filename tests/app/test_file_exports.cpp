@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -171,6 +172,38 @@ TEST(ResultsCsvExport, CellsAreTheShownTexts)
                 << name << " « " << shown.toStdString() << " » not a cell of\n" << csv.toStdString();
         }
     }
+}
+
+// The printed page carries the inputs, every result and the drawing's labels.
+TEST(PrintedPage, HoldsTheShownTexts)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext not installed";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    FileDialogs dialogs = standardFileDialogs();
+    dialogs.choosePrinter = [&](QWidget *, QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    };
+    dialogs.tell = [](QWidget *, const QString &, bool) {};
+    setFileDialogs(dialogs);
+    RunWindow window(0);
+    window.form.findChild<FileMenu *>()->print();
+    setFileDialogs(standardFileDialogs());
+
+    QProcess text;
+    text.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30'000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_EQ(printed.count(QLatin1Char('\f')), 1) << "one page";
+    for (const char *name : {"Lblb", "Lblfd", "Lbldiscmax", "Lblrem", "Lblpicfoy"}) {
+        const QString shown = qobject_cast<QLabel *>(window.form.control(QString::fromLatin1(name)))->text();
+        EXPECT_TRUE(printed.contains(shown)) << name << " « " << shown.toStdString() << " »\n" << printed.toStdString();
+    }
+    EXPECT_TRUE(printed.contains(QStringLiteral("15 Décembre: 9.453")));
 }
 
 } // namespace
