@@ -7,12 +7,14 @@
 //   type NAME [TEXT]   replace a text box's text by typing TEXT (none: empty it)
 //   click NAME         mouse click on a button or check box
 //   up NAME, down NAME one click on a spin button's arrow
-//   key NAME KEY       KEY is Enter, Up or Down, pressed in that control
+//   key NAME KEY       KEY is Enter, KeypadEnter, Up or Down, pressed in that control
 //   tab N              click the tab of page N (0-3)
 //   snap NAME FILE     save a picture area's image (any other control: a grab) as PNG
 //   menu ACTION        trigger a menu item by its object name (menuenregistrer, …)
 //   answer [filter=N] PATH  the next file or print dialog answers PATH (filter N, default 0)
-//   dump               print one JSON line: every control, the window state, the message
+//   dump               print one JSON line: every control (a list's first shown and
+//                      current rows, a spin button's step, a label's font stretch...),
+//                      the window state (stale results included), the status line
 // Every action goes through real Qt events. A bad command, an unknown control or
 // a control the user could not reach stops the run with exit code 2.
 

@@ -30,8 +30,10 @@
 #include <QClipboard>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cstdio>
 #include <deque>
+#include <iterator>
 
 namespace brelo::scenario {
 
@@ -89,6 +91,7 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("value")] = spin->value();
         o[QStringLiteral("min")] = spin->range().minimum;
         o[QStringLiteral("max")] = spin->range().maximum;
+        o[QStringLiteral("step")] = spin->range().step;
         o[QStringLiteral("enabled")] = spin->isEnabled();
     } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("textbox");
@@ -101,6 +104,7 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("left")] = form.leftTwips(label);
         o[QStringLiteral("color")] = hexColor(label->palette().color(QPalette::WindowText));
         o[QStringLiteral("bold")] = label->font().bold();
+        o[QStringLiteral("stretch")] = label->font().stretch();  // below 100: condensed to fit
     } else if (auto *check = qobject_cast<QCheckBox *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("checkbox");
         o[QStringLiteral("checked")] = check->isChecked();
@@ -117,6 +121,9 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         for (int row = 0; row < count && row < kDumpedRows; ++row)
             rows.append(list->model()->data(list->model()->index(row, 0)).toString());
         o[QStringLiteral("rows")] = rows;
+        o[QStringLiteral("top")] = list->topRow();  // the row shown first
+        o[QStringLiteral("current")] = list->currentRow();  // -1: none
+        o[QStringLiteral("color")] = hexColor(list->palette().color(QPalette::Text));
     } else if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("tabs");
         o[QStringLiteral("current")] = tabs->currentIndex();
@@ -135,6 +142,9 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("blank")] = isBlank(image, picture->palette().color(QPalette::Window)) ||
                                      isBlank(image, image.pixelColor(0, 0));
         o[QStringLiteral("hash")] = imageHash(image);
+        // Veiled: an old picture kept after a failed run.
+        const QWidget *veil = picture->findChild<QWidget *>(QStringLiteral("veil"), Qt::FindDirectChildrenOnly);
+        o[QStringLiteral("dimmed")] = veil && !veil->isHidden();
     } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("frame");
         o[QStringLiteral("caption")] = frame->title();
@@ -167,6 +177,9 @@ QJsonObject dump(const Form1 &form)
         {QStringLiteral("distb"), optics.distb},
         {QStringLiteral("interx"), optics.interx},
         {QStringLiteral("distc"), optics.distc},
+        {QStringLiteral("opticsStale"), form.opticsStale()},
+        {QStringLiteral("layoutStale"), form.layoutStale()},
+        {QStringLiteral("ephemerisStale"), form.ephemerisStale()},
     };
     return {
         {QStringLiteral("caption"), form.windowTitle()},
@@ -243,17 +256,23 @@ void key(const Form1 &form, const QString &name, const QString &keyName)
     auto *widget = reachable<QWidget>(form, name, "control");
     if (!widget->isEnabled())
         throw ScriptError(QStringLiteral("%1 is disabled").arg(name));  // it would get no key
-    Qt::Key k;
-    if (keyName == QLatin1String("Enter"))
-        k = Qt::Key_Return;
-    else if (keyName == QLatin1String("Up"))
-        k = Qt::Key_Up;
-    else if (keyName == QLatin1String("Down"))
-        k = Qt::Key_Down;
-    else
-        throw ScriptError(QStringLiteral("unknown key %1 (Enter, Up or Down)").arg(keyName));
+    struct NamedKey {
+        const char *name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    static const NamedKey keys[] = {
+        {"Enter", Qt::Key_Return, Qt::NoModifier},
+        {"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier},
+        {"Up", Qt::Key_Up, Qt::NoModifier},
+        {"Down", Qt::Key_Down, Qt::NoModifier},
+    };
+    const auto named = std::find_if(std::begin(keys), std::end(keys),
+                                    [&](const NamedKey &k) { return keyName == QLatin1String(k.name); });
+    if (named == std::end(keys))
+        throw ScriptError(QStringLiteral("unknown key %1 (Enter, KeypadEnter, Up or Down)").arg(keyName));
     focus(widget);
-    QTest::keyClick(widget, k);
+    QTest::keyClick(widget, named->key, named->modifiers);
 }
 
 void tab(const Form1 &form, const QString &index)

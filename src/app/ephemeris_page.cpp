@@ -41,6 +41,9 @@ void buildInputFrame(QWidget *page, char separator)
         {"Label25", "'", 4320, 1380, 195, 315},
         // Designed to run under txtlongideg; kept clear of it so the text shows whole.
         {"Label21", "Longitude de l'observateur (+ à l'Est):", 60, 1980, 2670, 255},
+        // The time fields hold Universal Time, not the local time: said on
+        // screen as a heading over them, in the free band above their row.
+        {"lbltu", "Temps Universel (TU) :", 1740, 585, 2655, 195},
     };
     for (const Placed &p : labels)
         makeLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p));
@@ -111,7 +114,7 @@ void buildDiscPicture(QWidget *page)
         {"Label31", "N", 3300, 0, 195, 195},
         {"Label30", "E", 60, 3180, 195, 195},
         {"Label28", "S", 3360, 6540, 195, 195},
-        {"Label29", "W", 6540, 3240, 555, 195},
+        {"Label29", "W", 6540, 3240, 195, 195},  // ends at the inner right edge
     };
     for (const Placed &p : compass) {
         auto *label = makeLabel(picture, p.name, QString::fromLatin1(p.text),

@@ -113,7 +113,10 @@ bool FileMenu::writeParameters(const QString &path)
 {
     const Outcome<std::string> text = paramsFileText(form_.parameterTexts(), form_.decimalSeparator());
     if (!text.ok()) {
-        fileDialogs().tell(&form_, QString::fromStdString(text.error()), true);
+        // The writer names the field; the user must also learn that nothing was written.
+        const QString why = QString::fromStdString(text.error());
+        const QString refused = QStringLiteral("Paramètres non enregistrés : ");
+        fileDialogs().tell(&form_, why.startsWith(refused) ? why : refused + why, true);
         return false;
     }
     const QString error = writeFileAtomically(path, QByteArray::fromStdString(text.value()));

@@ -2,8 +2,11 @@
 
 #include "app/controls.h"
 #include "app/file_menu.h"
+#include "app/message_line.h"
+#include "app/one_row_list_view.h"
 #include "app/pages.h"
 #include "app/spin_table.h"
+#include "app/stale_results.h"
 #include "common/twips_rect.h"
 #include "app/yearly_list_model.h"
 #include "common/numeric_text.h"
@@ -17,6 +20,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -24,11 +28,15 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 
 #include <cmath>
+#include <memory>
 
 namespace brelo {
 
@@ -38,6 +46,10 @@ const char *const kCaption =
     "BRELO  -  Programme d'Aide au Calcul d'un Coronographe de Lyot  -  Calcul d'éphémérides solaires";
 
 constexpr Rgb kRed{255, 0, 0};
+
+// Status-line messages say which page's computation failed.
+const char *const kOpticsFailed = "Calcul Optique — ";
+const char *const kEphemerisFailed = "Ephémérides Solaires — ";
 
 // The user's decimal separator, chosen once: the same for reading the fields
 // and for writing the results.
@@ -55,6 +67,14 @@ QFont windowFont()
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     return font;
+}
+
+// The designed light colours, whatever the desktop's theme: a dark theme would
+// otherwise turn the pages dark under the blue remark and the labels on pink.
+QPalette designedPalette()
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion ? fusion->standardPalette() : QPalette(QColor(240, 240, 240));
 }
 
 // brelo.dat's thirteen fields, in the file's order.
@@ -111,8 +131,7 @@ std::string layoutProblem(const LayoutInput &input, char separator)
     for (const LayoutField &field : kLayoutFields) {
         const NumericText read = readNumber(input.*field.text, separator);
         if (!read.ok())
-            return std::string(field.frenchName) + " "
-                   + numericTextReason(read.error, genderOfName(field.frenchName)) + ".";
+            return fieldProblem(field.frenchName, input.*field.text, read.error);  // the same words as calcul's
     }
     return "une valeur est trop grande pour être dessinée.";
 }
@@ -130,6 +149,7 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kCaption));
     setFont(windowFont());
+    setPalette(designedPalette());
 
     QMenu *quit = menuBar()->addMenu(QStringLiteral("Quitter"));
     quit->setObjectName(QStringLiteral("quit1"));
@@ -149,14 +169,15 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     tabs->addTab(buildEphemerisPage(tabs, decimalSeparator_), QString::fromUtf8("Ephémérides Solaires"));
     tabs->addTab(buildAboutPage(tabs), QStringLiteral("A Propos"));
     tabs->setCurrentIndex(0);
+    tabs_ = tabs;
+    setWindowIcon(QIcon(QStringLiteral(":/brelo/brelo.svg")));  // the pages registered the resources
     installFileMenu(*this);
 
-    lblerreur_ = new QLabel(statusBar());
-    lblerreur_->setObjectName(QStringLiteral("lblerreur"));
-    setTextColor(lblerreur_, kRed);
-    setBold(lblerreur_, true);
-    statusBar()->addWidget(lblerreur_, 1);
+    messages_ = new MessageLine(statusBar());
+    statusBar()->addWidget(messages_, 1);
     statusBar()->setSizeGripEnabled(false);
+    // A passing notice hides the message line for a while: the window keeps its height.
+    statusBar()->setMinimumHeight(statusBar()->sizeHint().height());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // The named controls; the tab bar's own scroll arrows are not ours.
@@ -171,6 +192,8 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     chko3_ = qobject_cast<QCheckBox *>(control(QStringLiteral("Chko3")));
     chkchem_ = qobject_cast<QCheckBox *>(control(QStringLiteral("Chkchem")));
     updownech_ = qobject_cast<SpinButton *>(control(QStringLiteral("UpDownech")));
+    ephemerisPage_ = control(QStringLiteral("Frame4"))->parentWidget();
+    buildStaleResults();
     connectEvents();
 
     // Start-up: the parameters file, then the window sees every key first (the
@@ -182,7 +205,7 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     fillDateTimeFromClock();
 }
 
-Form1::~Form1() { qApp->removeEventFilter(this); }
+Form1::~Form1() { qApp->removeEventFilter(this); }  // out of line: StaleResults is complete here
 
 QStringList Form1::controlNames() const
 {
@@ -205,11 +228,22 @@ void Form1::loadParameters()
     if (load.fields)
         setParameterTexts(*load.fields);
     startupMessage_ = load.message;
-    if (!startupMessage_.isEmpty()) {
-        auto *label = new QLabel(startupMessage_, statusBar());
-        label->setObjectName(QStringLiteral("lbldemarrage"));
-        statusBar()->addWidget(label);
-    }
+    messages_->setMessage(MessageLine::Source::ParamsFile, startupMessage_);
+}
+
+void Form1::buildStaleResults()
+{
+    const auto widgets = [this](const auto &names) {
+        std::vector<QWidget *> found;
+        for (const auto &entry : names)
+            found.push_back(control(QString::fromLatin1(entry.name)));
+        return found;
+    };
+    std::vector<QWidget *> optics = widgets(kOpticsLabels);
+    optics.push_back(control(QStringLiteral("Listdiam")));
+    optics.push_back(control(QStringLiteral("Listdimfoy")));
+    opticsResults_ = std::make_unique<StaleResults>(optics, picture1_);
+    ephemerisResults_ = std::make_unique<StaleResults>(widgets(kEphemerisLabels), picture3_);
 }
 
 ParamsFields Form1::parameterTexts() const
@@ -224,6 +258,13 @@ void Form1::setParameterTexts(const ParamsFields &texts)
 {
     for (int i = 0; i < kParamsFieldCount; ++i)
         box(kParameterBoxes[i])->setText(QString::fromStdString(texts[i]));
+    // A file that gives O3' its own values shows them visible and editable,
+    // rather than used while greyed out under a box saying "identical".
+    if (chko3_->isChecked()
+        && (box("Txtfoco3b")->text() != box("Txtfoco3a")->text() || box("Txtdo3b")->text() != box("Txtdo3a")->text())) {
+        chko3_->setChecked(false);
+        setO3bEditable(true);
+    }
 }
 
 void Form1::fillDateTimeFromClock()
@@ -245,13 +286,6 @@ void Form1::connectEvents()
         switch (entry.work) {
         case SpinWork::Optics:
             connect(spin, &SpinButton::changed, this, &Form1::runOptics);
-            break;
-        case SpinWork::OpticsAfterO3Copy:
-            connect(spin, &SpinButton::changed, this, [this] {
-                if (chko3_->isChecked())
-                    copyO3ToO3b();
-                runOptics();
-            });
             break;
         case SpinWork::Ephemeris:
             connect(spin, &SpinButton::changed, this, &Form1::runEphemeris);
@@ -281,26 +315,35 @@ void Form1::copyO3ToO3b()
     box("Txtdo3b")->setText(box("Txtdo3a")->text());
 }
 
+void Form1::setO3bEditable(bool editable)
+{
+    for (const char *name : kO3bControls)
+        control(QString::fromLatin1(name))->setEnabled(editable);
+}
+
 void Form1::chko3Clicked()
 {
     copyO3ToO3b();
-    const bool separate = !chko3_->isChecked();
-    for (const char *name : kO3bControls)
-        control(QString::fromLatin1(name))->setEnabled(separate);
+    setO3bEditable(!chko3_->isChecked());
     runOptics();
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    // Key preview: Enter runs the optics from any control of the window. Only
+    // Key preview: Enter runs the optics from any control of the window, and the
+    // ephemeris too while its page is shown. Only
     // the first delivery counts (a key the control ignores travels on to its
     // parents), and the key goes on to the control.
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         QWidget *focus = QApplication::focusWidget();
         QWidget *receiver = focus && focus->window() == this ? focus : this;
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watched == receiver)
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watched == receiver) {
             runOptics();
+            // The page shown must not keep results of fields the user has since changed.
+            if (tabs_->currentWidget() == ephemerisPage_)
+                runEphemeris();
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -314,13 +357,17 @@ void Form1::showRemark(const Remark &remark)
 
 void Form1::runOptics()
 {
+    // "Objectifs O3 et O3' identiques" holds for every run, whatever started it.
+    if (chko3_->isChecked())
+        copyO3ToO3b();
     const OpticsInput input{text("Txtfoco1"), text("Txtdo1"), text("Txtfoco2"),
                             text("Txtdiscoc"), text("Txtfoco3a"), text("Txtfoco3b")};
     const Outcome<OpticsResult> outcome = calcul(input, decimalSeparator_);
     if (!outcome.ok()) {
-        // Nothing else changes and the previous picture stays.
-        opticsMessage_ = QString::fromStdString(outcome.error());
         showRemark(failureRemark(outcome.error()));
+        showFailure(MessageLine::Source::Optics, *opticsResults_, StaleResults::TextsAndPicture,
+                    QString::fromUtf8(kOpticsFailed) + QStringLiteral("calcul impossible : ")
+                        + QString::fromStdString(outcome.error()));
         return;
     }
     const OpticsResult &result = outcome.value();
@@ -329,11 +376,22 @@ void Form1::runOptics()
             ->setText(QString::fromStdString(result.*label.text));
     listdiam_->addRun(result.imageScale, result.magnification);
     listdimfoy_->addRun(result.imageScale, result.magnification);
-    opticsMessage_.clear();
+    for (const char *name : {"Listdiam", "Listdimfoy"})
+        showNewestRun(static_cast<OneRowListView *>(control(QString::fromLatin1(name))));
+    showSuccess(MessageLine::Source::Optics, *opticsResults_);
     showRemark(result.remark);
     opticalState_ = result.state;
     lastOptics_ = OpticsRun{input, result, {}, 0, false};
     drawLayout();
+}
+
+// A list shows one row: after a run it shows the newest run, at the date the
+// user was looking at, so that an older run's row never passes for the new one.
+void Form1::showNewestRun(OneRowListView *list)
+{
+    list->verticalScrollBar()->setValue(list->topRow() % kYearRows);
+    if (list->currentRow() >= 0)
+        list->setCurrentRow(list->currentRow() % kYearRows);
 }
 
 bool Form1::drawLayout()
@@ -344,8 +402,10 @@ bool Form1::drawLayout()
         dessin(*picture1_, input, opticalState_, updownech_->value(), chkchem_->isChecked(), decimalSeparator_);
     if (!edges) {
         const std::string problem = layoutProblem(input, decimalSeparator_);
-        opticsMessage_ = QString::fromStdString(problem);
         showRemark({"REMARQUE: dessin impossible — " + problem, kRed, true});
+        showFailure(MessageLine::Source::Optics, *opticsResults_, StaleResults::PictureOnly,
+                    QString::fromUtf8(kOpticsFailed) + QStringLiteral("dessin impossible : ")
+                        + QString::fromStdString(problem));
         return false;
     }
     if (lastOptics_) {
@@ -380,8 +440,9 @@ void Form1::runEphemeris()
                                text("txtlatimin"), text("txtlongideg"), text("txtlongimin")};
     const Outcome<EphemerisResult> outcome = calculephem(input, decimalSeparator_);
     if (!outcome.ok()) {
-        // The labels, P, B0 and the disc keep the last good run.
-        lblerreur_->setText(QString::fromStdString(outcome.error()));
+        // P and B0 stay those of the last good run, which the disc shows.
+        showFailure(MessageLine::Source::Ephemeris, *ephemerisResults_, StaleResults::TextsAndPicture,
+                    QString::fromUtf8(kEphemerisFailed) + QString::fromStdString(outcome.error()));
         return;
     }
     const EphemerisResult &result = outcome.value();
@@ -391,19 +452,31 @@ void Form1::runEphemeris()
     for (const EphemerisLabel &label : kEphemerisLabels)
         static_cast<QLabel *>(control(QString::fromLatin1(label.name)))
             ->setText(QString::fromStdString(result.*label.text));
-    lblerreur_->clear();
+    showSuccess(MessageLine::Source::Ephemeris, *ephemerisResults_);
     dessinephem(*picture3_, anglep_, latb0_);
 }
 
-QString Form1::shownMessage() const
+// A failed run leaves the previous results on screen, greyed, and says on the
+// status line what failed, until that computation's next good run.
+void Form1::showFailure(MessageLine::Source source, StaleResults &results, StaleResults::Extent extent,
+                        const QString &message)
 {
-    QStringList shown;
-    if (!opticsMessage_.isEmpty())
-        shown << opticsMessage_;
-    if (!lblerreur_->text().isEmpty())
-        shown << lblerreur_->text();
-    return shown.join(QLatin1Char('\n'));
+    messages_->setMessage(source, message);
+    results.setStale(extent);
 }
+
+void Form1::showSuccess(MessageLine::Source source, StaleResults &results)
+{
+    messages_->clearMessage(source);
+    messages_->clearMessage(MessageLine::Source::ParamsFile);  // told until the first good run
+    results.setStale(StaleResults::Nothing);
+}
+
+QString Form1::shownMessage() const { return messages_->text(); }
+
+bool Form1::opticsStale() const { return opticsResults_->textsStale(); }
+bool Form1::layoutStale() const { return opticsResults_->pictureStale(); }
+bool Form1::ephemerisStale() const { return ephemerisResults_->textsStale(); }
 
 double Form1::leftTwips(const QWidget *widget) const
 {

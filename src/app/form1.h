@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/last_runs.h"
+#include "app/message_line.h"
+#include "app/stale_results.h"
 #include "optics/calcul.h"
 #include "shell/params_file.h"
 
@@ -9,14 +11,17 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QTabWidget;
 
 namespace brelo {
 
+class OneRowListView;
 class PictureArea;
 class SpinButton;
 class YearlyListModel;
@@ -45,7 +50,11 @@ public:
     const OpticalState &opticalState() const { return opticalState_; }
     float anglep() const { return anglep_; }
     std::optional<float> latb0() const { return latb0_; }
-    QString shownMessage() const;  // the error texts on screen, "" when none
+    QString shownMessage() const;  // the messages on the status line, "" when none
+    // Results kept on screen, greyed, after a failed run.
+    bool opticsStale() const;      // optics labels and lists
+    bool layoutStale() const;      // Picture1
+    bool ephemerisStale() const;   // ephemeris labels and Picture3
     QString startupMessage() const { return startupMessage_; }
     // Left edge in twips from the parent's inner left edge, as the drawing set it.
     double leftTwips(const QWidget *widget) const;
@@ -73,13 +82,19 @@ private:
     QLineEdit *box(const char *name) const;
     std::string text(const char *name) const;
     void loadParameters();
+    void buildStaleResults();
     void fillDateTimeFromClock();
     void connectEvents();
     void copyO3ToO3b();
+    void setO3bEditable(bool editable);
     void chko3Clicked();
+    void showNewestRun(OneRowListView *list);
     bool drawLayout();
     void moveElementLabels(const LayoutLabelEdges &edges);
     void showRemark(const Remark &remark);
+    void showFailure(MessageLine::Source source, StaleResults &results, StaleResults::Extent extent,
+                     const QString &message);
+    void showSuccess(MessageLine::Source source, StaleResults &results);
 
     Clock clock_;
     char decimalSeparator_;
@@ -89,13 +104,16 @@ private:
     PictureArea *picture1_ = nullptr;
     PictureArea *picture3_ = nullptr;
     QLabel *lblrem_ = nullptr;
-    QLabel *lblerreur_ = nullptr;
+    QTabWidget *tabs_ = nullptr;
+    QWidget *ephemerisPage_ = nullptr;
+    MessageLine *messages_ = nullptr;
+    std::unique_ptr<StaleResults> opticsResults_;
+    std::unique_ptr<StaleResults> ephemerisResults_;
     QCheckBox *chko3_ = nullptr;
     QCheckBox *chkchem_ = nullptr;
     SpinButton *updownech_ = nullptr;
 
     OpticalState opticalState_;
-    QString opticsMessage_;  // the failure Lblrem shows, "" after a success
     float anglep_ = 0.0f;
     std::optional<float> latb0_;  // none before the first ephemeris
     QString startupMessage_;

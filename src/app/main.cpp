@@ -62,7 +62,8 @@ int main(int argc, char **argv)
     const QString parametersFile = readCommandLine(argc, argv);
     QApplication app(argc, argv);
     nameApplication();
-    brelo::Form1 window(&brelo::Form1::systemClock, nullptr, parametersFile);
+    brelo::Form1 window(&brelo::Form1::systemClock, nullptr, parametersFile);  // registers the resources
+    QApplication::setWindowIcon(window.windowIcon());
     brelo::installWindowZoom(window, brelo::startingZoom(window));
     window.show();
     return app.exec();

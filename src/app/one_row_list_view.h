@@ -22,6 +22,7 @@ public:
 
     int currentRow() const { return current_; }
     int topRow() const;
+    void setCurrentRow(int row);  // scrolls it into view
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -35,7 +36,6 @@ private:
     int rowHeight() const;
     int visibleRows() const;
     void updateScrollRange();
-    void setCurrentRow(int row);
     void rowsInserted(int first, int last);
 
     QPointer<QAbstractItemModel> model_;

@@ -169,8 +169,10 @@ void buildLayoutPicture(QWidget *page, char separator)
     bar->setFont(narrow);
     auto *rays = makeCheckBox(picture, "Chkchem", QStringLiteral("Tracé des chemins optiques"), true,
                               onPicture(60, 2580, 2355, 315));
-    for (QWidget *w : {static_cast<QWidget *>(scaleLabel), static_cast<QWidget *>(bar), static_cast<QWidget *>(rays)})
+    // The "100mm" label stands over its own scale bar: transparent, so the bar shows.
+    for (QWidget *w : {static_cast<QWidget *>(scaleLabel), static_cast<QWidget *>(rays)})
         setOpaqueBackground(w, kPicture1Background);
+    bar->setAutoFillBackground(false);
 
     const Rgb kDefault{0, 0, 0};
     const ElementLabel elements[] = {

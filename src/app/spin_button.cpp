@@ -27,8 +27,11 @@ std::optional<int> wholeNumberIn(const QString &text, char decimalSeparator)
 std::optional<int> spinTarget(const SpinRange &range, int ownValue, std::optional<int> shown,
                               bool hasBuddy, const QString &shownText, int direction)
 {
+    // Step from the number shown, then bring it into the range: down from a
+    // typed 20000 lands on the maximum 10000, the nearest value below it.
     const int from = shown ? std::clamp(*shown, range.minimum, range.maximum) : ownValue;
-    const long long stepped = static_cast<long long>(from) + static_cast<long long>(direction) * range.step;
+    const long long start = shown ? *shown : ownValue;
+    const long long stepped = start + static_cast<long long>(direction) * range.step;
     const int to = static_cast<int>(std::clamp<long long>(stepped, range.minimum, range.maximum));
     // At a bound the click does nothing, unless the field still has to be
     // brought to show that bound as a whole number.

@@ -23,8 +23,9 @@ std::optional<int> spinTarget(const SpinRange &range, int ownValue, std::optiona
 
 // A pair of arrows that steps a whole number, optionally written into a buddy
 // text box. A click steps from the number the buddy shows when it is a whole
-// number (so typing 12 then clicking up gives 13), else from the arrows' own
-// value; the arrows auto-repeat while held. Up and Down in the buddy step too.
+// number (so typing 12 then clicking up gives 13; from outside the range it
+// lands on the nearest bound), else from the arrows' own value; the arrows
+// auto-repeat while held. Up and Down in the buddy step too.
 class SpinButton : public QWidget {
     Q_OBJECT
 

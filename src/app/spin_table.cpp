@@ -16,8 +16,8 @@ const std::array<SpinDeclaration, 19> kSpinButtons = {{
     {"UpDown3", "Txtfoco2", {1, 1000, 1}, 200, W::Optics},
     {"UpDown4", "Txtdo2", {1, 500, 1}, 50, W::Optics},
     {"UpDown5", "Txtdiscoc", {1, 500, 1}, 30, W::Optics},
-    {"UpDown6", "Txtfoco3a", {1, 1000, 1}, 300, W::OpticsAfterO3Copy},
-    {"UpDown7", "Txtdo3a", {1, 500, 1}, 50, W::OpticsAfterO3Copy},
+    {"UpDown6", "Txtfoco3a", {1, 1000, 1}, 300, W::Optics},
+    {"UpDown7", "Txtdo3a", {1, 500, 1}, 50, W::Optics},
     {"UpDown8", "Txtfoco3b", {1, 1000, 1}, 300, W::Optics},
     {"UpDown9", "Txtdo3b", {1, 500, 1}, 50, W::Optics},
     // The scale: the picture's width spans -value millimetres.

@@ -11,9 +11,8 @@ namespace brelo {
 
 // What a change of a spin button runs.
 enum class SpinWork {
-    Optics,             // calcul, then dessin
-    OpticsAfterO3Copy,  // O3 copied to O3' while Chko3 is checked, then calcul and dessin
-    Ephemeris,          // calculephem, then dessinephem
+    Optics,     // calcul, then dessin (O3 copied to O3' first while Chko3 is checked)
+    Ephemeris,  // calculephem, then dessinephem
 };
 
 struct SpinDeclaration {

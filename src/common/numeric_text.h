@@ -33,6 +33,10 @@ std::string numericTextReason(NumericTextError error, Gender subject = Gender::M
 // text quoted when it is short and printable enough to repeat (at most 24
 // bytes, never for an empty text), and the reason.
 std::string fieldProblem(std::string_view fieldName, std::string_view text, NumericTextError error);
+// The same with the name's gender given, for names whose article does not show
+// it ("l'année").
+std::string fieldProblem(std::string_view fieldName, std::string_view text, NumericTextError error,
+                         Gender gender);
 
 // The gender of a field's French name, read from its article ("la distance A").
 inline Gender genderOfName(std::string_view name)

@@ -1,7 +1,6 @@
 #include "optics/calcul.h"
 
 #include "common/deci.h"
-#include "common/field_fault.h"
 #include "common/number_text.h"
 #include "common/numeric_text.h"
 #include "optics/yearly_table.h"

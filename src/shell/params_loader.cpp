@@ -48,6 +48,10 @@ bool listedAsRegularFile(const QString &directory)
 bool openRegularFile(QFile &file, const QString &path)
 {
 #ifdef Q_OS_UNIX
+    // A link to a FIFO or a device is never opened: stat() follows the link.
+    struct stat target {};
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0 || !S_ISREG(target.st_mode))
+        return false;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;

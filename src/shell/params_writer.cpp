@@ -50,8 +50,7 @@ Outcome<std::string> paramsFileText(const ParamsFields &texts, char decimalSepar
         const std::string &text = texts[static_cast<std::size_t>(i)];
         const NumericText read = readNumber(text, decimalSeparator);
         if (!read.ok())
-            return Outcome<std::string>::failure("Paramètres non enregistrés : "
-                                                 + fieldProblem(kFieldNames[i], text, read.error));
+            return Outcome<std::string>::failure(fieldProblem(kFieldNames[i], text, read.error));
         file += fileLine(text, decimalSeparator) + "\n";
     }
     return Outcome<std::string>::success(std::move(file));

@@ -15,7 +15,9 @@ const char *paramsFieldName(int index);
 // point whatever the locale, "-0" kept. Reading it back with the same separator
 // gives the same texts, except that a number written in a longer plain form than
 // the file gives ("0,50", "+3", "007") comes back in its short form ("0,5").
-// A box that is not a number refuses the whole file, naming the first such field.
+// A box that is not a number refuses the whole file: the message names the
+// first such field and quotes its text ("la focale de O1 (« abc ») n'est pas
+// un nombre.").
 Outcome<std::string> paramsFileText(const ParamsFields &texts, char decimalSeparator);
 
 } // namespace brelo

@@ -35,7 +35,7 @@ struct Table {
     }
 };
 
-struct OpticsInputRow {
+struct NamedText {
     const char *name;
     const std::string &text;
 };
@@ -46,7 +46,7 @@ std::string resultsCsv(const OpticsPanelTexts &inputs, const OpticsResult &resul
 {
     Table table(decimalSeparator);
     const OpticsInput &in = inputs.optics;
-    const OpticsInputRow inputRows[] = {
+    const NamedText inputRows[] = {
         {"Focale de O1 (mm)", in.foco1},     {"Diamètre de O1 (mm)", in.do1},
         {"Focale de O2 (mm)", in.foco2},     {"Diamètre de O2 (mm)", inputs.do2},
         {"Distance A (mm)", in.discoc},      {"Focale de O3 (mm)", in.foco3a},
@@ -55,7 +55,7 @@ std::string resultsCsv(const OpticsPanelTexts &inputs, const OpticsResult &resul
     for (const auto &row : inputRows)
         table.addInput(row.name, row.text);
 
-    const OpticsInputRow resultRows[] = {
+    const NamedText resultRows[] = {
         {"Distance B (mm)", result.lblb},
         {"Calcul intermédiaire x (mm)", result.lblx},
         {"Distance C (mm)", result.lblc},
@@ -81,7 +81,7 @@ std::string resultsCsv(const OpticsPanelTexts &inputs, const OpticsResult &resul
 std::string resultsCsv(const EphemerisInput &inputs, const EphemerisResult &result, char decimalSeparator)
 {
     Table table(decimalSeparator);
-    const OpticsInputRow inputRows[] = {
+    const NamedText inputRows[] = {
         {"Année", inputs.txtann},
         {"Mois", inputs.txtmois},
         {"Jour", inputs.txtjour},

@@ -31,6 +31,28 @@ TEST(NumberText, ShowsDeciOfDoublesAsTheLabelsDo)
     }
 }
 
+// Where the plain form gives way to the exponent form (eight digits before the
+// separator) and where the exponent takes its second digit: both sides of each.
+TEST(NumberText, ExponentFormBoundaries)
+{
+    const ShownCase cases[] = {
+        {9999999.4, "9999999", "9999999"},
+        {9999999.5, "1E+07", "1E+07"},  // the float of deci rounds up to 10^7
+        {-9999999.0, "-9999999", "-9999999"},
+        {-10000000.0, "-1E+07", "-1E+07"},
+        {10000001.0, "1E+07", "1E+07"},
+        {10000010.0, "1.000001E+07", "1,000001E+07"},
+        {9999998976.0, "9.999999E+09", "9,999999E+09"},  // the float just below 10^10
+        {1e10, "1E+10", "1E+10"},
+        {10000001024.0, "1E+10", "1E+10"},                // the float just above
+        {-12345678901.0, "-1.234568E+10", "-1,234568E+10"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(numberText(deci(c.value), '.'), c.point) << c.value;
+        EXPECT_EQ(numberText(deci(c.value), ','), c.comma) << c.value;
+    }
+}
+
 TEST(NumberText, SmallMagnitudesStayInPlainForm)
 {
     EXPECT_EQ(numberText(0.001f, '.'), "0.001");

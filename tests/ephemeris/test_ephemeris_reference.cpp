@@ -1,52 +1,10 @@
 #include "ephemeris/calculephem.h"
+#include "ephemeris/reference_table.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cctype>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
-
 namespace brelo {
 namespace {
-
-// One row of the reference table: nine input texts, then the ten label texts,
-// written with a decimal point by an independent implementation.
-struct ReferenceRow {
-    int line = 0;
-    std::array<std::string, 9> inputs;
-    std::array<std::string, 10> labels;
-};
-
-std::vector<ReferenceRow> referenceRows()
-{
-    std::ifstream file(BRELO_EPHEMERIS_REFERENCE);
-    std::string line;
-    std::getline(file, line);  // header
-    std::vector<ReferenceRow> rows;
-    for (int number = 2; std::getline(file, line); ++number) {
-        ReferenceRow row{number, {}, {}};
-        std::istringstream cells(line);
-        for (std::string &cell : row.inputs)
-            std::getline(cells, cell, '\t');
-        for (std::string &cell : row.labels)
-            std::getline(cells, cell, '\t');
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-// A decimal point between two digits becomes the comma; "U.A." keeps its points.
-std::string withComma(std::string text)
-{
-    for (std::size_t i = 1; i + 1 < text.size(); ++i)
-        if (text[i] == '.' && std::isdigit(static_cast<unsigned char>(text[i - 1]))
-            && std::isdigit(static_cast<unsigned char>(text[i + 1])))
-            text[i] = ',';
-    return text;
-}
 
 EphemerisInput inputOf(const std::array<std::string, 9> &t)
 {
@@ -67,17 +25,10 @@ TEST_P(EphemerisReference, EveryLabelOfEveryRowMatches)
     const std::vector<ReferenceRow> rows = referenceRows();
     ASSERT_EQ(rows.size(), 1500u);
     for (const ReferenceRow &row : rows) {
-        std::array<std::string, 9> inputs = row.inputs;
-        std::array<std::string, 10> expected = row.labels;
-        if (sep == ',') {
-            for (std::string &t : inputs)
-                t = withComma(t);
-            for (std::string &t : expected)
-                t = withComma(t);
-        }
-        const auto outcome = calculephem(inputOf(inputs), sep);
+        const ReferenceRow written = withSeparator(row, sep);
+        const auto outcome = calculephem(inputOf(written.inputs), sep);
         ASSERT_TRUE(outcome.ok()) << "line " << row.line << ": " << outcome.error();
-        EXPECT_EQ(labelsOf(outcome.value()), expected) << "line " << row.line;
+        EXPECT_EQ(labelsOf(outcome.value()), written.labels) << "line " << row.line;
     }
 }
 

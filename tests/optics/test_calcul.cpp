@@ -196,6 +196,20 @@ TEST(Calcul, EveryFailureNamesItsCauseAndProducesNothing)
         EXPECT_FALSE(outcome.ok()) << c.message;
         EXPECT_EQ(outcome.error(), c.message);
     }
+    // A bad text is quoted up to 24 bytes; longer ones, and huge exponents, are
+    // named without a made-up number.
+    const std::string at24 = "1000 mm, pas plus. Merci";
+    const std::string at25 = "1000 mm, pas plus. Merci!";
+    EXPECT_EQ(calcul(make(at24, "90", "200", "30", "300", "300"), '.').error(),
+              "la focale de O1 (« " + at24 + " ») n'est pas un nombre.");
+    EXPECT_EQ(calcul(make(at25, "90", "200", "30", "300", "300"), '.').error(),
+              "la focale de O1 n'est pas un nombre.");
+    EXPECT_EQ(calcul(make("1000", "90", "200", "1e99999999999999999999", "300", "300"), '.').error(),
+              "la distance A (« 1e99999999999999999999 ») est trop grande.");
+    EXPECT_EQ(calcul(make("1000", "90", "200", "1e-99999999999999999999", "300", "300"), '.').error(),
+              "la distance A est nulle (division par zéro).");
+    EXPECT_EQ(calcul(make("1000", "-1e9223372036854775808", "200", "30", "300", "300"), '.').error(),
+              "le diamètre de O1 (« -1e9223372036854775808 ») est trop grand.");
     // The first bad field in reading order is the one named.
     EXPECT_EQ(calcul(make("x", "90", "y", "30", "300", "300"), '.').error(),
               "la focale de O2 (« y ») n'est pas un nombre.");

@@ -27,7 +27,9 @@ TEST(ParamsFileCorpus, EverySeedKeepsTheInvariants)
     const std::map<std::string, bool> accepted = {
         {"design_one_line.txt", true}, {"crlf_lines.txt", true},
         {"quoted_and_empty.txt", false}, {"short_nine.txt", false},
-        {"bom_fourteenth.txt", true}, {"extreme_numbers.txt", true}};
+        {"bom_fourteenth.txt", true}, {"extreme_numbers.txt", true},
+        {"negative_zero_degrees.txt", true}, {"thirteen_empty.txt", false},
+        {"exponent_and_long_fields.txt", true}, {"decimal_commas.txt", true}};
 
     int seeds = 0;
     for (const auto &entry : fs::directory_iterator(BRELO_PARAMS_CORPUS_DIR)) {

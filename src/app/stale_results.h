@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPalette>
+
+#include <vector>
+
+class QWidget;
+
+namespace brelo {
+
+class PictureArea;
+
+// The results of one computation, which the window keeps on screen after a
+// failed run: their texts turn grey and a pale veil covers their picture
+// until the next successful run, so old results never pass for current ones.
+class StaleResults {
+public:
+    // texts: labels and lists showing results. The veil covers the picture and
+    // the drawing's own labels, not the controls the user works with in it.
+    StaleResults(std::vector<QWidget *> texts, PictureArea *picture);
+
+    // What a failed run leaves behind: a failed drawing leaves current texts.
+    enum Extent { Nothing, PictureOnly, TextsAndPicture };
+    void setStale(Extent extent);
+    bool textsStale() const { return textsStale_; }
+    bool pictureStale() const;
+
+private:
+    struct Text {
+        QWidget *widget;
+        QPalette designed;
+    };
+    void setTextsStale(bool stale);
+
+    std::vector<Text> texts_;
+    QWidget *veil_;
+    bool textsStale_ = false;
+};
+
+} // namespace brelo

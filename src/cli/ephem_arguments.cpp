@@ -1,0 +1,115 @@
+#include "cli/ephem_arguments.h"
+
+#include "common/numeric_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace brelo {
+
+namespace {
+
+std::string quotedArgument(std::string_view text)
+{
+    return "« " + std::string(text) + " »";
+}
+
+std::string withSeparator(std::string_view text, char sep)
+{
+    std::string out(text);
+    std::replace_if(out.begin(), out.end(), [](char c) { return c == '.' || c == ','; }, sep);
+    return out;
+}
+
+// Reads a whole number that fills the text; nothing for any other text.
+template <class Int>
+std::optional<Int> wholeNumber(std::string_view text)
+{
+    Int value{};
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+Outcome<AngleFields> angleFields(std::string_view text, const char *name, double limit, char sep)
+{
+    using Failure = Outcome<AngleFields>;
+    const auto colon = text.find(':');
+    AngleFields fields{withSeparator(text.substr(0, colon), sep), "0"};
+    if (colon != std::string_view::npos)
+        fields.minutes = withSeparator(text.substr(colon + 1), sep);
+    const NumericText degrees = readNumber(fields.degrees, sep);
+    const NumericText minutes = readNumber(fields.minutes, sep);
+    const std::string problem = std::string(name) + " (" + quotedArgument(text) + ") ";
+    if (!degrees.ok() || !minutes.ok())
+        return Failure::failure(problem + "n'est pas un angle en degrés (48.85 ou 48:51).");
+    if (std::signbit(minutes.value) || minutes.value >= 60.0
+        || (colon != std::string_view::npos && fields.minutes.find_first_of("+-") != std::string::npos))
+        return Failure::failure(problem + "a des minutes hors de 0 à 60 (60 exclu) ; le signe "
+                                          "se met devant les degrés (-0:34).");
+    const double magnitude = std::fabs(degrees.value) + minutes.value / 60.0;
+    if (magnitude > limit)
+        return Failure::failure(problem + "doit rester entre -" + std::to_string(int(limit))
+                                + " et " + std::to_string(int(limit)) + " degrés.");
+    return Outcome<AngleFields>::success(fields);
+}
+
+Outcome<PeriodStep> periodStep(std::string_view text)
+{
+    struct Unit {
+        std::string_view name;
+        StepUnit unit;
+    };
+    static constexpr Unit kUnits[] = {
+        {"min", StepUnit::Minutes}, {"mn", StepUnit::Minutes},
+        {"minutes", StepUnit::Minutes}, {"minute", StepUnit::Minutes},
+        {"h", StepUnit::Hours},       {"heures", StepUnit::Hours}, {"heure", StepUnit::Hours},
+        {"d", StepUnit::Days},        {"j", StepUnit::Days},       {"jours", StepUnit::Days},
+        {"jour", StepUnit::Days},
+    };
+    const auto unitStart = std::find_if(text.begin(), text.end(), [](char c) {
+        return !(c >= '0' && c <= '9') && c != '-' && c != '+';
+    });
+    const std::string_view number(text.begin(), unitStart);
+    std::string_view unitText(unitStart, text.end());
+    while (!unitText.empty() && unitText.front() == ' ')
+        unitText.remove_prefix(1);
+    const auto count = wholeNumber<long long>(number);
+    const auto unit = std::find_if(std::begin(kUnits), std::end(kUnits),
+                                   [&](const Unit &u) { return u.name == unitText; });
+    if (!count || unit == std::end(kUnits))
+        return Outcome<PeriodStep>::failure("le pas (" + quotedArgument(text)
+                                            + ") s'écrit comme 10min, 2h ou 1d.");
+    if (*count < 1)
+        return Outcome<PeriodStep>::failure("le pas (" + quotedArgument(text)
+                                            + ") doit valoir au moins 1.");
+    return Outcome<PeriodStep>::success({*count, unit->unit});
+}
+
+Outcome<CivilTime> civilTime(std::string_view text, const char *name)
+{
+    const std::string problem = std::string(name) + " (" + quotedArgument(text) + ") ";
+    // AAAA-MM-JJ, then optionally T or a blank and HH:MM.
+    const bool shaped = (text.size() == 10 || (text.size() == 16 && (text[10] == 'T' || text[10] == ' ')
+                                               && text[13] == ':'))
+                        && text[4] == '-' && text[7] == '-';
+    const auto part = [&](std::size_t at, std::size_t length) {
+        return shaped ? wholeNumber<unsigned>(text.substr(at, length)) : std::nullopt;
+    };
+    const auto year = part(0, 4), month = part(5, 2), day = part(8, 2);
+    const auto hour = text.size() == 16 ? part(11, 2) : std::optional<unsigned>(0);
+    const auto minute = text.size() == 16 ? part(14, 2) : std::optional<unsigned>(0);
+    if (!year || !month || !day || !hour || !minute)
+        return Outcome<CivilTime>::failure(problem
+                                           + "s'écrit AAAA-MM-JJTHH:MM, par exemple 2027-03-20T06:00.");
+    const CivilTime civil{static_cast<int>(*year), *month, *day, *hour, *minute};
+    if (!instantOf(civil))
+        return Outcome<CivilTime>::failure(problem + "n'est pas une date et une heure qui existent.");
+    return Outcome<CivilTime>::success(civil);
+}
+
+} // namespace brelo

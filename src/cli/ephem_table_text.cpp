@@ -1,0 +1,89 @@
+#include "cli/ephem_table_text.h"
+
+#include <algorithm>
+
+namespace brelo {
+
+namespace {
+
+// Wide enough for every text of its column ("-179.999° = -11 h 59 '"), so the
+// table can be written row by row without reading it all first.
+constexpr std::size_t kDateWidth = 16;
+constexpr std::size_t kLocalWidth = 23;
+constexpr std::size_t kCellWidth = 10;
+constexpr std::size_t kHourAngleWidth = 22;
+
+std::size_t characters(const std::string &text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+} // namespace
+
+std::vector<std::string> ephemTableHeadings(const std::string &zoneName)
+{
+    std::vector<std::string> headings{"Date et heure TU"};
+    if (!zoneName.empty())
+        headings.push_back("Heure locale (" + zoneName + ")");
+    for (const char *heading : {"Ascension droite", "Déclinaison", "Angle horaire", "Hauteur",
+                                "Azimut (0 S, 90 W)", "Distance", "Angle P", "B0", "L0",
+                                "Angle Nord-Zénith", "Rotation Carrington"})
+        headings.emplace_back(heading);
+    return headings;
+}
+
+std::string withoutLabel(const std::string &labelText)
+{
+    const auto equals = labelText.find(" = ");
+    return equals == std::string::npos ? labelText : labelText.substr(equals + 3);
+}
+
+std::vector<std::string> ephemTableCells(const PeriodRow &row, const std::string &localTime,
+                                         bool withLocalTime, char sep)
+{
+    const EphemerisResult &e = row.ephemeris;
+    std::vector<std::string> cells{civilTimeText(row.time)};
+    if (withLocalTime)
+        cells.push_back(localTime);
+    for (const std::string *label : {&e.lblad, &e.lbldec, &e.lblah, &e.lblh, &e.lblaz, &e.lblr,
+                                     &e.lblp, &e.lblb0, &e.lbll0, &e.lblksi})
+        cells.push_back(withoutLabel(*label));
+    cells.push_back(carringtonText(row.carrington, sep));
+    return cells;
+}
+
+std::vector<std::size_t> columnWidths(const std::vector<std::string> &headings,
+                                      std::size_t dateColumns)
+{
+    std::vector<std::size_t> widths;
+    for (std::size_t column = 0; column < headings.size(); ++column) {
+        const std::size_t widest = column == 0                 ? kDateWidth
+                                   : column < dateColumns      ? kLocalWidth
+                                   : column == dateColumns + 2 ? kHourAngleWidth
+                                                               : kCellWidth;
+        widths.push_back(std::max(widest, characters(headings[column])));
+    }
+    return widths;
+}
+
+std::string alignedLine(const std::vector<std::string> &cells,
+                        const std::vector<std::size_t> &widths, std::size_t dateColumns)
+{
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const std::size_t width = i < widths.size() ? widths[i] : 0;
+        const std::size_t pad = width > characters(cells[i]) ? width - characters(cells[i]) : 0;
+        if (i > 0)
+            line += "  ";
+        if (i >= dateColumns)
+            line.append(pad, ' ');
+        line += cells[i];
+        if (i < dateColumns)
+            line.append(pad, ' ');
+    }
+    return line + "\n";
+}
+
+} // namespace brelo

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ephemeris/period_table.h"
+
+#include <string>
+#include <vector>
+
+namespace brelo {
+
+// Column headings of brelo-ephem's table; the local-time column only when a
+// zone is given (its heading names the zone).
+std::vector<std::string> ephemTableHeadings(const std::string &zoneName);
+
+// The cells of one row: the UT date and time, the local time when given, then
+// the ten texts of the ephemeris page without their labels ("-23.072°",
+// "179.237° = 11 h 56 '", "0.983 U.A."), then the Carrington rotation.
+std::vector<std::string> ephemTableCells(const PeriodRow &row, const std::string &localTime,
+                                         bool withLocalTime, char decimalSeparator);
+
+// The text after a label's "= ": what the label shows without its caption.
+std::string withoutLabel(const std::string &labelText);
+
+// Fixed column widths, wide enough for every text of each column and for its
+// heading, so the table can be written row by row. Widths count characters.
+std::vector<std::size_t> columnWidths(const std::vector<std::string> &headings,
+                                      std::size_t dateColumns);
+
+// Cells padded to their widths, two blanks apart, ended by "\n": the first
+// `dateColumns` on the left, the numbers on the right.
+std::string alignedLine(const std::vector<std::string> &cells,
+                        const std::vector<std::size_t> &widths, std::size_t dateColumns);
+
+} // namespace brelo
