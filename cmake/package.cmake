@@ -23,7 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://brelo.invalid/")
 # run time that no link line names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
 set(CPACK_GENERATOR DEB)
 # Packaging needs the program only, not the tests and benchmarks of `all`.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)

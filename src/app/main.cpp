@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +33,17 @@ QString parametersFileArgument(const QCommandLineParser &parser)
     return file.absoluteFilePath();
 }
 
+// The program speaks French: Qt's own texts too (file and print dialogs, the
+// buttons of a message box, --help), when Qt's translations are installed.
+void speakFrench(QCoreApplication &app)
+{
+    static QTranslator qtTexts;
+    static const bool loaded = qtTexts.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (loaded)
+        app.installTranslator(&qtTexts);
+}
+
 void nameApplication()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("BRELO"));
@@ -43,6 +57,7 @@ QString readCommandLine(int argc, char **argv)
 {
     QCoreApplication core(argc, argv);
     nameApplication();
+    speakFrench(core);
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(
         "BRELO : calcul de l'optique d'un coronographe de Lyot et éphémérides solaires."));
@@ -62,6 +77,7 @@ int main(int argc, char **argv)
     const QString parametersFile = readCommandLine(argc, argv);
     QApplication app(argc, argv);
     nameApplication();
+    speakFrench(app);
     brelo::Form1 window(&brelo::Form1::systemClock, nullptr, parametersFile);  // registers the resources
     QApplication::setWindowIcon(window.windowIcon());
     brelo::installWindowZoom(window, brelo::startingZoom(window));
