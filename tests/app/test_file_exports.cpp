@@ -10,7 +10,11 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTimer>
+#include <QApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -204,6 +208,23 @@ TEST(PrintedPage, HoldsTheShownTexts)
         EXPECT_TRUE(printed.contains(shown)) << name << " « " << shown.toStdString() << " »\n" << printed.toStdString();
     }
     EXPECT_TRUE(printed.contains(QStringLiteral("15 Décembre: 9.453")));
+}
+
+// The preview shows the page that would be printed: one page, then closed.
+TEST(PrintedPage, PreviewShowsOnePage)
+{
+    RunWindow window(2);
+    int pages = -1;
+    QTimer::singleShot(0, [&] {
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+        if (!preview)
+            return;
+        if (auto *widget = preview->findChild<QPrintPreviewWidget *>())
+            pages = widget->pageCount();
+        preview->reject();
+    });
+    window.form.findChild<FileMenu *>()->printPreview();
+    EXPECT_EQ(pages, 1);
 }
 
 } // namespace
