@@ -36,6 +36,7 @@ void playEvents(benchmark::State &state, bench::Event event, int earlierRuns = 0
         state.counters["bytesPerRun"] = double(heapBytesInUse() - before) / earlierRuns;
     for (auto _ : state)
         session.play();
+    state.counters["picturePaintsPerEvent"] = double(session.picturePaints()) / state.iterations();
 }
 
 void BM_OpticsEvent(benchmark::State &state) { playEvents(state, bench::Event::Optics); }

@@ -14,6 +14,19 @@ namespace {
 
 constexpr int kWarmingEvents = 4;
 
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(long &count) : count_(count) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count_ += event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    long &count_;
+};
+
 SpinButton *spin(Form1 &form, const char *name)
 {
     return static_cast<SpinButton *>(form.control(QString::fromLatin1(name)));
@@ -52,6 +65,9 @@ Session::Session(Event event) : event_(event), form_(std::make_unique<Form1>(&fi
     QApplication::processEvents();
     for (int i = 0; i < kWarmingEvents; ++i)
         play();
+    paintCounter_ = std::make_unique<PaintCounter>(picturePaints_);
+    const char *picture = event_ == Event::Optics ? "Picture1" : "Picture3";
+    form_->control(QString::fromLatin1(picture))->installEventFilter(paintCounter_.get());
 }
 
 Session::~Session() = default;

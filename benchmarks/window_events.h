@@ -29,6 +29,9 @@ public:
 
     void play();  // one event, with its repaint
     Form1 &form() { return *form_; }
+    // Paint events the drawing area of the event's page has received: one per
+    // event shows that every event was painted, not merged with the next.
+    long picturePaints() const { return picturePaints_; }
 
 private:
     Event event_;
@@ -36,6 +39,8 @@ private:
     QWidget *targets_[2];  // what play() clicks, in turn
     QPoint points_[2];
     int turn_ = 0;
+    long picturePaints_ = 0;
+    std::unique_ptr<QObject> paintCounter_;
 };
 
 Event eventNamed(const QString &name, bool *ok);

@@ -61,7 +61,8 @@ int play(int &argc, char **argv, bench::Event event, int count, int earlierRuns)
     for (int i = 0; i < count; ++i)
         session.play();
     CALLGRIND_STOP_INSTRUMENTATION;
-    std::printf("optics runs: %d\n", session.form().yearlyRuns());  // proof that the events ran
+    // Proof that the events ran and were painted one by one.
+    std::printf("optics runs: %d, picture paints: %ld\n", session.form().yearlyRuns(), session.picturePaints());
     return 0;
 }
 
