@@ -1,5 +1,7 @@
 #include "app/controls.h"
 
+#include "app/cached_group_box.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -84,7 +86,7 @@ QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &captio
 
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    return named(new QGroupBox(caption, parent), name, geometry);
+    return named(new CachedGroupBox(caption, parent), name, geometry);
 }
 
 QFrame *makeSeparator(QWidget *parent, const char *name, QRect geometry)

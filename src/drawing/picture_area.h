@@ -8,6 +8,8 @@
 #include <QSizeF>
 #include <QWidget>
 
+class QPainter;
+
 namespace brelo {
 
 // A picture area of the window: a sunken frame around a retained image that
@@ -51,6 +53,7 @@ private:
     QColor resolve(CanvasColor color) const;
     void allocateImage();
     void scheduleUpdate();
+    void paintBevel(QPainter &paint) const;
 
     QColor background_;
     QSizeF innerTwips_;
