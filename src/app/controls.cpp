@@ -3,6 +3,7 @@
 #include "app/cached_group_box.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,7 +46,32 @@ void fitText(QLabel *label)
     label->setFont(font);
 }
 
+// Fixes the sizes at the container's first show, when its layout has run.
+class SizeKeeper : public QObject {
+public:
+    SizeKeeper(QWidget *container, const QList<QWidget *> &widgets) : QObject(container), widgets_(widgets) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            for (QWidget *widget : widgets_)
+                widget->setFixedSize(widget->size());
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QList<QWidget *> widgets_;
+};
+
 } // namespace
+
+void keepLaidOutSize(QWidget *container, const QList<QWidget *> &widgets)
+{
+    container->installEventFilter(new SizeKeeper(container, widgets));
+}
 
 void refitText(QLabel *label)
 {
