@@ -103,6 +103,7 @@ PictureArea::PictureArea(QColor background, QSizeF innerTwips, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(innerPixels_.toSize() + QSize(2 * kBorderPx, 2 * kBorderPx));
     allocateImage();
+    resolveSystemGreys();
 }
 
 PictureArea::~PictureArea() = default;
@@ -136,6 +137,7 @@ void PictureArea::clear()
     if (image_.devicePixelRatio() != devicePixelRatioF())
         allocateImage();
     image_.fill(background_);
+    resolveSystemGreys();
     scheduleUpdate();
 }
 
@@ -144,17 +146,35 @@ void PictureArea::setLineStyle(LineStyle style) { lineStyle_ = style; }
 void PictureArea::setFillStyle(FillStyle style) { fillStyle_ = style; }
 void PictureArea::setFillColor(CanvasColor color) { fillColor_ = color; }
 
-QColor PictureArea::resolve(CanvasColor color) const
+// The two system greys, read from the palette once per drawing (and at each
+// change of palette) rather than for every dot.
+void PictureArea::resolveSystemGreys()
 {
-    if (color.kind == CanvasColor::Kind::Rgb)
-        return QColor(color.rgb.r, color.rgb.g, color.rgb.b);
     QColor workspace = palette().color(QPalette::Dark);
     QColor buttonFace = palette().color(QPalette::Button);
     if (std::abs(qGray(workspace.rgb()) - qGray(buttonFace.rgb())) < kMinGreyContrast) {
         workspace = kFallbackWorkspace;
         buttonFace = kFallbackButtonFace;
     }
-    return color.kind == CanvasColor::Kind::AppWorkspace ? workspace : buttonFace;
+    workspace_ = workspace.rgb();
+    buttonFace_ = buttonFace.rgb();
+}
+
+QRgb PictureArea::resolve(CanvasColor color) const
+{
+    switch (color.kind) {
+    case CanvasColor::Kind::AppWorkspace: return workspace_;
+    case CanvasColor::Kind::ButtonFace: return buttonFace_;
+    case CanvasColor::Kind::Rgb: break;
+    }
+    return qRgb(color.rgb.r, color.rgb.g, color.rgb.b);
+}
+
+void PictureArea::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        resolveSystemGreys();
+    QWidget::changeEvent(event);
 }
 
 void PictureArea::scheduleUpdate()
@@ -173,7 +193,7 @@ void PictureArea::segment(float x1, float y1, float x2, float y2, CanvasColor co
                                                                         kClipMargin, kClipMargin);
     if (!isFinite(p) || !isFinite(q) || !clipSegment(p, q, visible))
         return;
-    plotLine(p, q, resolve(color).rgb());
+    plotLine(p, q, resolve(color));
     scheduleUpdate();
 }
 
@@ -227,8 +247,8 @@ void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
         return;
     }
     QPainter paint(&image_);
-    paint.setPen(QPen(resolve(outline), penWidth_));
-    paint.setBrush(fillStyle_ == FillStyle::Solid ? QBrush(resolve(fillColor_)) : QBrush(Qt::NoBrush));
+    paint.setPen(QPen(QColor(resolve(outline)), penWidth_));
+    paint.setBrush(fillStyle_ == FillStyle::Solid ? QBrush(QColor(resolve(fillColor_))) : QBrush(Qt::NoBrush));
     paint.drawEllipse(pixelCentre(centre), r, r);
     scheduleUpdate();
 }
@@ -239,13 +259,18 @@ void PictureArea::pixel(float x, float y, CanvasColor color)
         scheduleUpdate();
 }
 
-bool PictureArea::setPixelAt(QPointF logical, QColor color)
+bool PictureArea::setPixelAt(QPointF logical, QRgb color)
 {
     const double px = std::floor(logical.x());
     const double py = std::floor(logical.y());
     if (!(px >= 0.0 && px < innerPixels_.width() && py >= 0.0 && py < innerPixels_.height()))
         return false;
-    fillBlock(static_cast<int>(px), static_cast<int>(py), 1, color.rgb());
+    const int column = static_cast<int>(px);
+    const int row = static_cast<int>(py);
+    if (image_.devicePixelRatio() == 1.0)  // one device pixel: written in place
+        reinterpret_cast<QRgb *>(image_.scanLine(row))[column] = color;
+    else
+        fillBlock(column, row, 1, color);
     return true;
 }
 
@@ -268,7 +293,7 @@ void PictureArea::fillBlock(int left, int top, int size, QRgb color)
 // The sunken two-pixel bevel of a Windows panel, as four pairs of one-pixel
 // bands: dark and shadow at the top and left, light and midlight at the bottom
 // and right. Plain fills cost a fraction of the polylines the style helper draws.
-void PictureArea::paintBevel(QPainter &paint) const
+void PictureArea::paintBevel(QPainter &paint, const QRect &exposed) const
 {
     const int w = width();
     const int h = height();
@@ -282,27 +307,31 @@ void PictureArea::paintBevel(QPainter &paint) const
         {{1, 1, 1, h - 3}, QPalette::Shadow},      {{1, 1, w - 3, 1}, QPalette::Shadow},
         {{1, h - 2, w - 2, 1}, QPalette::Midlight}, {{w - 2, 1, 1, h - 2}, QPalette::Midlight},
     };
-    for (const auto &band : bands)
-        paint.fillRect(band.rect, colours.color(band.role));
+    for (const auto &band : bands) {
+        const QRect part = band.rect.intersected(exposed);
+        if (!part.isEmpty())
+            paint.fillRect(part, colours.color(band.role));
+    }
 }
 
-// One plain copy of the picture per rectangle of the exposed region: with a
-// rectangular clip the copy takes the raster engine's straight path instead of
-// its clipped one.
+// Each rectangle of the exposed region on its own, under a rectangular clip:
+// the fills and the plain copy of the picture then take the raster engine's
+// straight paths instead of its clipped ones (which also share out their work
+// to helper threads).
 void PictureArea::paintEvent(QPaintEvent *event)
 {
     updatePending_ = false;
     QPainter paint(this);
     const QRect inner(QPoint(kBorderPx, kBorderPx), image_.deviceIndependentSize().toSize());
-    if (!event->region().subtracted(inner).isEmpty())
-        paintBevel(paint);
     const qreal ratio = image_.devicePixelRatio();
     for (const QRect &exposed : event->region()) {
+        paint.setClipRect(exposed);
+        if (!inner.contains(exposed))
+            paintBevel(paint, exposed);
         const QRect part = exposed.intersected(inner);
         if (part.isEmpty())
             continue;
         const QRectF source(QPointF(part.topLeft() - inner.topLeft()) * ratio, QSizeF(part.size()) * ratio);
-        paint.setClipRect(part);
         paint.drawImage(QRectF(part), image_, source);
     }
 }

@@ -44,16 +44,18 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QPointF toPixels(double x, double y) const;  // logical pixels of the inner area
-    bool setPixelAt(QPointF logical, QColor color);
+    bool setPixelAt(QPointF logical, QRgb color);
     void plotLine(QPointF from, QPointF to, QRgb color);
     void fillBlock(int left, int top, int size, QRgb color);  // logical pixels
-    QColor resolve(CanvasColor color) const;
+    QRgb resolve(CanvasColor color) const;
+    void resolveSystemGreys();
     void allocateImage();
     void scheduleUpdate();
-    void paintBevel(QPainter &paint) const;
+    void paintBevel(QPainter &paint, const QRect &exposed) const;
 
     QColor background_;
     QSizeF innerTwips_;
@@ -69,6 +71,8 @@ private:
     FillStyle fillStyle_ = FillStyle::Transparent;
     CanvasColor fillColor_;
 
+    QRgb workspace_ = 0;   // application workspace, resolved
+    QRgb buttonFace_ = 0;  // button face, resolved
     QImage image_;
     bool updatePending_ = false;
 };
