@@ -215,10 +215,17 @@ void PictureArea::plotLine(QPointF from, QPointF to, QRgb color)
                                                                   : DashPattern{1, 0};
     const int period = pattern.on + pattern.off;
     const int offset = (penWidth_ - 1) / 2;  // wide pens are centred on the line
+    const bool onePixel = penWidth_ == 1 && image_.devicePixelRatio() == 1.0;
+    const int width = image_.width();
+    const int height = image_.height();
     int error = dx + dy;
     for (int step = 0; x != xEnd || y != yEnd; ++step) {
-        if (step % period < pattern.on)
-            fillBlock(x - offset, y - offset, penWidth_, color);
+        if (step % period < pattern.on) {
+            if (!onePixel)
+                fillBlock(x - offset, y - offset, penWidth_, color);
+            else if (x >= 0 && x < width && y >= 0 && y < height)
+                reinterpret_cast<QRgb *>(image_.scanLine(y))[x] = color;  // a 1-pixel pen, in place
+        }
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;
