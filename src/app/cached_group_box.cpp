@@ -25,6 +25,17 @@ void CachedGroupBox::measure()
     border_.lineWidth = box.lineWidth;
     border_.midLineWidth = box.midLineWidth;
     border_.rect = style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxFrame, this);
+    // The border alone into a clear picture: drawn over a clear picture the
+    // style's semi-transparent border image keeps its exact pixels, so copying
+    // the picture later blends as drawing the border would.
+    const qreal ratio = devicePixelRatioF();
+    borderPicture_ = QPixmap(size() * ratio);
+    borderPicture_.setDevicePixelRatio(ratio);
+    borderPicture_.fill(Qt::transparent);
+    QPainter paint(&borderPicture_);
+    paint.setPen(palette().color(foregroundRole()));
+    paint.setFont(font());
+    style()->drawPrimitive(QStyle::PE_FrameGroupBox, &border_, &paint, this);
     const QRect label = style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxLabel, this);
     const QRect check = style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxCheckBox, this);
     titleArea_ = label.united(check).adjusted(-kTitleMargin, -kTitleMargin, kTitleMargin, kTitleMargin);
@@ -34,14 +45,15 @@ void CachedGroupBox::measure()
 
 void CachedGroupBox::paintEvent(QPaintEvent *event)
 {
-    if (!measured_ || measuredTitle_ != title() || isCheckable())
+    if (!measured_ || measuredTitle_ != title() || borderPicture_.devicePixelRatio() != devicePixelRatioF()
+        || isCheckable())
         measure();
     if (isCheckable() || event->region().intersects(titleArea_)) {
         QGroupBox::paintEvent(event);
         return;
     }
     QPainter paint(this);
-    style()->drawPrimitive(QStyle::PE_FrameGroupBox, &border_, &paint, this);
+    paint.drawPixmap(0, 0, borderPicture_);
 }
 
 void CachedGroupBox::changeEvent(QEvent *event)
@@ -51,6 +63,8 @@ void CachedGroupBox::changeEvent(QEvent *event)
     case QEvent::FontChange:
     case QEvent::StyleChange:
     case QEvent::EnabledChange:
+    case QEvent::ActivationChange:
+    case QEvent::LayoutDirectionChange:
         measured_ = false;
         break;
     default:
