@@ -108,11 +108,25 @@ PictureArea::PictureArea(QColor background, QSizeF innerTwips, QWidget *parent)
 
 PictureArea::~PictureArea() = default;
 
-QImage PictureArea::image() const { return image_; }
+QImage PictureArea::image() const
+{
+    pixels_ = nullptr;  // the copy shares the rows: the next write must detach them
+    return image_;
+}
+
+QRgb *PictureArea::row(int y)
+{
+    if (!pixels_) {
+        pixels_ = reinterpret_cast<QRgb *>(image_.bits());
+        pixelsPerRow_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    }
+    return pixels_ + y * pixelsPerRow_;
+}
 
 void PictureArea::allocateImage()
 {
     const qreal ratio = devicePixelRatioF();
+    pixels_ = nullptr;
     image_ = QImage((QSizeF(innerPixels_.toSize()) * ratio).toSize(), QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(background_);
@@ -136,6 +150,7 @@ void PictureArea::clear()
     // A new drawing also picks up a change of screen since the last one.
     if (image_.devicePixelRatio() != devicePixelRatioF())
         allocateImage();
+    pixels_ = nullptr;
     image_.fill(background_);
     resolveSystemGreys();
     scheduleUpdate();
@@ -224,7 +239,7 @@ void PictureArea::plotLine(QPointF from, QPointF to, QRgb color)
             if (!onePixel)
                 fillBlock(x - offset, y - offset, penWidth_, color);
             else if (x >= 0 && x < width && y >= 0 && y < height)
-                reinterpret_cast<QRgb *>(image_.scanLine(y))[x] = color;  // a 1-pixel pen, in place
+                row(y)[x] = color;  // a 1-pixel pen, in place
         }
         const int twice = 2 * error;
         if (twice >= dy) {
@@ -273,11 +288,11 @@ bool PictureArea::setPixelAt(QPointF logical, QRgb color)
     if (!(px >= 0.0 && px < innerPixels_.width() && py >= 0.0 && py < innerPixels_.height()))
         return false;
     const int column = static_cast<int>(px);
-    const int row = static_cast<int>(py);
+    const int line = static_cast<int>(py);
     if (image_.devicePixelRatio() == 1.0)  // one device pixel: written in place
-        reinterpret_cast<QRgb *>(image_.scanLine(row))[column] = color;
+        row(line)[column] = color;
     else
-        fillBlock(column, row, 1, color);
+        fillBlock(column, line, 1, color);
     return true;
 }
 

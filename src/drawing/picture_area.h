@@ -54,6 +54,7 @@ private:
     QRgb resolve(CanvasColor color) const;
     void resolveSystemGreys();
     void allocateImage();
+    QRgb *row(int y);  // a row of device pixels, detached
     void scheduleUpdate();
     void paintBevel(QPainter &paint, const QRect &exposed) const;
 
@@ -74,6 +75,9 @@ private:
     QRgb workspace_ = 0;   // application workspace, resolved
     QRgb buttonFace_ = 0;  // button face, resolved
     QImage image_;
+    // Its rows, writable, while no copy of the picture shares them.
+    mutable QRgb *pixels_ = nullptr;
+    qsizetype pixelsPerRow_ = 0;
     bool updatePending_ = false;
 };
 
