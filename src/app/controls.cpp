@@ -1,6 +1,7 @@
 #include "app/controls.h"
 
 #include "app/cached_group_box.h"
+#include "app/cached_text_label.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -83,7 +84,7 @@ void refitText(QLabel *label)
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
-    auto *label = named(new QLabel(text, parent), name, geometry);
+    auto *label = named(new CachedTextLabel(text, parent), name, geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (geometry.isValid())
         fitText(label);
