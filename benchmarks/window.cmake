@@ -1,7 +1,12 @@
-brelo_benchmark(bench_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_window.cpp QT)
+add_library(window_events STATIC ${CMAKE_CURRENT_LIST_DIR}/window_events.cpp ${CMAKE_CURRENT_LIST_DIR}/window_events.h)
 find_package(Qt6 REQUIRED COMPONENTS Test)
-target_link_libraries(bench_window PRIVATE Qt6::Test)
-if(TARGET brelo-drive)
-  add_dependencies(bench_window brelo-drive)
-  target_compile_definitions(bench_window PRIVATE BRELO_DRIVE="$<TARGET_FILE:brelo-drive>")
-endif()
+target_link_libraries(window_events PUBLIC brelo_ui Qt6::Test)
+
+# Starts the window or plays one event N times in a process of its own.
+add_executable(window_probe ${CMAKE_CURRENT_LIST_DIR}/window_probe.cpp)
+target_link_libraries(window_probe PRIVATE window_events)
+
+brelo_benchmark(bench_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_window.cpp QT)
+target_link_libraries(bench_window PRIVATE window_events)
+add_dependencies(bench_window window_probe)
+target_compile_definitions(bench_window PRIVATE WINDOW_PROBE="$<TARGET_FILE:window_probe>")

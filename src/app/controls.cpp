@@ -1,6 +1,10 @@
 #include "app/controls.h"
 
+#include "app/cached_group_box.h"
+#include "app/cached_text_label.h"
+
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +47,32 @@ void fitText(QLabel *label)
     label->setFont(font);
 }
 
+// Fixes the sizes at the container's first show, when its layout has run.
+class SizeKeeper : public QObject {
+public:
+    SizeKeeper(QWidget *container, const QList<QWidget *> &widgets) : QObject(container), widgets_(widgets) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            for (QWidget *widget : widgets_)
+                widget->setFixedSize(widget->size());
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QList<QWidget *> widgets_;
+};
+
 } // namespace
+
+void keepLaidOutSize(QWidget *container, const QList<QWidget *> &widgets)
+{
+    container->installEventFilter(new SizeKeeper(container, widgets));
+}
 
 void refitText(QLabel *label)
 {
@@ -55,7 +84,7 @@ void refitText(QLabel *label)
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
-    auto *label = named(new QLabel(text, parent), name, geometry);
+    auto *label = named(new CachedTextLabel(text, parent), name, geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (geometry.isValid())
         fitText(label);
@@ -84,7 +113,7 @@ QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &captio
 
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    return named(new QGroupBox(caption, parent), name, geometry);
+    return named(new CachedGroupBox(caption, parent), name, geometry);
 }
 
 QFrame *makeSeparator(QWidget *parent, const char *name, QRect geometry)

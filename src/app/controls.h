@@ -2,6 +2,7 @@
 
 #include "common/rgb.h"
 
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -26,6 +27,11 @@ QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &captio
                         QRect geometry = {});
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, QRect geometry);
 QFrame *makeSeparator(QWidget *parent, const char *name, QRect geometry = {});
+
+// Once the container is first shown, each widget keeps the size its layout
+// gave it: a label whose text changes at every computation then posts no
+// layout pass over its neighbours.
+void keepLaidOutSize(QWidget *container, const QList<QWidget *> &widgets);
 
 // After a change of font or text, fits a placed label's text to its size again.
 void refitText(QLabel *label);

@@ -72,6 +72,8 @@ public:
     // The two halves of the event table.
     void runOptics();     // calcul, then dessin
     void runEphemeris();  // calculephem, then dessinephem
+    // Draws both pictures again from the latest runs, computing nothing (after a zoom).
+    void redrawPictures();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -88,6 +90,7 @@ private:
     void chko3Clicked();
     void showNewestRun(OneRowListView *list);
     bool drawLayout();
+    void moveElementLabels(const LayoutLabelEdges &edges);
     void showRemark(const Remark &remark);
     void showFailure(MessageLine::Source source, StaleResults &results, StaleResults::Extent extent,
                      const QString &message);

@@ -100,8 +100,10 @@ QGroupBox *buildResultFrame(QWidget *page, QAbstractItemModel *listdiam, QAbstra
     column->setContentsMargins(10, 4, 10, 6);
     column->setSpacing(2);
 
+    QList<QWidget *> changing;  // rewritten by every computation
     const auto result = [&](const char *name, const char *text) {
-        column->addWidget(makeLabel(frame, name, QString::fromUtf8(text)));
+        changing << makeLabel(frame, name, QString::fromUtf8(text));
+        column->addWidget(changing.back());
     };
     result("Lblb", "Distance (Lentille O2 - Diaphragme) B=");
     result("Lblx", "Calcul intermédiaire x=");
@@ -137,6 +139,8 @@ QGroupBox *buildResultFrame(QWidget *page, QAbstractItemModel *listdiam, QAbstra
     remark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColor(remark, kDarkBlue);
     column->addWidget(remark, 1);
+    changing << remark;
+    keepLaidOutSize(frame, changing);
     return frame;
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <span>
+#include <utility>
 
 namespace brelo {
 
@@ -50,6 +51,55 @@ struct Sweep {
 constexpr std::array<double, 4> kWithEquator{0.0, 20.0, 45.0, 75.0};
 constexpr std::span<const double> kAllLatitudes{kWithEquator};
 constexpr std::span<const double> kOffEquator = kAllLatitudes.subspan(1);
+
+// cerclx, cercly, rotx and roty of one dot, with every factor that depends on
+// the drawing, the longitude or the latitude alone computed once: the same
+// operations on the same values, so every dot lands where the helpers put it.
+class TiltedSphere {
+public:
+    struct Meridian {
+        double sinLon;        // of lon × π₁ / 180, for cerclx
+        double cosCoarseLon;  // of lon / 180 × 3.14, for cercly
+    };
+
+    TiltedSphere(float anglep, double b0)
+        : turn_(degToRad(anglep)), sinB0_(std::sin(coarseRadians(b0))), cosB0_(std::cos(coarseRadians(b0)))
+    {
+        for (std::size_t i = 0; i < kWithEquator.size(); ++i) {
+            cosLat_[i] = std::cos(degToRad(kWithEquator[i]));
+            cosCoarseLat_[i] = std::cos(coarseRadians(kWithEquator[i]));
+            sinCoarseLat_[i] = std::sin(coarseRadians(kWithEquator[i]));
+        }
+    }
+
+    static Meridian meridian(double lonDeg)
+    {
+        return {std::sin(degToRad(lonDeg)), std::cos(coarseRadians(lonDeg))};
+    }
+
+    std::pair<float, float> turned(const Meridian &m, double latDeg) const
+    {
+        const std::size_t i = latitudeIndex(latDeg);
+        const double xs = kSphereRadius * cosLat_[i] * m.sinLon;
+        const double ys = -kSphereRadius * (m.cosCoarseLon * sinB0_ * cosCoarseLat_[i] + cosB0_ * sinCoarseLat_[i]);
+        const double radius = std::sqrt(xs * xs + ys * ys);
+        const double angle = std::atan(ys / xs) + turn_;
+        return {static_cast<float>(radius * std::cos(angle)), static_cast<float>(radius * std::sin(angle))};
+    }
+
+private:
+    static std::size_t latitudeIndex(double latDeg)
+    {
+        std::size_t i = 0;
+        while (kWithEquator[i] != latDeg)
+            ++i;
+        return i;
+    }
+
+    double turn_;
+    double sinB0_, cosB0_;
+    std::array<double, kWithEquator.size()> cosLat_, cosCoarseLat_, sinCoarseLat_;
+};
 
 } // namespace
 
@@ -120,15 +170,14 @@ void dessinephem(Canvas &canvas, float anglep, std::optional<float> latb0)
         {180.0, 270.0, kAllLatitudes, false},
         {270.0, 360.0, kOffEquator, true},
     }};
+    const TiltedSphere sphere(anglep, b0);
     for (const Sweep &sweep : sweeps) {
         // Repeated addition, not from + k × step: the last longitude of each
         // sweep depends on the accumulated rounding.
         for (double lon = sweep.from; lon <= sweep.upTo; lon += kLongitudeStep) {
+            const TiltedSphere::Meridian meridian = sphere.meridian(lon);
             for (const double lat : sweep.latitudes) {
-                const double xs = cerclx(kSphereRadius, lon, lat, b0);
-                const double ys = cercly(kSphereRadius, lon, lat, b0);
-                const float rx = rotx(anglep, xs, ys);
-                const float ry = roty(anglep, xs, ys);
+                const auto [rx, ry] = sphere.turned(meridian, lat);
                 if (sweep.mirrorX)
                     canvas.pixel(-rx, ry, kBlack);
                 else

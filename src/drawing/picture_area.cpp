@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
-#include <qdrawutil.h>
 
 #include <algorithm>
 #include <cmath>
@@ -104,18 +103,46 @@ PictureArea::PictureArea(QColor background, QSizeF innerTwips, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(innerPixels_.toSize() + QSize(2 * kBorderPx, 2 * kBorderPx));
     allocateImage();
+    resolveSystemGreys();
 }
 
 PictureArea::~PictureArea() = default;
 
-QImage PictureArea::image() const { return image_; }
+QImage PictureArea::image() const
+{
+    pixels_ = nullptr;  // the copy shares the rows: the next write must detach them
+    return image_;
+}
+
+QRgb *PictureArea::row(int y)
+{
+    if (!pixels_) {
+        pixels_ = reinterpret_cast<QRgb *>(image_.bits());
+        pixelsPerRow_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    }
+    return pixels_ + y * pixelsPerRow_;
+}
 
 void PictureArea::allocateImage()
 {
     const qreal ratio = devicePixelRatioF();
+    pixels_ = nullptr;
     image_ = QImage((QSizeF(innerPixels_.toSize()) * ratio).toSize(), QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(background_);
+}
+
+void PictureArea::setZoom(double zoom)
+{
+    if (!(zoom > 0.0) || zoom == zoom_)
+        return;
+    pixelsPerUnitX_ *= zoom / zoom_;
+    pixelsPerUnitY_ *= zoom / zoom_;
+    zoom_ = zoom;
+    innerPixels_ = innerTwips_ / kTwipsPerPixel * zoom;
+    setFixedSize(innerPixels_.toSize() + QSize(2 * kBorderPx, 2 * kBorderPx));
+    allocateImage();
+    update();
 }
 
 void PictureArea::setUserScale(double left, double top, double width, double height)
@@ -136,7 +163,9 @@ void PictureArea::clear()
     // A new drawing also picks up a change of screen since the last one.
     if (image_.devicePixelRatio() != devicePixelRatioF())
         allocateImage();
+    pixels_ = nullptr;
     image_.fill(background_);
+    resolveSystemGreys();
     scheduleUpdate();
 }
 
@@ -145,17 +174,35 @@ void PictureArea::setLineStyle(LineStyle style) { lineStyle_ = style; }
 void PictureArea::setFillStyle(FillStyle style) { fillStyle_ = style; }
 void PictureArea::setFillColor(CanvasColor color) { fillColor_ = color; }
 
-QColor PictureArea::resolve(CanvasColor color) const
+// The two system greys, read from the palette once per drawing (and at each
+// change of palette) rather than for every dot.
+void PictureArea::resolveSystemGreys()
 {
-    if (color.kind == CanvasColor::Kind::Rgb)
-        return QColor(color.rgb.r, color.rgb.g, color.rgb.b);
     QColor workspace = palette().color(QPalette::Dark);
     QColor buttonFace = palette().color(QPalette::Button);
     if (std::abs(qGray(workspace.rgb()) - qGray(buttonFace.rgb())) < kMinGreyContrast) {
         workspace = kFallbackWorkspace;
         buttonFace = kFallbackButtonFace;
     }
-    return color.kind == CanvasColor::Kind::AppWorkspace ? workspace : buttonFace;
+    workspace_ = workspace.rgb();
+    buttonFace_ = buttonFace.rgb();
+}
+
+QRgb PictureArea::resolve(CanvasColor color) const
+{
+    switch (color.kind) {
+    case CanvasColor::Kind::AppWorkspace: return workspace_;
+    case CanvasColor::Kind::ButtonFace: return buttonFace_;
+    case CanvasColor::Kind::Rgb: break;
+    }
+    return qRgb(color.rgb.r, color.rgb.g, color.rgb.b);
+}
+
+void PictureArea::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        resolveSystemGreys();
+    QWidget::changeEvent(event);
 }
 
 void PictureArea::scheduleUpdate()
@@ -174,7 +221,7 @@ void PictureArea::segment(float x1, float y1, float x2, float y2, CanvasColor co
                                                                         kClipMargin, kClipMargin);
     if (!isFinite(p) || !isFinite(q) || !clipSegment(p, q, visible))
         return;
-    plotLine(p, q, resolve(color).rgb());
+    plotLine(p, q, resolve(color));
     scheduleUpdate();
 }
 
@@ -183,10 +230,14 @@ void PictureArea::segment(float x1, float y1, float x2, float y2, CanvasColor co
 // (the final focus under the rays) keeps its pixel.
 void PictureArea::plotLine(QPointF from, QPointF to, QRgb color)
 {
-    int x = static_cast<int>(std::floor(from.x()));
-    int y = static_cast<int>(std::floor(from.y()));
-    const int xEnd = static_cast<int>(std::floor(to.x()));
-    const int yEnd = static_cast<int>(std::floor(to.y()));
+    // On the device's own pixels: on a HiDPI screen a hairline stays one device
+    // pixel wide instead of a block of them; wider pens and the dashes keep
+    // their size on the screen.
+    const double ratio = image_.devicePixelRatio();
+    int x = static_cast<int>(std::floor(from.x() * ratio));
+    int y = static_cast<int>(std::floor(from.y() * ratio));
+    const int xEnd = static_cast<int>(std::floor(to.x() * ratio));
+    const int yEnd = static_cast<int>(std::floor(to.y() * ratio));
     const int dx = std::abs(xEnd - x);
     const int dy = -std::abs(yEnd - y);
     const int stepX = x < xEnd ? 1 : -1;
@@ -194,12 +245,20 @@ void PictureArea::plotLine(QPointF from, QPointF to, QRgb color)
     const DashPattern pattern = lineStyle_ == LineStyle::Dashed ? kDashed
                                 : lineStyle_ == LineStyle::Dotted ? kDotted
                                                                   : DashPattern{1, 0};
-    const int period = pattern.on + pattern.off;
-    const int offset = (penWidth_ - 1) / 2;  // wide pens are centred on the line
+    const int on = std::max(static_cast<int>(std::lround(pattern.on * ratio)), 1);
+    const int period = on + static_cast<int>(std::lround(pattern.off * ratio));
+    const int pen = penWidth_ == 1 ? 1 : static_cast<int>(std::lround(penWidth_ * ratio));
+    const int offset = (pen - 1) / 2;  // wide pens are centred on the line
+    const int width = image_.width();
+    const int height = image_.height();
     int error = dx + dy;
     for (int step = 0; x != xEnd || y != yEnd; ++step) {
-        if (step % period < pattern.on)
-            fillBlock(x - offset, y - offset, penWidth_, color);
+        if (step % period < on) {
+            if (pen != 1)
+                fillBlock(x - offset, y - offset, pen, color);
+            else if (x >= 0 && x < width && y >= 0 && y < height)
+                row(y)[x] = color;  // a 1-pixel pen, in place
+        }
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;
@@ -228,8 +287,10 @@ void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
         return;
     }
     QPainter paint(&image_);
-    paint.setPen(QPen(resolve(outline), penWidth_));
-    paint.setBrush(fillStyle_ == FillStyle::Solid ? QBrush(resolve(fillColor_)) : QBrush(Qt::NoBrush));
+    // A hairline outline is one device pixel (a cosmetic pen) on a HiDPI screen too.
+    const bool hairline = penWidth_ == 1 && image_.devicePixelRatio() != 1.0;
+    paint.setPen(QPen(QColor(resolve(outline)), hairline ? 0 : penWidth_));
+    paint.setBrush(fillStyle_ == FillStyle::Solid ? QBrush(QColor(resolve(fillColor_))) : QBrush(Qt::NoBrush));
     paint.drawEllipse(pixelCentre(centre), r, r);
     scheduleUpdate();
 }
@@ -240,38 +301,79 @@ void PictureArea::pixel(float x, float y, CanvasColor color)
         scheduleUpdate();
 }
 
-bool PictureArea::setPixelAt(QPointF logical, QColor color)
+bool PictureArea::setPixelAt(QPointF logical, QRgb color)
 {
     const double px = std::floor(logical.x());
     const double py = std::floor(logical.y());
     if (!(px >= 0.0 && px < innerPixels_.width() && py >= 0.0 && py < innerPixels_.height()))
         return false;
-    fillBlock(static_cast<int>(px), static_cast<int>(py), 1, color.rgb());
+    // A dot is one device pixel, written in place.
+    const double ratio = image_.devicePixelRatio();
+    const int column = std::min(static_cast<int>(std::floor(logical.x() * ratio)), image_.width() - 1);
+    const int line = std::min(static_cast<int>(std::floor(logical.y() * ratio)), image_.height() - 1);
+    row(line)[column] = color;
     return true;
 }
 
-// Writes size × size logical pixels straight into the image: exact, never
+// Writes size × size device pixels straight into the image: exact, never
 // smeared, clipped to the image.
 void PictureArea::fillBlock(int left, int top, int size, QRgb color)
 {
-    const double ratio = image_.devicePixelRatio();
-    const int x0 = std::max(static_cast<int>(left * ratio), 0);
-    const int x1 = std::min(static_cast<int>((left + size) * ratio), image_.width());
-    const int y0 = std::max(static_cast<int>(top * ratio), 0);
-    const int y1 = std::min(static_cast<int>((top + size) * ratio), image_.height());
-    for (int row = y0; row < y1; ++row) {
-        auto *line = reinterpret_cast<QRgb *>(image_.scanLine(row));
+    const int x0 = std::max(left, 0);
+    const int x1 = std::min(left + size, image_.width());
+    const int y0 = std::max(top, 0);
+    const int y1 = std::min(top + size, image_.height());
+    for (int y = y0; y < y1; ++y) {
+        QRgb *line = row(y);
         if (x0 < x1)
             std::fill(line + x0, line + x1, color);
     }
 }
 
-void PictureArea::paintEvent(QPaintEvent *)
+// The sunken two-pixel bevel of a Windows panel, as four pairs of one-pixel
+// bands: dark and shadow at the top and left, light and midlight at the bottom
+// and right. Plain fills cost a fraction of the polylines the style helper draws.
+void PictureArea::paintBevel(QPainter &paint, const QRect &exposed) const
+{
+    const int w = width();
+    const int h = height();
+    const QPalette &colours = palette();
+    const struct {
+        QRect rect;
+        QPalette::ColorRole role;
+    } bands[] = {
+        {{0, 0, 1, h - 1}, QPalette::Dark},        {{0, 0, w - 1, 1}, QPalette::Dark},
+        {{0, h - 1, w, 1}, QPalette::Light},       {{w - 1, 0, 1, h}, QPalette::Light},
+        {{1, 1, 1, h - 3}, QPalette::Shadow},      {{1, 1, w - 3, 1}, QPalette::Shadow},
+        {{1, h - 2, w - 2, 1}, QPalette::Midlight}, {{w - 2, 1, 1, h - 2}, QPalette::Midlight},
+    };
+    for (const auto &band : bands) {
+        const QRect part = band.rect.intersected(exposed);
+        if (!part.isEmpty())
+            paint.fillRect(part, colours.color(band.role));
+    }
+}
+
+// Each rectangle of the exposed region on its own, under a rectangular clip:
+// the fills and the plain copy of the picture then take the raster engine's
+// straight paths instead of its clipped ones (which also share out their work
+// to helper threads).
+void PictureArea::paintEvent(QPaintEvent *event)
 {
     updatePending_ = false;
     QPainter paint(this);
-    qDrawWinPanel(&paint, rect(), palette(), true);
-    paint.drawImage(QPoint(kBorderPx, kBorderPx), image_);
+    const QRect inner(QPoint(kBorderPx, kBorderPx), image_.deviceIndependentSize().toSize());
+    const qreal ratio = image_.devicePixelRatio();
+    for (const QRect &exposed : event->region()) {
+        paint.setClipRect(exposed);
+        if (!inner.contains(exposed))
+            paintBevel(paint, exposed);
+        const QRect part = exposed.intersected(inner);
+        if (part.isEmpty())
+            continue;
+        const QRectF source(QPointF(part.topLeft() - inner.topLeft()) * ratio, QSizeF(part.size()) * ratio);
+        paint.drawImage(QRectF(part), image_, source);
+    }
 }
 
 } // namespace brelo

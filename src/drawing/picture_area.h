@@ -8,6 +8,8 @@
 #include <QSizeF>
 #include <QWidget>
 
+class QPainter;
+
 namespace brelo {
 
 // A picture area of the window: a sunken frame around a retained image that
@@ -25,6 +27,14 @@ public:
 
     // The picture as drawn so far, inner area only, at the device pixel ratio.
     QImage image() const;
+    QColor background() const { return background_; }
+    // The colour an operation's colour stands for here (system greys included).
+    QColor colorOf(CanvasColor color) const { return QColor(resolve(color)); }
+    // The window's zoom: the area grows and its image is drawn at zoom × the
+    // device pixel ratio; user coordinates and child positions in twips stay.
+    // The picture is blank until the next drawing.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
 
     double innerWidthTwips() const override { return innerTwips_.width(); }
     double innerHeightTwips() const override { return innerTwips_.height(); }
@@ -42,15 +52,19 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QPointF toPixels(double x, double y) const;  // logical pixels of the inner area
-    bool setPixelAt(QPointF logical, QColor color);
+    bool setPixelAt(QPointF logical, QRgb color);
     void plotLine(QPointF from, QPointF to, QRgb color);
-    void fillBlock(int left, int top, int size, QRgb color);  // logical pixels
-    QColor resolve(CanvasColor color) const;
+    void fillBlock(int left, int top, int size, QRgb color);  // device pixels
+    QRgb resolve(CanvasColor color) const;
+    void resolveSystemGreys();
     void allocateImage();
+    QRgb *row(int y);  // a row of device pixels, detached
     void scheduleUpdate();
+    void paintBevel(QPainter &paint, const QRect &exposed) const;
 
     QColor background_;
     QSizeF innerTwips_;
@@ -66,7 +80,13 @@ private:
     FillStyle fillStyle_ = FillStyle::Transparent;
     CanvasColor fillColor_;
 
+    QRgb workspace_ = 0;   // application workspace, resolved
+    QRgb buttonFace_ = 0;  // button face, resolved
     QImage image_;
+    // Its rows, writable, while no copy of the picture shares them.
+    mutable QRgb *pixels_ = nullptr;
+    qsizetype pixelsPerRow_ = 0;
+    double zoom_ = 1.0;
     bool updatePending_ = false;
 };
 

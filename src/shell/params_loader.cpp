@@ -95,6 +95,7 @@ ParamsLoad loadParamsFile(const QString &directory, char decimalSeparator)
 {
     if (!listedAsRegularFile(directory))
         return {};
+
     return loadParamsFileAt(QDir(directory).filePath(kFileName), decimalSeparator);
 }
 

@@ -213,6 +213,36 @@ TEST(Dessinephem, FlippingB0SwapsTheAxisStylesAndBendsTheArcs)
     EXPECT_LT(bowed(-6.0f), -10.0);
 }
 
+// Every dot exactly where the four helpers put it, to the last bit: the
+// drawing may share work between dots, never change a value.
+TEST(Dessinephem, DotsAreTheHelpersValuesBitForBit)
+{
+    const struct {
+        double from, upTo;
+        std::vector<double> latitudes;
+        bool mirrorX;
+    } sweeps[] = {{1, 90, {20, 45, 75}, false}, {90, 180, {0, 20, 45, 75}, true},
+                  {180, 270, {0, 20, 45, 75}, false}, {270, 360, {20, 45, 75}, true}};
+    const std::pair<float, float> orientations[] = {{0, 0}, {20, 5}, {-15, -6}, {26.3f, 7.25f}, {-400, 89.9f}};
+    for (const auto &[p, b0] : orientations) {
+        std::vector<std::array<double, 4>> expected;
+        for (const auto &sweep : sweeps)
+            for (double lon = sweep.from; lon <= sweep.upTo; lon += 0.7)
+                for (const double lat : sweep.latitudes) {
+                    const double xs = cerclx(500, lon, lat, b0);
+                    const double ys = cercly(500, lon, lat, b0);
+                    const float rx = rotx(p, xs, ys);
+                    const float ry = roty(p, xs, ys);
+                    expected.push_back(sweep.mirrorX ? std::array<double, 4>{-rx, ry, 0, 0}
+                                                     : std::array<double, 4>{rx, -ry, 0, 0});
+                }
+        const auto pixels = ofKind(drawDisc(p, b0), Kind::Pixel);
+        ASSERT_EQ(pixels.size(), expected.size());
+        for (std::size_t i = 0; i < pixels.size(); ++i)
+            ASSERT_EQ(pixels[i].args, expected[i]) << "P = " << p << ", B0 = " << b0 << ", dot " << i;
+    }
+}
+
 TEST(DiscHelpers, KeepTheOneArgumentArctangentAndTheTwoValuesOfPi)
 {
     const struct {

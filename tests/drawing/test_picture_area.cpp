@@ -164,6 +164,34 @@ TEST(PictureArea, ScreenShowsTheRetainedPictureInsideTheFrame)
     EXPECT_EQ(at(disc.area.image(), 265, 265), kDiscBackground);
 }
 
+// Drawings write into the picture in place: a copy handed out before must keep
+// what it showed, whatever is drawn after it, dots and lines alike.
+TEST(PictureArea, APictureHandedOutKeepsItsPixels)
+{
+    PictureArea area(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+    const CanvasColor blue = CanvasColor::of(0, 0, 255);
+    area.pixel(150.0f, 150.0f, blue);  // logical pixel (10, 10)
+    const QImage before = area.image();
+    area.pixel(300.0f, 300.0f, blue);
+    area.segment(0.0f, 450.0f, 1500.0f, 450.0f, blue);
+    const QImage after = area.image();
+    area.clear();
+    area.pixel(150.0f, 300.0f, blue);
+    const QImage last = area.image();
+    const struct {
+        const QImage &image;
+        int x, y;
+        QColor color;
+    } cases[] = {
+        {before, 10, 10, QColor(0, 0, 255)}, {before, 20, 20, kLayoutBackground},
+        {before, 50, 30, kLayoutBackground}, {after, 20, 20, QColor(0, 0, 255)},
+        {after, 50, 30, QColor(0, 0, 255)},  {after, 10, 20, kLayoutBackground},
+        {last, 10, 20, QColor(0, 0, 255)},   {last, 10, 10, kLayoutBackground},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(at(c.image, c.x, c.y), c.color) << c.x << ", " << c.y;
+}
+
 TEST(PictureArea, ShapesFarOutsideAreClippedNotLost)
 {
     PictureArea area(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});

@@ -1,0 +1,86 @@
+// One process that starts the window, or plays one kind of event N times, for
+// instructions.sh (under callgrind, only the measured part is instrumented)
+// and for the start-up benchmark (a fresh process each time):
+//   window_probe startup
+//   window_probe optics|ephemeris|page N [earlier optics runs]
+#include "window_events.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_START_INSTRUMENTATION
+#define CALLGRIND_STOP_INSTRUMENTATION
+#endif
+
+namespace {
+
+using namespace brelo;
+
+// Counts paint events until the window's first paint has been delivered.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        painted_ = painted_ || event->type() == QEvent::Paint;
+        return false;
+    }
+    bool painted() const { return painted_; }
+
+private:
+    bool painted_ = false;
+};
+
+int startUpToFirstPaint(int &argc, char **argv)
+{
+    CALLGRIND_START_INSTRUMENTATION;
+    QApplication app(argc, argv);
+    FirstPaint watch;
+    app.installEventFilter(&watch);
+    Form1 form(&bench::fixedClock);
+    form.show();
+    while (!watch.painted())
+        QApplication::processEvents(QEventLoop::AllEvents);
+    CALLGRIND_STOP_INSTRUMENTATION;
+    app.removeEventFilter(&watch);
+    return 0;
+}
+
+int play(int &argc, char **argv, bench::Event event, int count, int earlierRuns)
+{
+    QApplication app(argc, argv);
+    bench::Session session(event);
+    for (int run = 0; run < earlierRuns; ++run)
+        session.form().runOptics();
+    QApplication::processEvents();
+    CALLGRIND_START_INSTRUMENTATION;
+    for (int i = 0; i < count; ++i)
+        session.play();
+    CALLGRIND_STOP_INSTRUMENTATION;
+    // Proof that the events ran and were painted one by one.
+    std::printf("optics runs: %d, picture paints: %ld\n", session.form().yearlyRuns(), session.picturePaints());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == QLatin1String("startup"))
+        return startUpToFirstPaint(argc, argv);
+    bool known = false;
+    const bench::Event event = bench::eventNamed(mode, &known);
+    const int count = argc > 2 ? std::atoi(argv[2]) : 0;
+    if (!known || count <= 0) {
+        std::fprintf(stderr, "usage: window_probe startup | optics|ephemeris|page COUNT [EARLIER_RUNS]\n");
+        return 2;
+    }
+    return play(argc, argv, event, count, argc > 3 ? std::atoi(argv[3]) : 0);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QPixmap>
+#include <QStyleOptionFrame>
+
+namespace brelo {
+
+// A frame that lays out its title and draws its border once. A button inside
+// it repaints on every press and release, and the style's painting of the
+// whole frame would lay out and shape the title and load and stretch the
+// border image each time; a repaint that does not reach the title only needs
+// the border, copied from a picture of it. The title's place and the picture
+// are made again when the size, the font, the style, the palette, the
+// enabled or active state, the direction or the title change.
+class CachedGroupBox : public QGroupBox {
+public:
+    explicit CachedGroupBox(const QString &title, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void measure();
+
+    bool measured_ = false;
+    QString measuredTitle_;
+    QStyleOptionFrame border_;  // what the style hands its border primitive
+    QPixmap borderPicture_;     // the border alone, on a clear background
+    QRect titleArea_;           // the title and what its glyphs may spill over
+};
+
+} // namespace brelo

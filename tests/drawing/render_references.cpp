@@ -1,0 +1,28 @@
+// Writes the reference images of test_reference_images into tests/data (or the
+// folder given): the drawings and the window's pages after a fixed session.
+// Look at each image before committing it.
+#include "reference_images.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    using namespace brelo::reference;
+    const bool elsewhere = argc > 1;
+    const QDir drawings(elsewhere ? QString::fromLocal8Bit(argv[1]) : drawingsFolder());
+    const QDir pages(elsewhere ? QString::fromLocal8Bit(argv[1]) : pagesFolder());
+
+    bool ok = true;
+    for (const DrawingCase &c : drawingCases())
+        ok &= c.render().save(drawings.filePath(c.name + QStringLiteral(".png")));
+    for (const PageShot &shot : pageShots())
+        ok &= shot.image.save(pages.filePath(shot.name + QStringLiteral(".png")));
+    std::printf("%s\n", ok ? "written" : "could not write the PNG files");
+    return ok ? 0 : 1;
+}
