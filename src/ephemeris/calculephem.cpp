@@ -105,6 +105,8 @@ Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
     r.lblksi = "Angle Nord-Zenith = " + shownText(q, sep) + "°";
     r.anglep = physical->positionAngle;
     r.latb0 = physical->latitudeB0;
+    r.values = {time.julianDay, alpha, delta, *h, alt, az, sun.distanceAu,
+                physical->positionAngle, physical->latitudeB0, physical->longitudeL0, q};
     return Outcome<EphemerisResult>::success(r);
 }
 

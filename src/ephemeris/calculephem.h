@@ -20,11 +20,28 @@ struct EphemerisInput {
     std::string txtlongimin = "0";
 };
 
+// The unrounded numbers behind the ten texts, for tables and exports that need
+// more than the three cut decimals the labels show. Angles in degrees.
+struct EphemerisValues {
+    double julianDay = 0.0;          // JD of the instant (UT)
+    double rightAscensionDeg = 0.0;  // α in [0, 360]
+    double declinationDeg = 0.0;     // δ (a float widened)
+    double hourAngleDeg = 0.0;       // H in [-180, 180], + towards the West
+    double altitudeDeg = 0.0;        // h (a float widened)
+    double azimuthDeg = 0.0;         // from the South, + towards the West
+    double distanceAu = 0.0;         // R
+    double positionAngleDeg = 0.0;   // P (float widened), + towards the East
+    double latitudeB0Deg = 0.0;      // B0 (float widened)
+    double longitudeL0Deg = 0.0;     // L0 in [0, 360]
+    double northZenithDeg = 0.0;     // q (float widened), negative east of the meridian
+};
+
 struct EphemerisResult {
     std::string lblad, lbldec, lblah, lblh, lblaz, lblr;  // solar position
     std::string lblp, lblb0, lbll0, lblksi;               // physical ephemeris
     float anglep = 0.0f;  // P, degrees, positive towards the East
     float latb0 = 0.0f;   // B0, degrees
+    EphemerisValues values;
 };
 
 // The solar ephemeris. All or nothing: a field that is not a number or a value

@@ -17,7 +17,10 @@ std::string timeLikeText(double degrees)
 
 std::string hourAngleText(double h, char sep)
 {
-    return "Angle horaire = " + shownText(h, sep) + "°" + " = " + timeLikeText(h);
+    std::string time = timeLikeText(std::fabs(h));
+    if (h < 0.0)
+        time.insert(time.begin(), '-');
+    return "Angle horaire = " + shownText(h, sep) + "°" + " = " + time;
 }
 
 std::string shownText(float value, char sep)

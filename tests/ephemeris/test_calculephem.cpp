@@ -24,15 +24,7 @@ EphemerisResult computed(const EphemerisInput &input, char sep = '.')
 EphemerisInput at(const char *year, const char *month, const char *day, const char *hour,
                   const char *minute, const char *latDeg, const char *lonDeg)
 {
-    EphemerisInput in;
-    in.txtann = year;
-    in.txtmois = month;
-    in.txtjour = day;
-    in.txtheur = hour;
-    in.txtminut = minute;
-    in.txtlatideg = latDeg;
-    in.txtlongideg = lonDeg;
-    return in;
+    return EphemerisInput{year, month, day, hour, minute, latDeg, "0", lonDeg, "0"};
 }
 
 // The panel's defaults, 2000-01-01 0 h UT at 45° N on the Greenwich meridian.
@@ -64,6 +56,28 @@ TEST(Calculephem, PanelDefaultsGiveTheTenLabelsWithEitherSeparator)
     const EphemerisResult r = computed(EphemerisInput{});
     EXPECT_NEAR(r.anglep, 2.38131f, 1e-5f);
     EXPECT_NEAR(r.latb0, -2.95343f, 1e-5f);
+}
+
+// The unrounded values behind the labels at the panel's defaults, and floats
+// kept as the floats the labels were cut from.
+TEST(Calculephem, ValuesCarryTheUnroundedNumbers)
+{
+    const EphemerisResult r = computed(EphemerisInput{});
+    const EphemerisValues &v = r.values;
+    const std::pair<double, double> expected[] = {
+        {v.julianDay, 2451544.5},        {v.rightAscensionDeg, 280.7301},
+        {v.declinationDeg, -23.0711},    {v.hourAngleDeg, 179.2377},
+        {v.altitudeDeg, -68.0623},       {v.azimuthDeg, 178.1225},
+        {v.distanceAu, 0.98332},         {v.positionAngleDeg, 2.38131},
+        {v.latitudeB0Deg, -2.95343},     {v.longitudeL0Deg, 8.03925},
+        {v.northZenithDeg, 1.44295},
+    };
+    for (std::size_t i = 0; i < std::size(expected); ++i)
+        EXPECT_NEAR(expected[i].first, expected[i].second, 1e-4) << "value " << i;
+    EXPECT_EQ(v.julianDay, 2451544.5);
+    EXPECT_EQ(v.positionAngleDeg, static_cast<double>(r.anglep));
+    EXPECT_EQ(v.latitudeB0Deg, static_cast<double>(r.latb0));
+    EXPECT_EQ(static_cast<double>(static_cast<float>(v.northZenithDeg)), v.northZenithDeg);
 }
 
 // Meeus, Astronomical Algorithms, example 25.a and 29.a: 1992 October 13, 0 h TD.
@@ -105,11 +119,11 @@ TEST(Calculephem, NorthZenithAngleChangesSignAcrossTheMeridian)
 // Deliberate change: the longitude counts positive towards the East, as captioned.
 // By hand at the defaults: θ0 = 280.46061837 - 360.98564736629 / 2 = 99.9677947,
 // α = 280.7301, so 10° East gives H = 99.9677947 + 10 - 280.7301 = -170.7623
-// (-11.3842 h), and 10° West gives -190.7623 + 360 = 169.2377 (11.2825 h).
+// (11 h 23.05 min East), and 10° West gives -190.7623 + 360 = 169.2377 (11.2825 h).
 TEST(Calculephem, EasternLongitudeAddsToTheSiderealTime)
 {
     EXPECT_EQ(computed(at("2000", "1", "1", "0", "0", "45", "10")).lblah,
-              "Angle horaire = -170.763° = -12 h 36 '");
+              "Angle horaire = -170.763° = -11 h 23 '");
     EXPECT_EQ(computed(at("2000", "1", "1", "0", "0", "45", "-10")).lblah,
               "Angle horaire = 169.237° = 11 h 16 '");
 }

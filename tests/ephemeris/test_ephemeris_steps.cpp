@@ -137,6 +137,9 @@ TEST(HourAngle, LongitudeIsPositiveTowardsTheEast)
     EXPECT_DOUBLE_EQ(hourAngle(100.0, 0.0, 280.0).value(), -180.0);  // kept, not moved to 180
 }
 
+// West of the meridian the hours are floored; east of it the magnitude's hours
+// and minutes follow the sign. Minutes are cut on both sides, so each row sits
+// on or just short of a boundary of the hour or of the minute.
 TEST(HourAngle, TextsAroundTheMeridian)
 {
     struct Case {
@@ -145,9 +148,21 @@ TEST(HourAngle, TextsAroundTheMeridian)
     };
     const Case cases[] = {
         {1.1, "Angle horaire = 1.1° = 0 h 4 '", "Angle horaire = 1,1° = 0 h 4 '"},
-        {-1.1, "Angle horaire = -1.1° = -1 h 55 '", "Angle horaire = -1,1° = -1 h 55 '"},
+        {-1.1, "Angle horaire = -1.1° = -0 h 4 '", "Angle horaire = -1,1° = -0 h 4 '"},
+        {-46.2, "Angle horaire = -46.2° = -3 h 4 '", "Angle horaire = -46,2° = -3 h 4 '"},
         {0.0, "Angle horaire = 0° = 0 h 0 '", "Angle horaire = 0° = 0 h 0 '"},
+        {-0.0, "Angle horaire = 0° = 0 h 0 '", "Angle horaire = 0° = 0 h 0 '"},
+        {-0.001, "Angle horaire = -0.001° = -0 h 0 '", "Angle horaire = -0,001° = -0 h 0 '"},
+        {-0.2499, "Angle horaire = -0.25° = -0 h 0 '", "Angle horaire = -0,25° = -0 h 0 '"},
+        {-0.25, "Angle horaire = -0.25° = -0 h 1 '", "Angle horaire = -0,25° = -0 h 1 '"},
+        {0.25, "Angle horaire = 0.25° = 0 h 1 '", "Angle horaire = 0,25° = 0 h 1 '"},
+        {-14.999, "Angle horaire = -14.999° = -0 h 59 '", "Angle horaire = -14,999° = -0 h 59 '"},
+        {-15.0, "Angle horaire = -15° = -1 h 0 '", "Angle horaire = -15° = -1 h 0 '"},
+        {15.0, "Angle horaire = 15° = 1 h 0 '", "Angle horaire = 15° = 1 h 0 '"},
+        {-179.999, "Angle horaire = -179.999° = -11 h 59 '",
+         "Angle horaire = -179,999° = -11 h 59 '"},
         {-180.0, "Angle horaire = -180° = -12 h 0 '", "Angle horaire = -180° = -12 h 0 '"},
+        {180.0, "Angle horaire = 180° = 12 h 0 '", "Angle horaire = 180° = 12 h 0 '"},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(hourAngleText(c.h, '.'), c.point);
