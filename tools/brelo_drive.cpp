@@ -9,6 +9,7 @@
 //   up NAME, down NAME one click on a spin button's arrow
 //   key NAME KEY       KEY is Enter, Up or Down, pressed in that control
 //   tab N              click the tab of page N (0-3)
+//   menu NAME          choose the menu item whose action is named NAME
 //   snap NAME FILE     save a picture area's image (any other control: a grab) as PNG
 //   dump               print one JSON line: every control, the window state, the message
 // Every action goes through real Qt events. A bad command, an unknown control or
@@ -21,6 +22,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 
@@ -75,6 +78,9 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The user's own settings never reach a scenario: every run starts from the defaults.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     const Options options = parseOptions(QApplication::arguments());
     if (!options.cwd.isEmpty() && !QDir::setCurrent(options.cwd))
         fail(QStringLiteral("cannot work in %1").arg(options.cwd));

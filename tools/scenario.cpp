@@ -9,6 +9,7 @@
 #include "drawing/picture_area.h"
 #include "shell/doc_page.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -235,6 +236,19 @@ void key(const Form1 &form, const QString &name, const QString &keyName)
     QTest::keyClick(widget, k);
 }
 
+void chooseMenuItem(const Form1 &form, const QString &name)
+{
+    QAction *item = nullptr;
+    for (QAction *action : form.findChildren<QAction *>(name))
+        if (!action->associatedObjects().isEmpty())  // it stands in a menu
+            item = action;
+    if (!item)
+        throw ScriptError(QStringLiteral("no menu item %1").arg(name));
+    if (!item->isEnabled())
+        throw ScriptError(QStringLiteral("%1 is disabled").arg(name));
+    item->trigger();
+}
+
 void tab(const Form1 &form, const QString &index)
 {
     auto *tabs = reachable<QTabWidget>(form, QStringLiteral("SSTab1"), "tab control");
@@ -280,6 +294,9 @@ void run(Form1 &form, const QString &line)
     } else if (command == QLatin1String("key")) {
         needName();
         key(form, name, rest);
+    } else if (command == QLatin1String("menu")) {
+        needName();
+        chooseMenuItem(form, name);
     } else if (command == QLatin1String("tab")) {
         tab(form, name);
     } else if (command == QLatin1String("snap")) {

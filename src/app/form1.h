@@ -51,6 +51,11 @@ public:
     void runOptics();     // calcul, then dessin
     void runEphemeris();  // calculephem, then dessinephem
 
+    // The disc as an alt-azimuth instrument shows it (zenith up) or as the sky
+    // shows it (north up); a disc already drawn is drawn again the new way.
+    void setDiscZenithUp(bool on);
+    bool discZenithUp() const { return discZenithUp_; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -64,6 +69,7 @@ private:
     void chko3Clicked();
     bool drawLayout();
     void showRemark(const Remark &remark);
+    void drawDisc();
 
     Clock clock_;
     char decimalSeparator_;
@@ -82,6 +88,8 @@ private:
     QString opticsMessage_;  // the failure Lblrem shows, "" after a success
     float anglep_ = 0.0f;
     std::optional<float> latb0_;  // none before the first ephemeris
+    float northZenith_ = 0.0f;    // q of the last ephemeris, for the zenith-up disc
+    bool discZenithUp_ = false;
     QString startupMessage_;
 };
 
