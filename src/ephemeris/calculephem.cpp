@@ -1,5 +1,6 @@
 #include "ephemeris/calculephem.h"
 
+#include "common/field_fault.h"
 #include "common/numeric_text.h"
 #include "ephemeris/ephemeris_text.h"
 #include "ephemeris/horizontal.h"
@@ -24,23 +25,25 @@ struct FieldValues {
 struct Field {
     const std::string EphemerisInput::*text;
     double FieldValues::*value;
-    const char *frenchName;
-    const char *id;
+    const char *name;  // as the window labels it
+    Gender gender;
 };
 
 // In the order the computation reads them: the first faulty field is the one named.
 constexpr Field kFields[] = {
-    {&EphemerisInput::txtjour, &FieldValues::day, "jour", "txtjour"},
-    {&EphemerisInput::txtmois, &FieldValues::month, "mois", "txtmois"},
-    {&EphemerisInput::txtann, &FieldValues::year, "année", "txtann"},
-    {&EphemerisInput::txtheur, &FieldValues::hour, "heure", "txtheur"},
-    {&EphemerisInput::txtminut, &FieldValues::minute, "minute", "txtminut"},
-    {&EphemerisInput::txtlatimin, &FieldValues::latitudeMinutes, "latitude, minutes", "txtlatimin"},
-    {&EphemerisInput::txtlatideg, &FieldValues::latitudeDegrees, "latitude, degrés", "txtlatideg"},
-    {&EphemerisInput::txtlongimin, &FieldValues::longitudeMinutes, "longitude, minutes",
-     "txtlongimin"},
-    {&EphemerisInput::txtlongideg, &FieldValues::longitudeDegrees, "longitude, degrés",
-     "txtlongideg"},
+    {&EphemerisInput::txtjour, &FieldValues::day, "le jour", Gender::Masculine},
+    {&EphemerisInput::txtmois, &FieldValues::month, "le mois", Gender::Masculine},
+    {&EphemerisInput::txtann, &FieldValues::year, "l'année", Gender::Feminine},
+    {&EphemerisInput::txtheur, &FieldValues::hour, "l'heure", Gender::Feminine},
+    {&EphemerisInput::txtminut, &FieldValues::minute, "la minute", Gender::Feminine},
+    {&EphemerisInput::txtlatimin, &FieldValues::latitudeMinutes, "la latitude (minutes)",
+     Gender::Feminine},
+    {&EphemerisInput::txtlatideg, &FieldValues::latitudeDegrees, "la latitude (degrés)",
+     Gender::Feminine},
+    {&EphemerisInput::txtlongimin, &FieldValues::longitudeMinutes, "la longitude (minutes)",
+     Gender::Feminine},
+    {&EphemerisInput::txtlongideg, &FieldValues::longitudeDegrees, "la longitude (degrés)",
+     Gender::Feminine},
 };
 
 const char *const kOutOfRange =
@@ -65,8 +68,8 @@ Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
         const NumericText read = readNumber(input.*field.text, sep);
         if (!read.ok())
             return Outcome<EphemerisResult>::failure(
-                std::string("Calcul impossible : le champ « ") + field.frenchName + " » ("
-                + field.id + ") " + numericTextReason(read.error) + ".");
+                "Calcul impossible : "
+                + fieldFault(field.name, input.*field.text, read.error, field.gender));
         f.*field.value = read.value;
     }
 

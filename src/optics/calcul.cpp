@@ -1,6 +1,7 @@
 #include "optics/calcul.h"
 
 #include "common/deci.h"
+#include "common/field_fault.h"
 #include "common/number_text.h"
 #include "common/numeric_text.h"
 #include "optics/yearly_table.h"
@@ -32,18 +33,6 @@ const char *const kTightText =
     "soit rapprocher le disque occulteur de O2. ";
 const char *const kFineText = "REMARQUE: R.A.S.";
 
-// A field's text quoted in a message, unless it is too long or holds control
-// characters to be worth repeating.
-std::string quoted(const std::string &text)
-{
-    if (text.size() > 24)
-        return {};
-    for (const unsigned char c : text)
-        if (c < 0x20 || c == 0x7f)
-            return {};
-    return " (« " + text + " »)";
-}
-
 struct FieldReader {
     char separator;
     std::string error;
@@ -54,8 +43,7 @@ struct FieldReader {
         if (n.ok())
             return n.value;
         if (error.empty())
-            error = std::string(fieldName) + (n.error == NumericTextError::Empty ? "" : quoted(text))
-                  + " " + numericTextReason(n.error, genderOfName(fieldName)) + ".";
+            error = fieldFault(fieldName, text, n.error, genderOfName(fieldName));
         return std::nullopt;
     }
 };

@@ -155,37 +155,50 @@ TEST(Calculephem, MinutesOfANegativeAngleCountAwayFromZero)
     EXPECT_NE(computed(split).lblh, computed(old).lblh);
 }
 
-// Deliberate change: each faulty field is named, and no result comes back.
+// Each faulty field is named as the window labels it, with what was typed,
+// the reason agreeing with the name; no result comes back.
 TEST(Calculephem, EachFaultyFieldIsNamedInFrench)
 {
     struct FieldCase {
         std::string EphemerisInput::*text;
         const char *named;
+        const char *tooLarge;
     };
     const FieldCase fields[] = {
-        {&EphemerisInput::txtann, "« année » (txtann)"},
-        {&EphemerisInput::txtmois, "« mois » (txtmois)"},
-        {&EphemerisInput::txtjour, "« jour » (txtjour)"},
-        {&EphemerisInput::txtheur, "« heure » (txtheur)"},
-        {&EphemerisInput::txtminut, "« minute » (txtminut)"},
-        {&EphemerisInput::txtlatideg, "« latitude, degrés » (txtlatideg)"},
-        {&EphemerisInput::txtlatimin, "« latitude, minutes » (txtlatimin)"},
-        {&EphemerisInput::txtlongideg, "« longitude, degrés » (txtlongideg)"},
-        {&EphemerisInput::txtlongimin, "« longitude, minutes » (txtlongimin)"},
+        {&EphemerisInput::txtann, "l'année", "est trop grande"},
+        {&EphemerisInput::txtmois, "le mois", "est trop grand"},
+        {&EphemerisInput::txtjour, "le jour", "est trop grand"},
+        {&EphemerisInput::txtheur, "l'heure", "est trop grande"},
+        {&EphemerisInput::txtminut, "la minute", "est trop grande"},
+        {&EphemerisInput::txtlatideg, "la latitude (degrés)", "est trop grande"},
+        {&EphemerisInput::txtlatimin, "la latitude (minutes)", "est trop grande"},
+        {&EphemerisInput::txtlongideg, "la longitude (degrés)", "est trop grande"},
+        {&EphemerisInput::txtlongimin, "la longitude (minutes)", "est trop grande"},
     };
-    const std::pair<const char *, const char *> faults[] = {
-        {"", "est vide"}, {"abc", "n'est pas un nombre"}, {"1.5", "n'est pas un nombre"},
-        {"1e400", "est trop grand"}};
     for (const FieldCase &f : fields) {
-        for (const auto &[text, reason] : faults) {
+        const std::pair<const char *, std::string> faults[] = {
+            {"", " est vide."},
+            {"abc", " (« abc ») n'est pas un nombre."},
+            {"1.5", " (« 1.5 ») n'est pas un nombre."},
+            {"1e400", std::string(" (« 1e400 ») ") + f.tooLarge + "."},
+            {"abcdefghijklmnopqrstuvwx", " (« abcdefghijklmnopqrstuvwx ») n'est pas un nombre."},
+            {"abcdefghijklmnopqrstuvwxy", " n'est pas un nombre."},
+            {"4\t5", " n'est pas un nombre."},
+        };
+        for (const auto &[text, rest] : faults) {
             EphemerisInput in;
             in.*f.text = text;
             const auto outcome = calculephem(in, ',');
             ASSERT_FALSE(outcome.ok()) << f.named << " '" << text << "'";
-            EXPECT_EQ(outcome.error(), std::string("Calcul impossible : le champ ") + f.named + " "
-                                           + reason + ".");
+            EXPECT_EQ(outcome.error(), std::string("Calcul impossible : ") + f.named + rest);
         }
     }
+    // Two faulty fields: the first one read is named.
+    EphemerisInput both;
+    both.txtlongideg = "x";
+    both.txtmois = "y";
+    EXPECT_EQ(calculephem(both, '.').error(),
+              "Calcul impossible : le mois (« y ») n'est pas un nombre.");
 }
 
 TEST(Calculephem, ExtremeValuesGiveFiniteLabelsOrTheOutOfRangeMessage)
