@@ -1,4 +1,5 @@
 #include "app/controls.h"
+#include "app/instant_lines.h"
 #include "app/pages.h"
 #include "app/spin_table.h"
 #include "common/twips_rect.h"
@@ -76,6 +77,7 @@ void buildInputFrame(QWidget *page, char separator)
     makeButton(frame, "cmdmaint", QStringLiteral("Maintenant"), twipsRect(120, 780, 1275, 315))
         ->setToolTip(universalTime);
     makeButton(frame, "Command2", QStringLiteral("Calcul"), twipsRect(1440, 2400, 1455, 315));
+    addInstantLines(frame);
 }
 
 void buildResultFrame(QWidget *page)

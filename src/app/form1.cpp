@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/controls.h"
+#include "app/instant_lines.h"
 #include "app/pages.h"
 #include "app/spin_table.h"
 #include "app/view_menu.h"
@@ -361,6 +362,7 @@ void Form1::runEphemeris()
     if (!outcome.ok()) {
         // The labels, P, B0 and the disc keep the last good run.
         lblerreur_->setText(QString::fromStdString(outcome.error()));
+        showInstantLines(*this, nullptr, decimalSeparator_);
         return;
     }
     const EphemerisResult &result = outcome.value();
@@ -371,6 +373,7 @@ void Form1::runEphemeris()
         static_cast<QLabel *>(control(QString::fromLatin1(label.name)))
             ->setText(QString::fromStdString(result.*label.text));
     lblerreur_->clear();
+    showInstantLines(*this, &result, decimalSeparator_);
     drawDisc();
 }
 
