@@ -59,19 +59,34 @@ bool allShowable(Values... values)
     return (showable(values) && ...);
 }
 
-} // namespace
-
-Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
+Outcome<FieldValues> readFields(const EphemerisInput &input, char sep)
 {
     FieldValues f;
     for (const Field &field : kFields) {
         const NumericText read = readNumber(input.*field.text, sep);
         if (!read.ok())
-            return Outcome<EphemerisResult>::failure(
+            return Outcome<FieldValues>::failure(
                 "Calcul impossible : "
                 + fieldFault(field.name, input.*field.text, read.error, field.gender));
         f.*field.value = read.value;
     }
+    return Outcome<FieldValues>::success(f);
+}
+
+} // namespace
+
+std::optional<std::string> firstFieldFault(const EphemerisInput &input, char sep)
+{
+    const Outcome<FieldValues> read = readFields(input, sep);
+    return read.ok() ? std::nullopt : std::optional<std::string>(read.error());
+}
+
+Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
+{
+    const Outcome<FieldValues> read = readFields(input, sep);
+    if (!read.ok())
+        return Outcome<EphemerisResult>::failure(read.error());
+    const FieldValues &f = read.value();
 
     const TimeArgument time = timeArgument({f.year, f.month, f.day, f.hour, f.minute});
     const SolarTheory sun = solarTheory(time.centuries);

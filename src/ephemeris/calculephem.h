@@ -2,6 +2,7 @@
 
 #include "common/outcome.h"
 
+#include <optional>
 #include <string>
 
 namespace brelo {
@@ -47,5 +48,8 @@ struct EphemerisResult {
 // The solar ephemeris. All or nothing: a field that is not a number or a value
 // that cannot be computed gives a French message naming the field or the cause.
 Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char decimalSeparator);
+
+// calculephem's message for the first field that is not a number, if any.
+std::optional<std::string> firstFieldFault(const EphemerisInput &input, char decimalSeparator);
 
 } // namespace brelo
