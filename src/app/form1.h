@@ -43,6 +43,7 @@ public:
     std::optional<float> latb0() const { return latb0_; }
     QString shownMessage() const;  // the error texts on screen, "" when none
     QString startupMessage() const { return startupMessage_; }
+    char decimalSeparator() const { return decimalSeparator_; }
     // Left edge in twips from the parent's inner left edge, as the drawing set it.
     double leftTwips(const QWidget *widget) const;
     int yearlyRuns() const;

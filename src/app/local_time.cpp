@@ -21,7 +21,7 @@ QDateTime instantOfJulianDay(double julianDay)
     return QDateTime::fromMSecsSinceEpoch(std::llround(days * kMsPerDay), QTimeZone::utc());
 }
 
-QString civilTimeText(const QDateTime &instant, const QTimeZone &zone)
+QString dateTimeText(const QDateTime &instant, const QTimeZone &zone)
 {
     return instant.toTimeZone(zone).toString(QStringLiteral("dd/MM/yyyy HH:mm"));
 }
@@ -42,7 +42,7 @@ QString localTimeLine(std::optional<double> julianDay, const QTimeZone &zone)
     const QDateTime instant = julianDay ? instantOfJulianDay(*julianDay) : QDateTime();
     if (!instant.isValid())
         return caption + QString::fromUtf8("—");
-    return caption + civilTimeText(instant, zone) + QStringLiteral(" (") + zoneText(instant, zone) + QLatin1Char(')');
+    return caption + dateTimeText(instant, zone) + QStringLiteral(" (") + zoneText(instant, zone) + QLatin1Char(')');
 }
 
 } // namespace brelo

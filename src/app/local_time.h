@@ -14,7 +14,7 @@ namespace brelo {
 QDateTime instantOfJulianDay(double julianDay);
 
 // "07/12/2026 20:05": the instant's civil date and time in the zone, seconds dropped.
-QString civilTimeText(const QDateTime &instant, const QTimeZone &zone);
+QString dateTimeText(const QDateTime &instant, const QTimeZone &zone);
 
 // "CET, UTC+01:00": the zone's abbreviation and its offset at that instant.
 QString zoneText(const QDateTime &instant, const QTimeZone &zone);

@@ -1,7 +1,9 @@
 #include "app/view_menu.h"
 
 #include "app/form1.h"
+#include "app/period_dialog.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,7 +35,7 @@ QAction *menuAfterFileMenu(QMenuBar *bar)
 
 void installViewMenu(Form1 &form)
 {
-    auto *menu = new QMenu(QStringLiteral("&Affichage"), &form);
+    auto *menu = new QMenu(QStringLiteral("Affichage"), &form);
     menu->setObjectName(QStringLiteral("affichage1"));
 
     auto *zenithUp = new QAction(QString::fromUtf8("Disque orienté zénith en haut"), menu);
@@ -42,6 +44,14 @@ void installViewMenu(Form1 &form)
     zenithUp->setStatusTip(
         QString::fromUtf8("Tourne le disque de l'angle Nord-Zenith, comme le montre une monture azimutale"));
     menu->addAction(zenithUp);
+
+    auto *period = new QAction(QString::fromUtf8("Éphémérides sur une période…"), menu);
+    period->setObjectName(QStringLiteral("menuperiode"));
+    period->setStatusTip(QString::fromUtf8("Le tableau des éphémérides de l'observateur, d'un instant à un autre"));
+    menu->addAction(period);
+    QObject::connect(period, &QAction::triggered, &form, [&form] { openPeriodDialog(form); });
+    if (auto *button = qobject_cast<QAbstractButton *>(form.control(QStringLiteral("cmdperiode"))))
+        QObject::connect(button, &QAbstractButton::clicked, &form, [&form] { openPeriodDialog(form); });
 
     QMenuBar *bar = form.menuBar();
     bar->insertMenu(menuAfterFileMenu(bar), menu);
