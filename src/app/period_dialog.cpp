@@ -21,6 +21,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace brelo {
 
 namespace {
@@ -85,6 +87,7 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
     step->addWidget(stepUnit_);
     step->addStretch();
     auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(QString::fromUtf8("Début :"), start_);
     form->addRow(QStringLiteral("Fin :"), end_);
     form->addRow(QStringLiteral("Pas :"), step);
@@ -173,10 +176,14 @@ bool PeriodDialog::makeTable()
         showMessage(QString::fromStdString(table.error()), true);
         return false;
     }
+    // Widths from the titles and the first row, which the view shows anyway:
+    // measuring every row would compute them all.
     const QFontMetrics metrics = table_->fontMetrics();
     const QStringList titles = PeriodTableModel::columnTitles();
-    for (int c = 0; c < titles.size(); ++c)
-        table_->setColumnWidth(c, metrics.horizontalAdvance(titles[c]) + 24);
+    for (int c = 0; c < titles.size(); ++c) {
+        const QString first = model_->data(model_->index(0, c)).toString();
+        table_->setColumnWidth(c, std::max(metrics.horizontalAdvance(titles[c]), metrics.horizontalAdvance(first)) + 24);
+    }
     showMessage(QStringLiteral("%1 instants").arg(QLocale().toString(static_cast<qlonglong>(model_->rowCount()))), false);
     return true;
 }
