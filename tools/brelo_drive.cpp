@@ -9,8 +9,9 @@
 //   up NAME, down NAME one click on a spin button's arrow
 //   key NAME KEY       KEY is Enter, Up or Down, pressed in that control
 //   tab N              click the tab of page N (0-3)
-//   menu NAME          choose the menu item whose action is named NAME
 //   snap NAME FILE     save a picture area's image (any other control: a grab) as PNG
+//   menu ACTION        trigger a menu item by its object name (menuenregistrer, …)
+//   answer [filter=N] PATH  the next file or print dialog answers PATH (filter N, default 0)
 //   dump               print one JSON line: every control, the window state, the message
 // Every action goes through real Qt events. A bad command, an unknown control or
 // a control the user could not reach stops the run with exit code 2.
@@ -90,6 +91,7 @@ int main(int argc, char **argv)
     Form1::Clock clock = &Form1::systemClock;
     if (options.clock)
         clock = [fixed = *options.clock] { return fixed; };
+    brelo::scenario::answerDialogsFromScript();
     Form1 form(clock);
     form.show();
     form.activateWindow();

@@ -3,13 +3,13 @@
 
 #include "scenario.h"
 
+#include "app/file_dialogs.h"
 #include "app/form1.h"
 #include "app/one_row_list_view.h"
 #include "app/spin_button.h"
 #include "drawing/picture_area.h"
 #include "shell/doc_page.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -26,13 +26,30 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include <QAction>
+#include <QClipboard>
+#include <QPrinter>
+
 #include <cstdio>
+#include <deque>
 
 namespace brelo::scenario {
 
 namespace {
 
 constexpr int kDumpedRows = 48;
+
+// Paths (and filter indices) the next dialogs answer, and what the menu said last.
+struct ScriptedDialogs {
+    std::deque<std::pair<QString, int>> answers;
+    QString lastMessage;
+    bool lastWasFailure = false;
+};
+ScriptedDialogs &scripted()
+{
+    static ScriptedDialogs dialogs;
+    return dialogs;
+}
 
 QString hexColor(const QColor &color) { return color.name(QColor::HexRgb); }
 
@@ -157,6 +174,9 @@ QJsonObject dump(const Form1 &form)
         {QStringLiteral("state"), state},
         {QStringLiteral("message"), form.shownMessage()},
         {QStringLiteral("startupMessage"), form.startupMessage()},
+        {QStringLiteral("fileMessage"), scripted().lastMessage},
+        {QStringLiteral("fileFailure"), scripted().lastWasFailure},
+        {QStringLiteral("clipboard"), QApplication::clipboard()->text()},
     };
 }
 
@@ -236,19 +256,6 @@ void key(const Form1 &form, const QString &name, const QString &keyName)
     QTest::keyClick(widget, k);
 }
 
-void chooseMenuItem(const Form1 &form, const QString &name)
-{
-    QAction *item = nullptr;
-    for (QAction *action : form.findChildren<QAction *>(name))
-        if (!action->associatedObjects().isEmpty())  // it stands in a menu
-            item = action;
-    if (!item)
-        throw ScriptError(QStringLiteral("no menu item %1").arg(name));
-    if (!item->isEnabled())
-        throw ScriptError(QStringLiteral("%1 is disabled").arg(name));
-    item->trigger();
-}
-
 void tab(const Form1 &form, const QString &index)
 {
     auto *tabs = reachable<QTabWidget>(form, QStringLiteral("SSTab1"), "tab control");
@@ -271,7 +278,65 @@ void snap(const Form1 &form, const QString &name, const QString &file)
         throw ScriptError(QStringLiteral("cannot write %1").arg(file));
 }
 
+// A menu item, as the user picks it: only when enabled.
+void menu(Form1 &form, const QString &name)
+{
+    auto *action = form.findChild<QAction *>(name);
+    if (!action)
+        throw ScriptError(QStringLiteral("unknown menu item %1").arg(name));
+    if (!action->isEnabled())
+        throw ScriptError(QStringLiteral("%1 is disabled").arg(name));
+    action->trigger();
+}
+
+// "[filter=N] PATH": the path may hold blanks.
+void answer(QString words)
+{
+    bool ok = true;
+    int index = 0;
+    if (words.startsWith(QLatin1String("filter="))) {
+        index = words.section(QLatin1Char(' '), 0, 0).mid(7).toInt(&ok);
+        words = words.section(QLatin1Char(' '), 1);
+    }
+    if (words.isEmpty() || !ok || index < 0)
+        throw ScriptError(QStringLiteral("answer wants [filter=N] PATH"));
+    scripted().answers.emplace_back(words, index);
+}
+
+std::optional<std::pair<QString, int>> nextAnswer()
+{
+    if (scripted().answers.empty())
+        return std::nullopt;
+    auto next = scripted().answers.front();
+    scripted().answers.pop_front();
+    return next;
+}
+
 } // namespace
+
+void answerDialogsFromScript()
+{
+    FileDialogs dialogs;
+    dialogs.chooseFile = [](QWidget *, const FileQuestion &question) -> std::optional<FileAnswer> {
+        const auto next = nextAnswer();
+        if (!next)
+            return std::nullopt;
+        return FileAnswer{next->first, question.filters.value(next->second)};
+    };
+    dialogs.choosePrinter = [](QWidget *, QPrinter &printer) {
+        const auto next = nextAnswer();
+        if (!next)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(next->first);
+        return true;
+    };
+    dialogs.tell = [](QWidget *, const QString &message, bool failure) {
+        scripted().lastMessage = message;
+        scripted().lastWasFailure = failure;
+    };
+    setFileDialogs(std::move(dialogs));
+}
 
 void run(Form1 &form, const QString &line)
 {
@@ -294,14 +359,16 @@ void run(Form1 &form, const QString &line)
     } else if (command == QLatin1String("key")) {
         needName();
         key(form, name, rest);
-    } else if (command == QLatin1String("menu")) {
-        needName();
-        chooseMenuItem(form, name);
     } else if (command == QLatin1String("tab")) {
         tab(form, name);
     } else if (command == QLatin1String("snap")) {
         needName();
         snap(form, name, rest);
+    } else if (command == QLatin1String("menu")) {
+        needName();
+        menu(form, name);
+    } else if (command == QLatin1String("answer")) {
+        answer(line.section(QLatin1Char(' '), 1));
     } else if (command == QLatin1String("dump")) {
         std::fputs(QJsonDocument(dump(form)).toJson(QJsonDocument::Compact).constData(), stdout);
         std::fputc('\n', stdout);

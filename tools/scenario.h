@@ -20,7 +20,13 @@ private:
     QString message_;
 };
 
-// Acts out one script line (type, click, up, down, key, tab, snap, dump) with
+// Replaces the file menu's dialogs: a file dialog or the print dialog takes the
+// next path given by "answer" (none left: the user cancels), and what the menu
+// tells the user is kept for the dump.
+void answerDialogsFromScript();
+
+// Acts out one script line (type, click, up, down, key, tab, snap, menu,
+// answer, dump) with
 // real Qt events; dump prints one JSON line on standard output.
 void run(Form1 &form, const QString &line);
 

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/controls.h"
+#include "app/file_menu.h"
 #include "app/instant_lines.h"
 #include "app/pages.h"
 #include "app/spin_table.h"
@@ -126,11 +127,12 @@ std::string layoutProblem(const LayoutInput &input, char separator)
 
 QDateTime Form1::systemClock() { return QDateTime::currentDateTimeUtc(); }
 
-Form1::Form1(Clock clock, QWidget *parent)
+Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     : QMainWindow(parent), clock_(std::move(clock)), decimalSeparator_(localeSeparator()),
       listdiam_(new YearlyListModel(YearlyListModel::Table::OccultingDisc, decimalSeparator_, this)),
       listdimfoy_(new YearlyListModel(YearlyListModel::Table::FinalImage, decimalSeparator_, this))
 {
+    parametersFile_ = parametersFile;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kCaption));
     setFont(windowFont());
@@ -153,6 +155,7 @@ Form1::Form1(Clock clock, QWidget *parent)
     tabs->addTab(buildEphemerisPage(tabs, decimalSeparator_), QString::fromUtf8("Ephémérides Solaires"));
     tabs->addTab(buildAboutPage(tabs), QStringLiteral("A Propos"));
     tabs->setCurrentIndex(0);
+    installFileMenu(*this);
 
     lblerreur_ = new QLabel(statusBar());
     lblerreur_->setObjectName(QStringLiteral("lblerreur"));
@@ -204,17 +207,30 @@ std::string Form1::text(const char *name) const { return box(name)->text().toStd
 
 void Form1::loadParameters()
 {
-    const ParamsLoad load = loadParamsFile(QDir::currentPath(), decimalSeparator_);
-    if (load.fields) {
-        for (int i = 0; i < kParamsFieldCount; ++i)
-            box(kParameterBoxes[i])->setText(QString::fromStdString((*load.fields)[i]));
-    }
+    const ParamsLoad load = parametersFile_.isEmpty() ? loadParamsFile(QDir::currentPath(), decimalSeparator_)
+                                                      : loadParamsFileAt(parametersFile_, decimalSeparator_);
+    if (load.fields)
+        setParameterTexts(*load.fields);
     startupMessage_ = load.message;
     if (!startupMessage_.isEmpty()) {
         auto *label = new QLabel(startupMessage_, statusBar());
         label->setObjectName(QStringLiteral("lbldemarrage"));
         statusBar()->addWidget(label);
     }
+}
+
+ParamsFields Form1::parameterTexts() const
+{
+    ParamsFields texts;
+    for (int i = 0; i < kParamsFieldCount; ++i)
+        texts[i] = text(kParameterBoxes[i]);
+    return texts;
+}
+
+void Form1::setParameterTexts(const ParamsFields &texts)
+{
+    for (int i = 0; i < kParamsFieldCount; ++i)
+        box(kParameterBoxes[i])->setText(QString::fromStdString(texts[i]));
 }
 
 void Form1::fillDateTimeFromClock()
@@ -323,6 +339,7 @@ void Form1::runOptics()
     opticsMessage_.clear();
     showRemark(result.remark);
     opticalState_ = result.state;
+    lastOptics_ = OpticsRun{input, result, {}, 0, false};
     drawLayout();
 }
 
@@ -337,6 +354,11 @@ bool Form1::drawLayout()
         opticsMessage_ = QString::fromStdString(problem);
         showRemark({"REMARQUE: dessin impossible — " + problem, kRed, true});
         return false;
+    }
+    if (lastOptics_) {
+        lastOptics_->layout = input;
+        lastOptics_->scaleSetting = updownech_->value();
+        lastOptics_->rays = chkchem_->isChecked();
     }
     for (const char *name : kElementLabels)
         control(QString::fromLatin1(name))->show();
@@ -369,6 +391,7 @@ void Form1::runEphemeris()
     anglep_ = result.anglep;
     latb0_ = result.latb0;
     northZenith_ = static_cast<float>(result.values.northZenithDeg);
+    lastEphemeris_ = EphemerisRun{input, result};
     for (const EphemerisLabel &label : kEphemerisLabels)
         static_cast<QLabel *>(control(QString::fromLatin1(label.name)))
             ->setText(QString::fromStdString(result.*label.text));

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/last_runs.h"
 #include "optics/calcul.h"
+#include "shell/params_file.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -31,8 +33,10 @@ public:
     static QDateTime systemClock();
 
     // Runs the start-up sequence: design contents, brelo.dat from the working
-    // directory, clock into the date and time fields. Computes nothing.
-    explicit Form1(Clock clock = &Form1::systemClock, QWidget *parent = nullptr);
+    // directory (or the parameters file given), clock into the date and time
+    // fields. Computes nothing.
+    explicit Form1(Clock clock = &Form1::systemClock, QWidget *parent = nullptr,
+                   const QString &parametersFile = QString());
     ~Form1() override;
 
     // Read-only views for the scenario driver and the tests.
@@ -43,10 +47,18 @@ public:
     std::optional<float> latb0() const { return latb0_; }
     QString shownMessage() const;  // the error texts on screen, "" when none
     QString startupMessage() const { return startupMessage_; }
-    char decimalSeparator() const { return decimalSeparator_; }
     // Left edge in twips from the parent's inner left edge, as the drawing set it.
     double leftTwips(const QWidget *widget) const;
     int yearlyRuns() const;
+    // The latest successful runs, for files, printing and the clipboard.
+    const std::optional<OpticsRun> &lastOptics() const { return lastOptics_; }
+    const std::optional<EphemerisRun> &lastEphemeris() const { return lastEphemeris_; }
+    char decimalSeparator() const { return decimalSeparator_; }
+    // The thirteen texts of the parameters file's boxes, in the file's order.
+    ParamsFields parameterTexts() const;
+    void setParameterTexts(const ParamsFields &texts);
+    // The parameters file given at start-up, "" for brelo.dat in the working directory.
+    QString parametersFile() const { return parametersFile_; }
 
     // The two halves of the event table.
     void runOptics();     // calcul, then dessin
@@ -92,6 +104,9 @@ private:
     float northZenith_ = 0.0f;    // q of the last ephemeris, for the zenith-up disc
     bool discZenithUp_ = false;
     QString startupMessage_;
+    QString parametersFile_;
+    std::optional<OpticsRun> lastOptics_;
+    std::optional<EphemerisRun> lastEphemeris_;
 };
 
 } // namespace brelo

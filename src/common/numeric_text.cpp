@@ -115,4 +115,15 @@ std::string numericTextReason(NumericTextError error, Gender subject)
     return {};
 }
 
+std::string fieldProblem(std::string_view fieldName, std::string_view text, NumericTextError error)
+{
+    std::string message(fieldName);
+    bool quotable = error != NumericTextError::Empty && text.size() <= 24;
+    for (const unsigned char c : text)
+        quotable = quotable && c >= 0x20 && c != 0x7f;
+    if (quotable)
+        message += " (« " + std::string(text) + " »)";
+    return message + " " + numericTextReason(error, genderOfName(fieldName)) + ".";
+}
+
 } // namespace brelo

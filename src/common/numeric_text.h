@@ -29,6 +29,11 @@ enum class Gender { Masculine, Feminine };
 // feminine name such as "la focale de O1").
 std::string numericTextReason(NumericTextError error, Gender subject = Gender::Masculine);
 
+// "la focale de O1 (« abc ») n'est pas un nombre.": the field's French name, the
+// text quoted when it is short and printable enough to repeat (at most 24
+// bytes, never for an empty text), and the reason.
+std::string fieldProblem(std::string_view fieldName, std::string_view text, NumericTextError error);
+
 // The gender of a field's French name, read from its article ("la distance A").
 inline Gender genderOfName(std::string_view name)
 {

@@ -25,6 +25,10 @@ public:
 
     // The picture as drawn so far, inner area only, at the device pixel ratio.
     QImage image() const;
+    QColor background() const { return background_; }
+    double zoom() const { return zoom_; }
+    // The colour an operation's colour stands for here (system greys included).
+    QColor colorOf(CanvasColor color) const { return resolve(color); }
 
     double innerWidthTwips() const override { return innerTwips_.width(); }
     double innerHeightTwips() const override { return innerTwips_.height(); }
@@ -68,6 +72,7 @@ private:
 
     QImage image_;
     bool updatePending_ = false;
+    double zoom_ = 1.0;
 };
 
 } // namespace brelo

@@ -43,7 +43,7 @@ struct FieldReader {
         if (n.ok())
             return n.value;
         if (error.empty())
-            error = fieldFault(fieldName, text, n.error, genderOfName(fieldName));
+            error = fieldProblem(fieldName, text, n.error);
         return std::nullopt;
     }
 };

@@ -11,9 +11,6 @@ namespace brelo {
 
 namespace {
 
-// Field 9 (Txtdo3b) is always copied as text: "50.0" stays "50.0".
-constexpr int kVerbatimField = 8;
-
 // A number keeps 15 significant digits, as a double can carry them back exactly.
 constexpr int kSignificantDigits = 15;
 
@@ -35,45 +32,60 @@ std::string_view trimmedRight(std::string_view text)
     return text;
 }
 
-// Optional sign, digits with at most one period, at least one digit; no exponent.
-bool isPlainNumber(std::string_view text)
+// The shape of a number in the file: optional sign, digits with at most one
+// period, at least one digit, optional exponent ("1.5e3").
+struct FileNumber {
+    bool valid = false;
+    bool exponent = false;
+    int significantDigits = 0;  // mantissa digits without leading and trailing zeros
+    bool nonZeroDigit = false;
+};
+
+FileNumber fileNumber(std::string_view text)
 {
+    FileNumber number;
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
-    bool digits = false;
+    std::string digits;
     bool period = false;
     for (; i < text.size(); ++i) {
         if (isDigit(text[i]))
-            digits = true;
+            digits += text[i];
         else if (text[i] == '.' && !period)
             period = true;
         else
-            return false;
+            break;
     }
-    return digits;
+    if (digits.empty())
+        return number;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        const std::size_t start = i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        if (i == start)
+            return number;
+        number.exponent = true;
+    }
+    if (i != text.size())
+        return number;
+    const auto first = digits.find_first_not_of('0');
+    number.valid = true;
+    number.nonZeroDigit = first != std::string::npos;
+    if (number.nonZeroDigit)
+        number.significantDigits = static_cast<int>(digits.find_last_not_of('0') - first + 1);
+    return number;
 }
 
-// The plain text of a number field, or nothing when the value is out of the
-// plain range (see kLowestExponent).
-std::optional<std::string> plainNumberText(std::string_view field, char decimalSeparator)
+// The field as typed, with the file's period turned into the box's separator.
+std::string asTyped(std::string_view field, char decimalSeparator)
 {
-    // The field's syntax is already checked; the file always writes a period.
-    const NumericText read = readNumber(field, '.');
-    if (!read.ok())
-        return std::nullopt;  // beyond the double range
-    const double value = read.value;
-    if (value == 0.0) {
-        // A non-zero digit read as 0 lies below the double range: keep the text.
-        if (field.find_first_of("123456789") != std::string_view::npos)
-            return std::nullopt;
-        return std::string("0");  // "-0" and "-0.000" too
-    }
-
-    const SignificantDigits number = significantDigits(std::fabs(value), kSignificantDigits);
-    if (number.exponent < kLowestExponent || number.exponent > kHighestExponent)
-        return std::nullopt;
-    return plainForm(number, value < 0, decimalSeparator);
+    std::string text(field);
+    std::replace(text.begin(), text.end(), '.', decimalSeparator);
+    return text;
 }
 
 struct RawField {
@@ -133,15 +145,6 @@ private:
     bool done_ = false;
 };
 
-std::string fieldText(const RawField &field, int index, char decimalSeparator)
-{
-    if (field.quoted || index == kVerbatimField || !isPlainNumber(field.text))
-        return std::string(field.text);
-    if (auto plain = plainNumberText(field.text, decimalSeparator))
-        return *plain;
-    return std::string(field.text);
-}
-
 std::string countMessage(int found)
 {
     std::string counted;
@@ -154,22 +157,63 @@ std::string countMessage(int found)
     return "brelo.dat ignoré : " + counted + ", " + std::to_string(kParamsFieldCount) + " attendues.";
 }
 
+// A French user who writes "1000,5" shifts every following field: say so.
+std::string extraValuesMessage(int found)
+{
+    return "brelo.dat : " + std::to_string(found) + " valeurs trouvées, seules les "
+         + std::to_string(kParamsFieldCount)
+         + " premières sont lues — les décimales s'écrivent avec un point, la virgule sépare les valeurs.";
+}
+
 } // namespace
 
-Outcome<ParamsFields> parseParamsFile(std::string_view contents, char decimalSeparator)
+std::string paramsFieldText(std::string_view field, char decimalSeparator)
+{
+    const FileNumber shape = fileNumber(field);
+    if (!shape.valid)
+        return std::string(field);
+    const NumericText read = readNumber(field, '.');
+    if (!read.ok() || shape.exponent || shape.significantDigits > kSignificantDigits)
+        return asTyped(field, decimalSeparator);  // beyond the double range, or not plain
+    if (read.value == 0.0) {
+        // Non-zero digits read as 0 lie below the double range: keep the text.
+        if (shape.nonZeroDigit)
+            return asTyped(field, decimalSeparator);
+        // The sign of "-0" matters: minutes take the sign of the degrees.
+        return std::signbit(read.value) ? "-0" : "0";
+    }
+    const SignificantDigits number = significantDigits(std::fabs(read.value), kSignificantDigits);
+    if (number.exponent < kLowestExponent || number.exponent > kHighestExponent)
+        return asTyped(field, decimalSeparator);
+    return plainForm(number, read.value < 0, decimalSeparator);
+}
+
+ParamsRead parseParamsFile(std::string_view contents, char decimalSeparator)
 {
     ParamsFields fields;
     FieldReader reader(contents);
     int count = 0;
-    for (; count < kParamsFieldCount; ++count) {
-        const auto field = reader.next();
-        if (!field)
-            break;
-        fields[static_cast<std::size_t>(count)] = fieldText(*field, count, decimalSeparator);
+    int lastValue = 0;  // empty fields after the last value (blank lines) are no values
+    bool allEmpty = true;
+    while (const auto field = reader.next()) {
+        ++count;
+        if (field->quoted || !field->text.empty())
+            lastValue = count;
+        if (count > kParamsFieldCount)
+            continue;
+        auto &text = fields[static_cast<std::size_t>(count - 1)];
+        text = field->quoted ? std::string(field->text) : paramsFieldText(field->text, decimalSeparator);
+        allEmpty = allEmpty && text.empty();
     }
     if (count < kParamsFieldCount)
-        return Outcome<ParamsFields>::failure(countMessage(count));
-    return Outcome<ParamsFields>::success(std::move(fields));
+        return {std::nullopt, countMessage(count)};
+    // A file of blank lines would empty every box: nothing there is worth loading.
+    if (allEmpty)
+        return {std::nullopt, "brelo.dat ignoré : les " + std::to_string(kParamsFieldCount)
+                                  + " valeurs sont vides."};
+    if (lastValue > kParamsFieldCount)
+        return {std::move(fields), extraValuesMessage(lastValue)};
+    return {std::move(fields), {}};
 }
 
 } // namespace brelo

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <optional>
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,19 +19,28 @@ namespace {
 
 const QString kFileName = QStringLiteral("brelo.dat");
 
-ParamsLoad refused(const QString &reason)
+ParamsLoad refused(const QString &fileName, const QString &reason)
 {
-    return {std::nullopt, QStringLiteral("brelo.dat ignoré : ") + reason};
+    return {std::nullopt, fileName + QStringLiteral(" ignoré : ") + reason};
 }
 
 // The listing, not open(), decides whether the name exists: on a file system
 // that ignores case, open("brelo.dat") would also find BRELO.DAT. QDir::Files
-// without QDir::System and QDir::Hidden leaves out directories, FIFOs, sockets,
-// devices and hidden files.
+// without QDir::System and QDir::Hidden leaves out directories and hidden files;
+// a symbolic link must lead to a regular file too, so a link to a FIFO, a device
+// or a directory is never opened.
 bool listedAsRegularFile(const QString &directory)
 {
     const QStringList names = QDir(directory).entryList({kFileName}, QDir::Files | QDir::CaseSensitive);
-    return names.contains(kFileName, Qt::CaseSensitive);
+    if (!names.contains(kFileName, Qt::CaseSensitive))
+        return false;
+    const QString path = QDir(directory).filePath(kFileName);
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+#else
+    return QFileInfo(path).isFile();
+#endif
 }
 
 // Opens the file only if it is still a regular file once open: O_NONBLOCK keeps
@@ -53,9 +64,22 @@ bool openRegularFile(QFile &file, const QString &path)
 #endif
 }
 
-// The file as UTF-8 for the parser: an editor may have saved it in Latin-1.
-std::string utf8Text(const QByteArray &bytes)
+// The file as UTF-8 for the parser, or nothing when it is no text: an editor may
+// have saved it in Latin-1, or in UTF-16 with its byte-order mark.
+std::optional<std::string> utf8Text(const QByteArray &bytes)
 {
+    const auto encoding = QStringConverter::encodingForData(bytes);
+    if (encoding == QStringConverter::Utf16LE || encoding == QStringConverter::Utf16BE) {
+        if (bytes.size() % 2 != 0)
+            return std::nullopt;  // cut in the middle of a character
+        QStringDecoder utf16(*encoding);
+        const QString decoded = utf16(bytes);
+        if (utf16.hasError() || decoded.contains(QChar(0)))
+            return std::nullopt;
+        return decoded.toStdString();
+    }
+    if (bytes.contains('\0'))
+        return std::nullopt;
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString decoded = utf8(bytes);
     return utf8.hasError() ? QString::fromLatin1(bytes).toStdString() : decoded.toStdString();
@@ -68,21 +92,30 @@ ParamsLoad loadParamsFile(const QString &directory, char decimalSeparator)
     if (!listedAsRegularFile(directory))
         return {};
 
+    return loadParamsFileAt(QDir(directory).filePath(kFileName), decimalSeparator);
+}
+
+ParamsLoad loadParamsFileAt(const QString &path, char decimalSeparator)
+{
+    const QString name = QFileInfo(path).fileName();
     QFile file;
-    if (!openRegularFile(file, QDir(directory).filePath(kFileName)))
-        return refused(QStringLiteral("le fichier ne peut pas être ouvert."));
+    if (!openRegularFile(file, path))
+        return refused(name, QStringLiteral("le fichier ne peut pas être ouvert."));
     const QByteArray bytes = file.read(kParamsFileMaxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(QStringLiteral("le fichier ne peut pas être lu."));
+        return refused(name, QStringLiteral("le fichier ne peut pas être lu."));
     if (bytes.size() > kParamsFileMaxBytes)
-        return refused(QStringLiteral("le fichier dépasse 1 Mio, ce n'est pas un fichier de paramètres."));
-    if (bytes.contains('\0'))
-        return refused(QStringLiteral("ce n'est pas un fichier texte."));
+        return refused(name, QStringLiteral("le fichier dépasse 1 Mio, ce n'est pas un fichier de paramètres."));
+    const auto text = utf8Text(bytes);
+    if (!text)
+        return refused(name, QStringLiteral("ce n'est pas un fichier texte."));
 
-    const auto outcome = parseParamsFile(utf8Text(bytes), decimalSeparator);
-    if (!outcome.ok())
-        return {std::nullopt, QString::fromStdString(outcome.error())};
-    return {outcome.value(), QString()};
+    ParamsRead read = parseParamsFile(*text, decimalSeparator);
+    // The parser speaks of brelo.dat; a file opened by the user goes by its own name.
+    QString message = QString::fromStdString(read.message);
+    if (message.startsWith(kFileName + QLatin1Char(' ')))
+        message.replace(0, kFileName.size(), name);
+    return {std::move(read.fields), message};
 }
 
 } // namespace brelo

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -49,12 +50,16 @@ TEST_P(ScenarioTest, DumpsMatch)
     const QJsonObject &s = GetParam().json;
     ASSERT_FALSE(s.contains(QLatin1String("parseError"))) << s.value(QLatin1String("parseError")).toString().toStdString();
 
+    // "$TMP" stands for a fresh folder of this run, for the files a scenario writes.
+    const QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const auto inTmp = [&](QString text) { return text.replace(QLatin1String("$TMP"), tmp.path()); };
     QStringList arguments;
     for (const QJsonValue &option : s.value(QLatin1String("options")).toArray())
-        arguments << option.toString();
+        arguments << inTmp(option.toString());
     QString script;
     for (const QJsonValue &line : s.value(QLatin1String("script")).toArray())
-        script += line.toString() + QLatin1Char('\n');
+        script += inTmp(line.toString()) + QLatin1Char('\n');
 
     QProcess driver;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -77,7 +82,8 @@ TEST_P(ScenarioTest, DumpsMatch)
     for (const QByteArray &line : driver.readAllStandardOutput().split('\n'))
         if (!line.trimmed().isEmpty())
             dumps.append(QJsonDocument::fromJson(line).object());
-    const QJsonArray expected = s.value(QLatin1String("expect")).toArray();
+    const QJsonArray expected = QJsonDocument::fromJson(
+        inTmp(QString::fromUtf8(QJsonDocument(s.value(QLatin1String("expect")).toArray()).toJson())).toUtf8()).array();
     ASSERT_EQ(dumps.size(), expected.size()) << "number of dumps";
     for (int i = 0; i < expected.size(); ++i) {
         const QStringList found = mismatches(expected.at(i), dumps.at(i), dumps, QString());

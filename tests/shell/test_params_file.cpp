@@ -13,9 +13,9 @@ const ParamsFields kDesign = {"1000", "90", "200", "50", "30", "300", "50",
 
 ParamsFields parsed(std::string_view contents, char sep = '.')
 {
-    const auto outcome = parseParamsFile(contents, sep);
-    EXPECT_TRUE(outcome.ok()) << "input: [" << contents << "] error: " << outcome.error();
-    return outcome.ok() ? outcome.value() : ParamsFields{};
+    const ParamsRead read = parseParamsFile(contents, sep);
+    EXPECT_TRUE(read.fields.has_value()) << "input: [" << contents << "] error: " << read.message;
+    return read.fields.value_or(ParamsFields{});
 }
 
 struct LayoutCase {
@@ -42,8 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"OldMacLines", "1000\r90\r200\r50\r30\r300\r50\r300\r50\r45\r0\r0\r0"},
         LayoutCase{"MixedSeparators", "1000,90,200,50,30\n300,50\r\n300,50\n45,0,0,0"},
         LayoutCase{"BlanksBeforeAndAfter", "  1000 ,\t90,  200,50 ,30,300,50,300,50,45,0,0,0   "},
-        LayoutCase{"WrittenAsDecimals", "1000.0,90.00,200.,50,30,300,50,300,50,45,0.0,-0,+0"},
-        LayoutCase{"FourteenthIgnored", "1000,90,200,50,30,300,50,300,50,45,0,0,0,999\n12,13"},
+        LayoutCase{"WrittenAsDecimals", "1000.0,90.00,200.,50,30,300,50,300,50.0,45,0.0,00,+0"},
+        LayoutCase{"FourteenthNotRead", "1000,90,200,50,30,300,50,300,50,45,0,0,0,999\n12,13"},
         LayoutCase{"Utf8ByteOrderMark", "\xEF\xBB\xBF" "1000,90,200,50,30,300,50,300,50,45,0,0,0"}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -89,11 +89,12 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"NegativeFraction", "-0.75", 11, "-0,75", ','},
         FieldCase{"PlusSign", "+12.50", 10, "12.5"},
         FieldCase{"LeadingZeros", "007", 2, "7"},
-        FieldCase{"NegativeZero", "-0", 12, "0"},
-        FieldCase{"NegativeZeroDecimals", "-0.000", 12, "0"},
+        FieldCase{"NegativeZeroKeepsItsSign", "-0", 11, "-0"},
+        FieldCase{"NegativeZeroDecimals", "-0.000", 9, "-0", ','},
+        FieldCase{"PlusZero", "+0.0", 12, "0"},
         FieldCase{"Field7Number", "50.0", 6, "50"},
-        FieldCase{"Field9Verbatim", "50.0", 8, "50.0"},
-        FieldCase{"Field9KeepsPoint", "0.5", 8, "0.5", ','},
+        FieldCase{"Field9NumberLikeTheOthers", "50.0", 8, "50"},
+        FieldCase{"Field9TakesTheLocaleSeparator", "0.5", 8, "0,5", ','},
         FieldCase{"Field9Text", "abc", 8, "abc"},
         FieldCase{"Field9Quoted", "\"50.0\"", 8, "50.0"},
         FieldCase{"QuotedNumberIsText", "\"1000.0\"", 0, "1000.0"},
@@ -102,16 +103,19 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"AfterClosingQuoteDropped", "\"12\"junk  ", 3, "12"},
         FieldCase{"UnclosedQuoteRunsToEnd", "\"no end,1,1", 12, "no end,1,1"},
         FieldCase{"TextStaysText", "abc", 4, "abc"},
-        FieldCase{"ExponentStaysText", "1e3", 0, "1e3"},
+        FieldCase{"ExponentKeptAsTyped", "1e3", 0, "1e3"},
+        FieldCase{"ExponentTakesTheLocaleSeparator", "-1.5E-3", 0, "-1,5E-3", ','},
+        FieldCase{"ExponentWithoutDigitsStaysText", "1e", 0, "1e"},
+        FieldCase{"HugeExponentKeptAsTyped", "1e99999999999999999999", 0, "1e99999999999999999999"},
         FieldCase{"BlankInsideStaysText", "12 34", 4, "12 34"},
         FieldCase{"TrailingBlanksDropped", "abc  \t", 4, "abc"},
         FieldCase{"TwoPointsStayText", "1.2.3", 4, "1.2.3"},
         FieldCase{"SignAloneStaysText", "-", 4, "-"},
         FieldCase{"PointAloneStaysText", ".", 4, "."},
         FieldCase{"Utf8Text", "\"Pic du Midi, 2877 m\"", 4, "Pic du Midi, 2877 m"},
-        FieldCase{"FifteenDigits", "123456789.012345", 0, "123456789.012345"},
-        FieldCase{"SixteenDigitsRounded", "1234567890.123456", 0, "1234567890.12346"},
-        FieldCase{"ManyDigitsRounded", "3.14159265358979323846", 0, "3.14159265358979"},
+        FieldCase{"FifteenDigits", "123456789.0123450", 0, "123456789.012345"},
+        FieldCase{"SixteenDigitsKeptAsTyped", "1234567890.123456", 0, "1234567890,123456", ','},
+        FieldCase{"ManyDigitsKeptAsTyped", "3.14159265358979323846", 0, "3.14159265358979323846"},
         FieldCase{"LargestPlain", "999999999999999", 0, "999999999999999"},
         FieldCase{"SmallestPlain", "0.000000000000001", 0, "0.000000000000001"},
         FieldCase{"TooLargeKeptAsTyped", "1000000000000000", 0, "1000000000000000"},
@@ -147,36 +151,53 @@ TEST(ParamsFile, LastEmptyFieldNeedsItsLineBreak)
     EXPECT_EQ(fields[11], "12");
     EXPECT_EQ(fields[12], "");
     // The end of the text right after a separator starts no field.
-    EXPECT_FALSE(parseParamsFile("1,2,3,4,5,6,7,8,9,10,11,12,", '.').ok());
+    EXPECT_FALSE(parseParamsFile("1,2,3,4,5,6,7,8,9,10,11,12,", '.').fields.has_value());
 }
 
-struct ShortCase {
+struct MessageCase {
     const char *name;
     std::string contents;
+    bool read;  // whether the thirteen fields are loaded
     std::string message;
 };
 
-class ShortFile : public ::testing::TestWithParam<ShortCase> {};
+class FileMessage : public ::testing::TestWithParam<MessageCase> {};
 
-TEST_P(ShortFile, IsRefusedWithTheCount)
+TEST_P(FileMessage, SaysWhatHappened)
 {
-    const auto outcome = parseParamsFile(GetParam().contents, ',');
-    ASSERT_FALSE(outcome.ok());
-    EXPECT_EQ(outcome.error(), GetParam().message);
+    const ParamsRead read = parseParamsFile(GetParam().contents, ',');
+    EXPECT_EQ(read.fields.has_value(), GetParam().read);
+    EXPECT_EQ(read.message, GetParam().message);
 }
 
+const std::string kOnlyThirteen = " valeurs trouvées, seules les 13 premières sont lues — les décimales "
+                                  "s'écrivent avec un point, la virgule sépare les valeurs.";
+
 INSTANTIATE_TEST_SUITE_P(
-    Short, ShortFile,
+    Messages, FileMessage,
     ::testing::Values(
-        ShortCase{"Nine", "1000,90,200,50,30,300,50,300,50\n",
-                  "brelo.dat ignoré : 9 valeurs trouvées, 13 attendues."},
-        ShortCase{"TwelveLinesCrLf", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n",
-                  "brelo.dat ignoré : 12 valeurs trouvées, 13 attendues."},
-        ShortCase{"Empty", "", "brelo.dat ignoré : aucune valeur trouvée, 13 attendues."},
-        ShortCase{"OnlyByteOrderMark", "\xEF\xBB\xBF", "brelo.dat ignoré : aucune valeur trouvée, 13 attendues."},
-        ShortCase{"OneValue", "1000", "brelo.dat ignoré : 1 valeur trouvée, 13 attendues."},
-        ShortCase{"QuotedCommasCountOnce", "\"1,2,3,4,5,6,7,8,9,10,11,12,13\"",
-                  "brelo.dat ignoré : 1 valeur trouvée, 13 attendues."}),
+        MessageCase{"Nine", "1000,90,200,50,30,300,50,300,50\n", false,
+                    "brelo.dat ignoré : 9 valeurs trouvées, 13 attendues."},
+        MessageCase{"TwelveLinesCrLf", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n",
+                    false, "brelo.dat ignoré : 12 valeurs trouvées, 13 attendues."},
+        MessageCase{"Empty", "", false, "brelo.dat ignoré : aucune valeur trouvée, 13 attendues."},
+        MessageCase{"OnlyByteOrderMark", "\xEF\xBB\xBF", false,
+                    "brelo.dat ignoré : aucune valeur trouvée, 13 attendues."},
+        MessageCase{"OneValue", "1000", false, "brelo.dat ignoré : 1 valeur trouvée, 13 attendues."},
+        MessageCase{"QuotedCommasCountOnce", "\"1,2,3,4,5,6,7,8,9,10,11,12,13\"", false,
+                    "brelo.dat ignoré : 1 valeur trouvée, 13 attendues."},
+        MessageCase{"ThirteenEmptyLines", std::string(13, '\n'), false,
+                    "brelo.dat ignoré : les 13 valeurs sont vides."},
+        MessageCase{"ThirteenBlankFields", " , ,\t,,,,,,,,,,\n", false,
+                    "brelo.dat ignoré : les 13 valeurs sont vides."},
+        MessageCase{"TwelveEmptyAndOne", ",,,,,,,,,,,,0", true, ""},
+        MessageCase{"Thirteen", "1,2,3,4,5,6,7,8,9,10,11,12,13\n\n\n", true, ""},
+        MessageCase{"Fourteen", "1,2,3,4,5,6,7,8,9,10,11,12,13,14\n", true, "brelo.dat : 14" + kOnlyThirteen},
+        MessageCase{"DecimalCommas", "1000,5\n90\n200,5\n50\n30\n300\n50\n300\n50\n45\n0\n0\n0\n", true,
+                    "brelo.dat : 15" + kOnlyThirteen},
+        MessageCase{"TrailingEmptyFieldsAreNoValues", "1,2,3,4,5,6,7,8,9,10,11,12,13,\n,\n", true, ""},
+        MessageCase{"QuotedEmptyIsAValue", "1,2,3,4,5,6,7,8,9,10,11,12,13,\"\"", true,
+                    "brelo.dat : 14" + kOnlyThirteen}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

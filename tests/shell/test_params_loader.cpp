@@ -2,12 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace brelo {
@@ -46,7 +49,7 @@ TEST_F(ParamsLoader, ReadsTheThirteenFieldsOfARegularFile)
     const ParamsLoad result = load(',');
     ASSERT_TRUE(result.fields.has_value()) << result.message.toStdString();
     const ParamsFields expected = {"1200", "100", "150,5", "40", "25", "250", "45",
-                                   "500", "50.0", "48", "51", "-2", "20"};
+                                   "500", "50", "48", "51", "-2", "20"};
     EXPECT_EQ(*result.fields, expected);
     EXPECT_EQ(result.message, QString());
 }
@@ -64,12 +67,27 @@ TEST_F(ParamsLoader, DirectoryOfThatNameIsIgnored)
     expectIgnoredSilently(load());
 }
 
-TEST_F(ParamsLoader, FifoOfThatNameIsIgnoredWithoutBlocking)
+// A FIFO would block start-up, /dev/zero never ends, a directory is no file: a
+// symbolic link counts as what it points to.
+TEST_F(ParamsLoader, SpecialFilesAndLinksToThemAreIgnoredWithoutBlocking)
 {
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dir_.filePath("brelo.dat")).constData(), 0600), 0);
-    const auto start = std::chrono::steady_clock::now();
+    const QString fifo = dir_.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("dossier"));
+    const QString targets[] = {fifo, QStringLiteral("/dev/zero"), dir_.filePath("dossier"),
+                               dir_.filePath("absent")};
+    const QString link = dir_.filePath("brelo.dat");
+    for (const QString &target : targets) {
+        ASSERT_TRUE(QFile::link(target, link)) << target.toStdString();
+        const auto start = std::chrono::steady_clock::now();
+        const ParamsLoad result = load();
+        EXPECT_FALSE(result.fields.has_value()) << target.toStdString();
+        EXPECT_EQ(result.message.toStdString(), "") << target.toStdString();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        ASSERT_TRUE(QFile::remove(link));
+    }
+    ASSERT_TRUE(QFile::rename(fifo, link));
     expectIgnoredSilently(load());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST_F(ParamsLoader, FileInAnotherDirectoryIsNotFound)
@@ -140,15 +158,74 @@ TEST_F(ParamsLoader, Utf8TextIsKept)
     EXPECT_EQ((*result.fields)[8], "Lunette \xC3\xA9t\xC3\xA9");
 }
 
+TEST_F(ParamsLoader, ExtraValuesAreReadAndReported)
+{
+    write("brelo.dat", "1000,5\n90\n200\n50\n30\n300\n50\n300\n50\n45\n0\n0\n0\n");
+    const ParamsLoad result = load();
+    ASSERT_TRUE(result.fields.has_value());
+    EXPECT_EQ((*result.fields)[1], "5");
+    EXPECT_TRUE(result.message.startsWith(QStringLiteral("brelo.dat : 14 valeurs trouvées")))
+        << result.message.toStdString();
+}
+
+TEST_F(ParamsLoader, Utf16WithByteOrderMarkIsDecoded)
+{
+    const QString text = QStringLiteral("1000,90,200,50,30,300,50,300,\"Lunette été\",-0,34,-2,20\r\n");
+    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+        write("brelo.dat", encoder(text));
+        const ParamsLoad result = load();
+        ASSERT_TRUE(result.fields.has_value()) << result.message.toStdString();
+        EXPECT_EQ((*result.fields)[8], "Lunette \xC3\xA9t\xC3\xA9");
+        EXPECT_EQ((*result.fields)[9], "-0");
+        EXPECT_EQ((*result.fields)[12], "20");
+    }
+    // Without its mark, or cut in the middle of a character, it is no text.
+    write("brelo.dat", QByteArray("\xFF\xFE" "1\0,\0" "2", 7));
+    EXPECT_EQ(load().message.toStdString(), "brelo.dat ignoré : ce n'est pas un fichier texte.");
+    write("brelo.dat", QByteArray("1\0,\0" "2\0", 6));
+    EXPECT_EQ(load().message.toStdString(), "brelo.dat ignoré : ce n'est pas un fichier texte.");
+}
+
+// Root reads any file: the load then runs in a child process that has given
+// up root for the unprivileged "nobody" user.
+QString loadWithoutPrivileges(const QString &directory)
+{
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return QStringLiteral("pipe failed");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        const gid_t nobody = 65534;
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setresgid(nobody, nobody, nobody) != 0
+                                 || ::setresuid(nobody, nobody, nobody) != 0))
+            ::_exit(3);
+        const QByteArray message = loadParamsFile(directory, ',').message.toUtf8();
+        const bool written = ::write(channel[1], message.constData(), message.size()) == message.size();
+        ::_exit(written ? 0 : 4);
+    }
+    ::close(channel[1]);
+    QByteArray message;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        message.append(buffer, n);
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return QStringLiteral("child failed with status %1").arg(status);
+    return QString::fromUtf8(message);
+}
+
 TEST_F(ParamsLoader, UnreadableFileIsReported)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads any file";
     write("brelo.dat", "1,2,3,4,5,6,7,8,9,10,11,12,13");
-    ASSERT_EQ(::chmod(QFile::encodeName(dir_.filePath("brelo.dat")).constData(), 0), 0);
-    const ParamsLoad result = load();
-    EXPECT_FALSE(result.fields.has_value());
-    EXPECT_EQ(result.message.toStdString(), "brelo.dat ignoré : le fichier ne peut pas être ouvert.");
+    const QByteArray path = QFile::encodeName(dir_.filePath("brelo.dat"));
+    ASSERT_EQ(::chmod(path.constData(), 0), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0755), 0);  // nobody may list it
+    EXPECT_EQ(loadWithoutPrivileges(dir_.path()).toStdString(),
+              "brelo.dat ignoré : le fichier ne peut pas être ouvert.");
 }
 
 } // namespace

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "drawing/canvas.h"
+
+#include <QColor>
+#include <QPointF>
+#include <QSizeF>
+
+#include <functional>
+
+class QPainter;
+
+namespace brelo {
+
+// The Canvas over any QPainter (an image at any resolution, an SVG, a PDF, a
+// printer page): every operation is one vector primitive in the painter's
+// coordinates, one unit per logical pixel of the picture area's inner area.
+class PainterCanvas : public Canvas {
+public:
+    using ColorOf = std::function<QColor(CanvasColor)>;
+
+    PainterCanvas(QPainter &painter, QSizeF innerTwips, QColor background, ColorOf colorOf);
+
+    double innerWidthTwips() const override { return innerTwips_.width(); }
+    double innerHeightTwips() const override { return innerTwips_.height(); }
+    void setUserScale(double left, double top, double width, double height) override;
+
+    void clear() override;
+    void setPenWidth(int pixels) override;
+    void setLineStyle(LineStyle style) override;
+    void setFillStyle(FillStyle style) override;
+    void setFillColor(CanvasColor color) override;
+
+    void segment(float x1, float y1, float x2, float y2, CanvasColor color) override;
+    void circle(float cx, float cy, float radius, CanvasColor outline) override;
+    void pixel(float x, float y, CanvasColor color) override;
+
+private:
+    QPointF toPixels(double x, double y) const;
+
+    QPainter &painter_;
+    QSizeF innerTwips_;
+    QSizeF innerPixels_;
+    QColor background_;
+    ColorOf colorOf_;
+
+    double left_ = 0.0;
+    double top_ = 0.0;
+    double pixelsPerUnitX_;
+    double pixelsPerUnitY_;
+
+    int penWidth_ = 1;
+    LineStyle lineStyle_ = LineStyle::Solid;
+    FillStyle fillStyle_ = FillStyle::Transparent;
+    CanvasColor fillColor_;
+};
+
+} // namespace brelo

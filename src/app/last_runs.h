@@ -1,0 +1,25 @@
+#pragma once
+
+#include "drawing/layout_drawing.h"
+#include "ephemeris/calculephem.h"
+#include "optics/calcul.h"
+
+namespace brelo {
+
+// What the latest successful optical run read and showed, and how its drawing
+// was set, so that a file, a print or the clipboard gets that run again.
+struct OpticsRun {
+    OpticsInput input;
+    OpticsResult result;
+    LayoutInput layout;
+    int scaleSetting = 0;  // UpDownech
+    bool rays = false;     // Chkchem
+};
+
+// The latest successful ephemeris run.
+struct EphemerisRun {
+    EphemerisInput input;
+    EphemerisResult result;
+};
+
+} // namespace brelo
