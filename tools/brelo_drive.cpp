@@ -1,7 +1,7 @@
 // brelo-drive: runs a scenario against the real window on the offscreen
 // platform and prints what the window shows, for the scenario tests.
 //
-//   brelo-drive [--clock YYYY-MM-DDTHH:MM] [--cwd DIR] [--locale NAME] < script
+//   brelo-drive [--clock YYYY-MM-DDTHH:MM] [--cwd DIR] [--locale NAME] [--zoom PERCENT] < script
 //
 // Commands, one a line ('#' starts a comment line):
 //   type NAME [TEXT]   replace a text box's text by typing TEXT (none: empty it)
@@ -19,6 +19,7 @@
 #include "scenario.h"
 
 #include "app/form1.h"
+#include "app/window_zoom.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,6 +47,7 @@ struct Options {
     std::optional<QDateTime> clock;
     QString cwd;
     QString locale;
+    int zoom = 100;
 };
 
 Options parseOptions(const QStringList &args)
@@ -65,6 +67,8 @@ Options parseOptions(const QStringList &args)
             options.cwd = value;
         } else if (arg == QLatin1String("--locale")) {
             options.locale = value;
+        } else if (arg == QLatin1String("--zoom")) {
+            options.zoom = value.toInt();
         } else {
             fail(QStringLiteral("unknown option %1").arg(arg));
         }
@@ -93,6 +97,8 @@ int main(int argc, char **argv)
         clock = [fixed = *options.clock] { return fixed; };
     brelo::scenario::answerDialogsFromScript();
     Form1 form(clock);
+    if (options.zoom != 100)
+        brelo::installWindowZoom(form, options.zoom);
     form.show();
     form.activateWindow();
     (void)QTest::qWaitForWindowExposed(&form);

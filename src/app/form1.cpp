@@ -360,19 +360,24 @@ bool Form1::drawLayout()
         lastOptics_->scaleSetting = updownech_->value();
         lastOptics_->rays = chkchem_->isChecked();
     }
+    moveElementLabels(*edges);
+    return true;
+}
+
+void Form1::moveElementLabels(const LayoutLabelEdges &edges)
+{
     for (const char *name : kElementLabels)
         control(QString::fromLatin1(name))->show();
     const std::pair<const char *, double> moves[] = {
-        {"Lblpicdo", edges->lblpicdo}, {"Lblpico2", edges->lblpico2}, {"Lblpicdia", edges->lblpicdia},
-        {"Lblpico3", edges->lblpico3}, {"Lblpicfoy", edges->lblpicfoy},
+        {"Lblpicdo", edges.lblpicdo}, {"Lblpico2", edges.lblpico2}, {"Lblpicdia", edges.lblpicdia},
+        {"Lblpico3", edges.lblpico3}, {"Lblpicfoy", edges.lblpicfoy},
     };
     for (const auto &[name, edge] : moves) {
         QWidget *label = control(QString::fromLatin1(name));
         const double twips = edge - kLayoutLeftEdge;
-        label->move(PictureArea::kBorderPx + twipsToPixels(twips), label->y());
+        label->move(PictureArea::kBorderPx + twipsToPixels(twips * picture1_->zoom()), label->y());
         label->setProperty("leftTwips", twips);
     }
-    return true;
 }
 
 void Form1::runEphemeris()
@@ -433,7 +438,19 @@ double Form1::leftTwips(const QWidget *widget) const
     if (moved.isValid())
         return moved.toDouble();
     const int border = qobject_cast<const PictureArea *>(widget->parentWidget()) ? PictureArea::kBorderPx : 0;
-    return (widget->x() - border) * kTwipsPerPixel;
+    const auto *picture = qobject_cast<const PictureArea *>(widget->parentWidget());
+    return (widget->x() - border) * kTwipsPerPixel / (picture ? picture->zoom() : 1.0);
+}
+
+void Form1::redrawPictures()
+{
+    if (lastOptics_) {
+        const OpticsRun &run = *lastOptics_;
+        if (const auto edges = dessin(*picture1_, run.layout, opticalState_, run.scaleSetting, run.rays, decimalSeparator_))
+            moveElementLabels(*edges);
+    }
+    if (lastEphemeris_)
+        drawDisc();
 }
 
 int Form1::yearlyRuns() const { return listdiam_->runCount(); }

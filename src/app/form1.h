@@ -63,6 +63,8 @@ public:
     // The two halves of the event table.
     void runOptics();     // calcul, then dessin
     void runEphemeris();  // calculephem, then dessinephem
+    // Draws both pictures again from the latest runs, computing nothing (after a zoom).
+    void redrawPictures();
 
     // The disc as an alt-azimuth instrument shows it (zenith up) or as the sky
     // shows it (north up); a disc already drawn is drawn again the new way.
@@ -81,6 +83,7 @@ private:
     void copyO3ToO3b();
     void chko3Clicked();
     bool drawLayout();
+    void moveElementLabels(const LayoutLabelEdges &edges);
     void showRemark(const Remark &remark);
     void drawDisc();
 

@@ -1,13 +1,69 @@
 #include "app/form1.h"
+#include "app/window_zoom.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// The parameters file named on the command line, "" for ./brelo.dat. A name
+// that is not a readable file stops here with exit code 2, as a command-line
+// tool does.
+QString parametersFileArgument(const QCommandLineParser &parser)
+{
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "brelo : un seul fichier de paramètres à la fois.\n");
+        std::exit(2);
+    }
+    if (files.isEmpty())
+        return QString();
+    const QFileInfo file(files.first());
+    if (!file.isFile() || !file.isReadable()) {
+        std::fprintf(stderr, "brelo : « %s » n'est pas un fichier lisible.\n", qPrintable(files.first()));
+        std::exit(2);
+    }
+    return file.absoluteFilePath();
+}
+
+void nameApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("BRELO"));
+    QCoreApplication::setApplicationName(QStringLiteral("BRELO"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRELO_VERSION));
+}
+
+// --help and --version answer without a display: the command line is read
+// before the window system is opened.
+QString readCommandLine(int argc, char **argv)
+{
+    QCoreApplication core(argc, argv);
+    nameApplication();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(
+        "BRELO : calcul de l'optique d'un coronographe de Lyot et éphémérides solaires."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FICHIER"),
+                                 QString::fromUtf8("Fichier de paramètres à lire au démarrage (par défaut ./brelo.dat)."),
+                                 QStringLiteral("[FICHIER]"));
+    parser.process(core);
+    return parametersFileArgument(parser);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    const QString parametersFile = readCommandLine(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("BRELO"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
-    brelo::Form1 window;
+    nameApplication();
+    brelo::Form1 window(&brelo::Form1::systemClock, nullptr, parametersFile);
+    brelo::installWindowZoom(window, brelo::startingZoom(window));
     window.show();
     return app.exec();
 }

@@ -118,6 +118,19 @@ void PictureArea::allocateImage()
     image_.fill(background_);
 }
 
+void PictureArea::setZoom(double zoom)
+{
+    if (!(zoom > 0.0) || zoom == zoom_)
+        return;
+    pixelsPerUnitX_ *= zoom / zoom_;
+    pixelsPerUnitY_ *= zoom / zoom_;
+    zoom_ = zoom;
+    innerPixels_ = innerTwips_ / kTwipsPerPixel * zoom;
+    setFixedSize(innerPixels_.toSize() + QSize(2 * kBorderPx, 2 * kBorderPx));
+    allocateImage();
+    update();
+}
+
 void PictureArea::setUserScale(double left, double top, double width, double height)
 {
     left_ = left;

@@ -26,6 +26,10 @@ public:
     // The picture as drawn so far, inner area only, at the device pixel ratio.
     QImage image() const;
     QColor background() const { return background_; }
+    // The window's zoom: the area grows and its image is drawn at zoom × the
+    // device pixel ratio; user coordinates and child positions in twips stay.
+    // The picture is blank until the next drawing.
+    void setZoom(double zoom);
     double zoom() const { return zoom_; }
     // The colour an operation's colour stands for here (system greys included).
     QColor colorOf(CanvasColor color) const { return resolve(color); }
