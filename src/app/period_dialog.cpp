@@ -1,6 +1,7 @@
 #include "app/period_dialog.h"
 
 #include "app/controls.h"
+#include "app/file_dialogs.h"
 #include "app/form1.h"
 #include "app/period_csv.h"
 #include "app/period_table_model.h"
@@ -9,7 +10,8 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
-#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -200,27 +202,27 @@ bool PeriodDialog::exportCsv(const QString &fileName)
 {
     if (!model_)
         return false;
+    // Written as it is computed, row after row; the old file stays until the whole table is written.
     QSaveFile file(fileName);
-    QString problem;
-    if (!file.open(QIODevice::WriteOnly))
-        problem = file.errorString();
-    else if (!writePeriodCsv(*model_, file) || !file.commit())
-        problem = file.errorString();
-    if (!problem.isEmpty()) {
-        showMessage(QString::fromUtf8("Le fichier « %1 » n'a pas pu être écrit : %2.").arg(fileName, problem), true);
+    const bool written = file.open(QIODevice::WriteOnly) && writePeriodCsv(*model_, file) && file.commit();
+    const QString shown = QDir::toNativeSeparators(fileName);
+    if (!written) {
+        showMessage(QStringLiteral("Impossible d'enregistrer « %1 » : %2.").arg(shown, file.errorString()), true);
         return false;
     }
-    showMessage(QString::fromUtf8("Tableau enregistré dans « %1 ».").arg(fileName), false);
+    showMessage(QStringLiteral("Tableau exporté dans « %1 ».").arg(shown), false);
     return true;
 }
 
 void PeriodDialog::chooseExportFile()
 {
-    const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Exporter le tableau en CSV"),
-                                                          QStringLiteral("ephemerides.csv"),
-                                                          QStringLiteral("Fichiers CSV (*.csv)"));
-    if (!fileName.isEmpty())
-        exportCsv(fileName);
+    const auto answer = fileDialogs().chooseFile(
+        this, {FileQuestion::Kind::Save, QStringLiteral("Exporter le tableau"), QStringLiteral("ephemerides-periode.csv"),
+               {QStringLiteral("Tableau CSV (*.csv)")}});
+    if (!answer)
+        return;
+    const QString path = answer->path;
+    exportCsv(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".csv") : path);
 }
 
 void addPeriodButton(QWidget *inputFrame)

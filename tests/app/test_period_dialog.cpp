@@ -93,7 +93,7 @@ TEST(PeriodDialog, ExportWritesTheFileOrNamesTheOneItCouldNotWrite)
 
     const QString bad = dir.filePath(QStringLiteral("pas/de/dossier.csv"));
     EXPECT_FALSE(d.dialog.exportCsv(bad));
-    EXPECT_TRUE(d.dialog.message().contains(QString::fromUtf8("« %1 » n'a pas pu être écrit").arg(bad)))
+    EXPECT_TRUE(d.dialog.message().startsWith(QString::fromUtf8("Impossible d'enregistrer « %1 » : ").arg(bad)))
         << d.dialog.message().toStdString();
 }
 
