@@ -135,8 +135,10 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
 
 QDateTime PeriodDialog::fieldInstant(const QDateTimeEdit *field) const
 {
+    // Invalid for a local time skipped when the clocks go forward.
     const QDateTime typed = field->dateTime();
-    return QDateTime(typed.date(), typed.time(), local_ ? localZone_ : QTimeZone::utc()).toUTC();
+    const QDateTime instant(typed.date(), typed.time(), local_ ? localZone_ : QTimeZone::utc());
+    return instant.isValid() ? instant.toUTC() : QDateTime();
 }
 
 void PeriodDialog::showInstant(QDateTimeEdit *field, const QDateTime &instant)
@@ -159,7 +161,10 @@ void PeriodDialog::timeBasisChanged()
     const QDateTime start = fieldInstant(start_);
     const QDateTime end = fieldInstant(end_);
     local_ = timeBasis_->currentIndex() == 1;
-    setPeriod(start, end);
+    if (start.isValid())
+        showInstant(start_, start);
+    if (end.isValid())
+        showInstant(end_, end);
 }
 
 bool PeriodDialog::makeTable()
@@ -167,8 +172,18 @@ bool PeriodDialog::makeTable()
     const ObserverPosition observer = observerOfPage_();
     place_->setText(placeText(observer));
     const PeriodStep step{stepCount_->value(), static_cast<StepUnit>(stepUnit_->currentIndex())};
-    Outcome<PeriodTable> table = PeriodTable::make(civilTimeOf(fieldInstant(start_)), civilTimeOf(fieldInstant(end_)),
-                                                   step, observer, decimalSeparator_);
+    const QDateTime start = fieldInstant(start_);
+    const QDateTime end = fieldInstant(end_);
+    Outcome<PeriodTable> table = Outcome<PeriodTable>::failure("");
+    if (!start.isValid() || !end.isValid()) {
+        const QDateTimeEdit *skipped = start.isValid() ? end_ : start_;
+        table = Outcome<PeriodTable>::failure(
+            QStringLiteral("%1 de la période (%2) n'existe pas en heure locale : les horloges avancent à cette heure-là.")
+                .arg(skipped == start_ ? QStringLiteral("Le début") : QStringLiteral("La fin"), skipped->text())
+                .toStdString());
+    } else {
+        table = PeriodTable::make(civilTimeOf(start), civilTimeOf(end), step, observer, decimalSeparator_);
+    }
     PeriodTableModel *old = model_;
     model_ = table.ok() ? new PeriodTableModel(table.value(), localZone_, decimalSeparator_, this) : nullptr;
     table_->setModel(model_);

@@ -75,6 +75,26 @@ TEST(PeriodDialog, ATableThatCannotBeMadeSaysWhyAndLeavesNoTable)
     }
 }
 
+// 02:30 on the last Sunday of March does not exist in Paris.
+TEST(PeriodDialog, ALocalTimeSkippedByTheClocksIsRefused)
+{
+    Dialog d;
+    d.dialog.setTimesInLocalZone(true);
+    d.dialog.findChild<QDateTimeEdit *>(QStringLiteral("periodedebut"))
+        ->setDateTime(QDateTime(QDate(2027, 3, 28), QTime(2, 30), QTimeZone::utc()));
+    d.dialog.findChild<QDateTimeEdit *>(QStringLiteral("periodefin"))
+        ->setDateTime(QDateTime(QDate(2027, 3, 28), QTime(12, 0), QTimeZone::utc()));
+    EXPECT_FALSE(d.dialog.makeTable());
+    EXPECT_EQ(d.dialog.message().toStdString(),
+              "Le début de la période (28/03/2027 02:30) n'existe pas en heure locale : les horloges avancent à cette "
+              "heure-là.");
+    d.dialog.findChild<QDateTimeEdit *>(QStringLiteral("periodedebut"))
+        ->setDateTime(QDateTime(QDate(2027, 3, 28), QTime(1, 30), QTimeZone::utc()));
+    ASSERT_TRUE(d.dialog.makeTable()) << d.dialog.message().toStdString();
+    EXPECT_EQ(d.firstUt(), QStringLiteral("28/03/2027 00:30"));
+    EXPECT_EQ(d.dialog.model()->data(d.dialog.model()->index(1, 1)).toString(), QStringLiteral("28/03/2027 01:40 CET"));
+}
+
 TEST(PeriodDialog, ExportWritesTheFileOrNamesTheOneItCouldNotWrite)
 {
     Dialog d;
