@@ -35,7 +35,7 @@ const char *const kFieldFormat = "dd/MM/yyyy HH:mm";
 // Minutes, hours, days: in the order of StepUnit.
 const char *const kStepUnits[] = {"minutes", "heures", "jours"};
 
-CivilTime civilTimeOf(const QDateTime &utc)
+CivilTime civilTimeOfUtc(const QDateTime &utc)
 {
     const QDate d = utc.date();
     const QTime t = utc.time();
@@ -182,7 +182,7 @@ bool PeriodDialog::makeTable()
                 .arg(skipped == start_ ? QStringLiteral("Le début") : QStringLiteral("La fin"), skipped->text())
                 .toStdString());
     } else {
-        table = PeriodTable::make(civilTimeOf(start), civilTimeOf(end), step, observer, decimalSeparator_);
+        table = PeriodTable::make(civilTimeOfUtc(start), civilTimeOfUtc(end), step, observer, decimalSeparator_);
     }
     PeriodTableModel *old = model_;
     model_ = table.ok() ? new PeriodTableModel(table.value(), localZone_, decimalSeparator_, this) : nullptr;
