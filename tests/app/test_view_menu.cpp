@@ -43,7 +43,7 @@ TEST(ViewMenu, DiscOrientationIsRememberedAndHidesTheCompassLabels)
     QSettings().remove(QStringLiteral("disc/zenithUp"));
 }
 
-TEST(ViewMenu, StandsBeforeQuitter)
+TEST(ViewMenu, StandsBetweenFichierAndQuitter)
 {
     Form1 form(&fixedClock);
     QStringList titles;
@@ -51,6 +51,7 @@ TEST(ViewMenu, StandsBeforeQuitter)
         titles << menu->text();
     const qsizetype view = titles.indexOf(QStringLiteral("Affichage"));
     ASSERT_GE(view, 0) << titles.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(titles.indexOf(QStringLiteral("&Fichier")), view - 1);
     EXPECT_EQ(titles.indexOf(QStringLiteral("Quitter")), view + 1);
 }
 
