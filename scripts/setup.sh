@@ -21,6 +21,9 @@ if ((${#missing[@]})); then
   rm -f "$log"
 fi
 
+# scripts/run.sh installs the packages only and builds the program itself.
+[ "${BRELO_PACKAGES_ONLY:-0}" = 1 ] && exit 0
+
 build_dir="${BRELO_BUILD_DIR:-build}"
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release ${BRELO_CMAKE_ARGS:-} >/dev/null
 cmake --build "$build_dir" -j"$(nproc)" -- --no-print-directory | grep -v -E '^\[ *[0-9]+%\]' || true

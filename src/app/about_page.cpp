@@ -67,6 +67,9 @@ QWidget *buildAboutPage(QWidget *parent)
         setBold(label, t.bold);
         refitText(label);
     }
+    // What "Logiciel libre" means here: the licence, and where its full text is.
+    frame->findChild<QLabel *>(QStringLiteral("Label16"))
+        ->setToolTip(QStringLiteral("Licence GPL-3.0 ou ultérieure — texte complet : " BRELO_LICENSE_FILE));
     return page;
 }
 

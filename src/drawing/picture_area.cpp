@@ -196,10 +196,14 @@ void PictureArea::segment(float x1, float y1, float x2, float y2, CanvasColor co
 // (the final focus under the rays) keeps its pixel.
 void PictureArea::plotLine(QPointF from, QPointF to, QRgb color)
 {
-    int x = static_cast<int>(std::floor(from.x()));
-    int y = static_cast<int>(std::floor(from.y()));
-    const int xEnd = static_cast<int>(std::floor(to.x()));
-    const int yEnd = static_cast<int>(std::floor(to.y()));
+    // On the device's own pixels: on a HiDPI screen a hairline stays one device
+    // pixel wide instead of a block of them; wider pens and the dashes keep
+    // their size on the screen.
+    const double ratio = image_.devicePixelRatio();
+    int x = static_cast<int>(std::floor(from.x() * ratio));
+    int y = static_cast<int>(std::floor(from.y() * ratio));
+    const int xEnd = static_cast<int>(std::floor(to.x() * ratio));
+    const int yEnd = static_cast<int>(std::floor(to.y() * ratio));
     const int dx = std::abs(xEnd - x);
     const int dy = -std::abs(yEnd - y);
     const int stepX = x < xEnd ? 1 : -1;
@@ -207,12 +211,14 @@ void PictureArea::plotLine(QPointF from, QPointF to, QRgb color)
     const DashPattern pattern = lineStyle_ == LineStyle::Dashed ? kDashed
                                 : lineStyle_ == LineStyle::Dotted ? kDotted
                                                                   : DashPattern{1, 0};
-    const int period = pattern.on + pattern.off;
-    const int offset = (penWidth_ - 1) / 2;  // wide pens are centred on the line
+    const int on = std::max(static_cast<int>(std::lround(pattern.on * ratio)), 1);
+    const int period = on + static_cast<int>(std::lround(pattern.off * ratio));
+    const int width = penWidth_ == 1 ? 1 : static_cast<int>(std::lround(penWidth_ * ratio));
+    const int offset = (width - 1) / 2;  // wide pens are centred on the line
     int error = dx + dy;
     for (int step = 0; x != xEnd || y != yEnd; ++step) {
-        if (step % period < pattern.on)
-            fillBlock(x - offset, y - offset, penWidth_, color);
+        if (step % period < on)
+            fillBlock(x - offset, y - offset, width, color);
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;
@@ -241,7 +247,9 @@ void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
         return;
     }
     QPainter paint(&image_);
-    paint.setPen(QPen(resolve(outline), penWidth_));
+    // A hairline outline is one device pixel (a cosmetic pen) on a HiDPI screen too.
+    const bool hairline = penWidth_ == 1 && image_.devicePixelRatio() != 1.0;
+    paint.setPen(QPen(resolve(outline), hairline ? 0 : penWidth_));
     paint.setBrush(fillStyle_ == FillStyle::Solid ? QBrush(resolve(fillColor_)) : QBrush(Qt::NoBrush));
     paint.drawEllipse(pixelCentre(centre), r, r);
     scheduleUpdate();
@@ -259,19 +267,20 @@ bool PictureArea::setPixelAt(QPointF logical, QColor color)
     const double py = std::floor(logical.y());
     if (!(px >= 0.0 && px < innerPixels_.width() && py >= 0.0 && py < innerPixels_.height()))
         return false;
-    fillBlock(static_cast<int>(px), static_cast<int>(py), 1, color.rgb());
+    const double ratio = image_.devicePixelRatio();  // a dot is one device pixel
+    fillBlock(static_cast<int>(std::floor(logical.x() * ratio)), static_cast<int>(std::floor(logical.y() * ratio)), 1,
+              color.rgb());
     return true;
 }
 
-// Writes size × size logical pixels straight into the image: exact, never
+// Writes size × size device pixels straight into the image: exact, never
 // smeared, clipped to the image.
 void PictureArea::fillBlock(int left, int top, int size, QRgb color)
 {
-    const double ratio = image_.devicePixelRatio();
-    const int x0 = std::max(static_cast<int>(left * ratio), 0);
-    const int x1 = std::min(static_cast<int>((left + size) * ratio), image_.width());
-    const int y0 = std::max(static_cast<int>(top * ratio), 0);
-    const int y1 = std::min(static_cast<int>((top + size) * ratio), image_.height());
+    const int x0 = std::max(left, 0);
+    const int x1 = std::min(left + size, image_.width());
+    const int y0 = std::max(top, 0);
+    const int y1 = std::min(top + size, image_.height());
     for (int row = y0; row < y1; ++row) {
         auto *line = reinterpret_cast<QRgb *>(image_.scanLine(row));
         if (x0 < x1)

@@ -55,7 +55,7 @@ private:
     QPointF toPixels(double x, double y) const;  // logical pixels of the inner area
     bool setPixelAt(QPointF logical, QColor color);
     void plotLine(QPointF from, QPointF to, QRgb color);
-    void fillBlock(int left, int top, int size, QRgb color);  // logical pixels
+    void fillBlock(int left, int top, int size, QRgb color);  // device pixels
     QColor resolve(CanvasColor color) const;
     void allocateImage();
     void scheduleUpdate();

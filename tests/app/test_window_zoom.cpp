@@ -5,7 +5,9 @@
 #include "app/window_zoom.h"
 #include "drawing/picture_area.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QStatusBar>
 #include <QTest>
 
@@ -105,6 +107,21 @@ TEST(WindowZoom, PicturesAreDrawnAgainAtTheirNewResolution)
 
     zoom->reset();
     EXPECT_EQ(picture->image(), before);
+}
+
+// brelo FILE: the window starts with that file's values instead of ./brelo.dat's.
+TEST(CommandLine, ParametersFileGivenAtStartUp)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("mon instrument.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("1200,80,250,40,35,320,45,320,45,48,30,-2,15\n");
+    file.close();
+    Form1 form(&fixedClock, nullptr, file.fileName());
+    EXPECT_EQ(form.parameterTexts()[0], "1200");
+    EXPECT_EQ(form.parameterTexts()[11], "-2");
+    EXPECT_EQ(form.startupMessage(), QString());
+    EXPECT_EQ(form.parametersFile(), file.fileName());
 }
 
 } // namespace
