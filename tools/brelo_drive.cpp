@@ -27,6 +27,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 
@@ -84,6 +86,9 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The user's own settings never reach a scenario: every run starts from the defaults.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     const Options options = parseOptions(QApplication::arguments());
     if (!options.cwd.isEmpty() && !QDir::setCurrent(options.cwd))
         fail(QStringLiteral("cannot work in %1").arg(options.cwd));

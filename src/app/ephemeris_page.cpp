@@ -1,4 +1,6 @@
 #include "app/controls.h"
+#include "app/instant_lines.h"
+#include "app/period_dialog.h"
 #include "app/pages.h"
 #include "app/spin_table.h"
 #include "common/twips_rect.h"
@@ -79,6 +81,8 @@ void buildInputFrame(QWidget *page, char separator)
     makeButton(frame, "cmdmaint", QStringLiteral("Maintenant"), twipsRect(120, 780, 1275, 315))
         ->setToolTip(universalTime);
     makeButton(frame, "Command2", QStringLiteral("Calcul"), twipsRect(1440, 2400, 1455, 315));
+    addInstantLines(frame);
+    addPeriodButton(frame);
 }
 
 void buildResultFrame(QWidget *page)

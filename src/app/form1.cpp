@@ -2,17 +2,20 @@
 
 #include "app/controls.h"
 #include "app/file_menu.h"
+#include "app/instant_lines.h"
 #include "app/message_line.h"
 #include "app/one_row_list_view.h"
 #include "app/pages.h"
 #include "app/spin_table.h"
 #include "app/stale_results.h"
+#include "app/view_menu.h"
 #include "common/twips_rect.h"
 #include "app/yearly_list_model.h"
 #include "common/numeric_text.h"
 #include "drawing/disc_drawing.h"
 #include "drawing/layout_drawing.h"
 #include "drawing/picture_area.h"
+#include "drawing/zenith_up_disc.h"
 #include "ephemeris/calculephem.h"
 #include "shell/doc_page.h"
 #include "shell/params_loader.h"
@@ -85,6 +88,9 @@ const char *const kParameterBoxes[kParamsFieldCount] = {
 
 // The drawing's labels, in the order the start-up hides them and a drawing shows them.
 const char *const kElementLabels[] = {"lblpico1", "Lblpicdo", "Lblpico2", "Lblpicdia", "Lblpico3", "Lblpicfoy"};
+
+// The picture's compass labels, which stand still while the disc turns.
+const char *const kCompassLabels[] = {"Label31", "Label30", "Label28", "Label29"};
 
 // The O3' controls, in the order Chko3 enables or disables them.
 const char *const kO3bControls[] = {"Txtfoco3b", "Txtdo3b", "UpDown8", "UpDown9"};
@@ -203,6 +209,7 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     for (const char *name : kElementLabels)
         control(QString::fromLatin1(name))->hide();
     fillDateTimeFromClock();
+    installViewMenu(*this);
 }
 
 Form1::~Form1() { qApp->removeEventFilter(this); }  // out of line: StaleResults is complete here
@@ -443,17 +450,37 @@ void Form1::runEphemeris()
         // P and B0 stay those of the last good run, which the disc shows.
         showFailure(MessageLine::Source::Ephemeris, *ephemerisResults_, StaleResults::TextsAndPicture,
                     QString::fromUtf8(kEphemerisFailed) + QString::fromStdString(outcome.error()));
+        showInstantLines(*this, nullptr, decimalSeparator_);
         return;
     }
     const EphemerisResult &result = outcome.value();
     anglep_ = result.anglep;
     latb0_ = result.latb0;
+    northZenith_ = static_cast<float>(result.values.northZenithDeg);
     lastEphemeris_ = EphemerisRun{input, result};
     for (const EphemerisLabel &label : kEphemerisLabels)
         static_cast<QLabel *>(control(QString::fromLatin1(label.name)))
             ->setText(QString::fromStdString(result.*label.text));
     showSuccess(MessageLine::Source::Ephemeris, *ephemerisResults_);
-    dessinephem(*picture3_, anglep_, latb0_);
+    showInstantLines(*this, &result, decimalSeparator_);
+    drawDisc();
+}
+
+void Form1::drawDisc()
+{
+    if (discZenithUp_)
+        dessinephemZenithUp(*picture3_, anglep_, latb0_, northZenith_);
+    else
+        dessinephem(*picture3_, anglep_, latb0_);
+}
+
+void Form1::setDiscZenithUp(bool on)
+{
+    discZenithUp_ = on;
+    for (const char *name : kCompassLabels)
+        control(QString::fromLatin1(name))->setVisible(!on);
+    if (latb0_)  // blank until the first ephemeris
+        drawDisc();
 }
 
 // A failed run leaves the previous results on screen, greyed, and says on the
@@ -496,7 +523,7 @@ void Form1::redrawPictures()
             moveElementLabels(*edges);
     }
     if (lastEphemeris_)
-        dessinephem(*picture3_, anglep_, latb0_);
+        drawDisc();
 }
 
 int Form1::yearlyRuns() const { return listdiam_->runCount(); }

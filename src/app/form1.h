@@ -75,6 +75,11 @@ public:
     // Draws both pictures again from the latest runs, computing nothing (after a zoom).
     void redrawPictures();
 
+    // The disc as an alt-azimuth instrument shows it (zenith up) or as the sky
+    // shows it (north up); a disc already drawn is drawn again the new way.
+    void setDiscZenithUp(bool on);
+    bool discZenithUp() const { return discZenithUp_; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -95,6 +100,7 @@ private:
     void showFailure(MessageLine::Source source, StaleResults &results, StaleResults::Extent extent,
                      const QString &message);
     void showSuccess(MessageLine::Source source, StaleResults &results);
+    void drawDisc();
 
     Clock clock_;
     char decimalSeparator_;
@@ -116,6 +122,8 @@ private:
     OpticalState opticalState_;
     float anglep_ = 0.0f;
     std::optional<float> latb0_;  // none before the first ephemeris
+    float northZenith_ = 0.0f;    // q of the last ephemeris, for the zenith-up disc
+    bool discZenithUp_ = false;
     QString startupMessage_;
     QString parametersFile_;
     std::optional<OpticsRun> lastOptics_;

@@ -5,6 +5,7 @@
 #include "drawing/disc_drawing.h"
 #include "drawing/layout_drawing.h"
 #include "drawing/picture_area.h"
+#include "drawing/zenith_up_disc.h"
 
 #include <QBuffer>
 #include <QLabel>
@@ -91,9 +92,14 @@ std::optional<PageDrawing> pageDrawing(const Form1 &form, QString *reason)
     } else {
         if (!form.lastEphemeris())
             return notYet("Le disque solaire n'a pas encore été dessiné : lancez d'abord le calcul des éphémérides.");
-        drawing.draw = [anglep = form.anglep(), latb0 = form.latb0()](Canvas &canvas) {
+        // The disc as the window shows it, turned zenith up when that is the choice.
+        const auto q = static_cast<float>(form.lastEphemeris()->result.values.northZenithDeg);
+        drawing.draw = [anglep = form.anglep(), latb0 = form.latb0(), zenithUp = form.discZenithUp(), q](Canvas &canvas) {
             setDiscUserScale(canvas);
-            dessinephem(canvas, anglep, latb0);
+            if (zenithUp)
+                dessinephemZenithUp(canvas, anglep, latb0, q);
+            else
+                dessinephem(canvas, anglep, latb0);
         };
         drawing.labels = labelsOf(form, *picture, kDiscLabels);
         drawing.baseName = QStringLiteral("disque-solaire");

@@ -1,0 +1,84 @@
+#include "app/local_time.h"
+#include "ephemeris/calculephem.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace brelo {
+namespace {
+
+double julianDayOf(int year, int month, int day, int hour, int minute)
+{
+    EphemerisInput input;
+    input.txtann = std::to_string(year);
+    input.txtmois = std::to_string(month);
+    input.txtjour = std::to_string(day);
+    input.txtheur = std::to_string(hour);
+    input.txtminut = std::to_string(minute);
+    const Outcome<EphemerisResult> result = calculephem(input, '.');
+    EXPECT_TRUE(result.ok());
+    return result.value().values.julianDay;
+}
+
+// Offsets and abbreviations from the IANA time zone database.
+TEST(LocalTime, ShowsTheInstantInTheZoneWithItsOffset)
+{
+    const struct {
+        int year, month, day, hour, minute;
+        const char *zone;
+        const char *civil;
+        const char *zoneText;
+    } cases[] = {
+        {2026, 12, 7, 19, 5, "Europe/Paris", "07/12/2026 20:05", "CET, UTC+01:00"},
+        {2026, 7, 1, 6, 30, "Europe/Paris", "01/07/2026 08:30", "CEST, UTC+02:00"},
+        {2026, 1, 1, 3, 0, "America/New_York", "31/12/2025 22:00", "EST, UTC-05:00"},
+        {2000, 1, 1, 0, 0, "Asia/Kolkata", "01/01/2000 05:30", "IST, UTC+05:30"},
+        {2027, 3, 20, 23, 59, "UTC", "20/03/2027 23:59", "UTC, UTC+00:00"},
+        // Day 31 of February is taken linearly, as the ephemeris takes it.
+        {2026, 2, 31, 12, 0, "UTC", "03/03/2026 12:00", "UTC, UTC+00:00"},
+    };
+    for (const auto &c : cases) {
+        const QTimeZone zone(c.zone);
+        ASSERT_TRUE(zone.isValid()) << c.zone;
+        const QDateTime instant = instantOfJulianDay(julianDayOf(c.year, c.month, c.day, c.hour, c.minute));
+        EXPECT_EQ(dateTimeText(instant, zone).toStdString(), c.civil) << c.zone;
+        EXPECT_EQ(zoneText(instant, zone).toStdString(), c.zoneText) << c.zone;
+    }
+}
+
+// hours / 24 + minutes / 1440 is not exact: the minute shown must still be the one typed.
+TEST(LocalTime, EveryMinuteOfADayComesBackUnchanged)
+{
+    for (const int day : {1, 15, 28}) {
+        for (int minuteOfDay = 0; minuteOfDay < 24 * 60; ++minuteOfDay) {
+            const int hour = minuteOfDay / 60;
+            const int minute = minuteOfDay % 60;
+            const QDateTime instant = instantOfJulianDay(julianDayOf(2026, 3, day, hour, minute));
+            const QDateTime want(QDate(2026, 3, day), QTime(hour, minute), QTimeZone::utc());
+            ASSERT_EQ(instant, want) << day << " " << hour << ":" << minute;
+        }
+    }
+}
+
+TEST(LocalTime, LineShowsADashWithoutAnInstant)
+{
+    const QTimeZone paris("Europe/Paris");
+    const struct {
+        std::optional<double> julianDay;
+        const char *line;
+    } cases[] = {
+        {2451545.0, "Heure locale : 01/01/2000 13:00 (CET, UTC+01:00)"},
+        {std::nullopt, "Heure locale : —"},
+        {std::numeric_limits<double>::quiet_NaN(), "Heure locale : —"},
+        {std::numeric_limits<double>::infinity(), "Heure locale : —"},
+        {1e300, "Heure locale : —"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(localTimeLine(c.julianDay, paris).toStdString(), c.line);
+}
+
+} // namespace
+} // namespace brelo
