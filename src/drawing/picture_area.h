@@ -56,6 +56,8 @@ private:
     void allocateImage();
     QRgb *row(int y);  // a row of device pixels, detached
     void scheduleUpdate();
+    void showChanges();
+    void remember(const QRect &device);  // image_ into shown_, device pixels
     void paintBevel(QPainter &paint, const QRect &exposed) const;
 
     QColor background_;
@@ -78,7 +80,8 @@ private:
     // Its rows, writable, while no copy of the picture shares them.
     mutable QRgb *pixels_ = nullptr;
     qsizetype pixelsPerRow_ = 0;
-    bool updatePending_ = false;
+    QImage shown_;  // what the screen holds of the picture, or will once painted
+    bool showPending_ = false;
 };
 
 } // namespace brelo
