@@ -8,10 +8,10 @@
 #include <QPalette>
 
 #include <algorithm>
-#include <cstring>
-#include <vector>
 #include <cmath>
+#include <cstring>
 #include <utility>
+#include <vector>
 
 namespace brelo {
 
