@@ -2,13 +2,16 @@
 
 #include "common/twips.h"
 
+#include <QMetaObject>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
+#include <vector>
 
 namespace brelo {
 
@@ -205,12 +208,55 @@ void PictureArea::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
+// The screen is told about a drawing once the event that drew it is over,
+// and only about the pixels it changed: a new drawing repeats most of the
+// last one, and repainting the whole area would also repaint every control
+// standing on it.
 void PictureArea::scheduleUpdate()
 {
-    if (!updatePending_) {
-        updatePending_ = true;
-        update();
+    if (!showPending_) {
+        showPending_ = true;
+        QMetaObject::invokeMethod(this, [this] { showChanges(); }, Qt::QueuedConnection);
     }
+}
+
+void PictureArea::showChanges()
+{
+    showPending_ = false;
+    if (shown_.size() != image_.size() || shown_.devicePixelRatio() != image_.devicePixelRatio()) {
+        shown_ = image_.copy();
+        update();
+        return;
+    }
+    // One rectangle per changed row, from its first to its last changed pixel.
+    const int width = image_.width();
+    std::vector<QRect> changed;
+    for (int y = 0; y < image_.height(); ++y) {
+        const auto *now = reinterpret_cast<const QRgb *>(image_.constScanLine(y));
+        auto *was = reinterpret_cast<QRgb *>(shown_.scanLine(y));
+        if (std::memcmp(now, was, static_cast<std::size_t>(width) * sizeof(QRgb)) == 0)
+            continue;
+        int first = 0;
+        while (now[first] == was[first])
+            ++first;
+        int last = width - 1;
+        while (now[last] == was[last])
+            --last;
+        std::copy(now + first, now + last + 1, was + first);
+        changed.emplace_back(first, y, last - first + 1, 1);
+    }
+    if (changed.empty())
+        return;
+    QRegion device;
+    device.setRects(changed.data(), static_cast<int>(changed.size()));
+    // Device pixels to the widget's logical ones, rounded outwards.
+    const qreal ratio = image_.devicePixelRatio();
+    QRegion logical;
+    for (const QRect &rect : device) {
+        const QRectF scaled(QPointF(rect.topLeft()) / ratio, QSizeF(rect.size()) / ratio);
+        logical += scaled.toAlignedRect().translated(kBorderPx, kBorderPx);
+    }
+    update(logical);
 }
 
 void PictureArea::segment(float x1, float y1, float x2, float y2, CanvasColor color)
@@ -330,6 +376,15 @@ void PictureArea::fillBlock(int left, int top, int size, QRgb color)
     }
 }
 
+void PictureArea::remember(const QRect &device)
+{
+    const QRect rows = device.intersected(image_.rect());
+    for (int y = rows.top(); y <= rows.bottom(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(image_.constScanLine(y));
+        std::copy(from + rows.left(), from + rows.right() + 1, reinterpret_cast<QRgb *>(shown_.scanLine(y)) + rows.left());
+    }
+}
+
 // The sunken two-pixel bevel of a Windows panel, as four pairs of one-pixel
 // bands: dark and shadow at the top and left, light and midlight at the bottom
 // and right. Plain fills cost a fraction of the polylines the style helper draws.
@@ -360,7 +415,6 @@ void PictureArea::paintBevel(QPainter &paint, const QRect &exposed) const
 // to helper threads).
 void PictureArea::paintEvent(QPaintEvent *event)
 {
-    updatePending_ = false;
     QPainter paint(this);
     const QRect inner(QPoint(kBorderPx, kBorderPx), image_.deviceIndependentSize().toSize());
     const qreal ratio = image_.devicePixelRatio();
@@ -373,6 +427,9 @@ void PictureArea::paintEvent(QPaintEvent *event)
             continue;
         const QRectF source(QPointF(part.topLeft() - inner.topLeft()) * ratio, QSizeF(part.size()) * ratio);
         paint.drawImage(QRectF(part), image_, source);
+        // Shown before the changes were compared: the screen now holds them here.
+        if (showPending_ && shown_.size() == image_.size())
+            remember(source.toAlignedRect());
     }
 }
 

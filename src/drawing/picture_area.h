@@ -64,6 +64,8 @@ private:
     void allocateImage();
     QRgb *row(int y);  // a row of device pixels, detached
     void scheduleUpdate();
+    void showChanges();
+    void remember(const QRect &device);  // image_ into shown_, device pixels
     void paintBevel(QPainter &paint, const QRect &exposed) const;
 
     QColor background_;
@@ -87,7 +89,8 @@ private:
     mutable QRgb *pixels_ = nullptr;
     qsizetype pixelsPerRow_ = 0;
     double zoom_ = 1.0;
-    bool updatePending_ = false;
+    QImage shown_;  // what the screen holds of the picture, or will once painted
+    bool showPending_ = false;
 };
 
 } // namespace brelo

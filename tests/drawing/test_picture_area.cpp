@@ -2,7 +2,9 @@
 #include "drawing/layout_drawing.h"
 #include "drawing/picture_area.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace brelo {
@@ -190,6 +192,48 @@ TEST(PictureArea, APictureHandedOutKeepsItsPixels)
     };
     for (const auto &c : cases)
         EXPECT_EQ(at(c.image, c.x, c.y), c.color) << c.x << ", " << c.y;
+}
+
+// The screen is told only about the pixels a drawing changed: after any
+// sequence of drawings, repaints and returns to an earlier picture, it shows
+// the picture exactly.
+TEST(PictureArea, ScreenFollowsEveryDrawing)
+{
+    PictureArea area(kDiscBackground, {kDiscInnerTwips, kDiscInnerTwips});
+    setDiscUserScale(area);
+    area.show();
+    const auto settle = [] {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    };
+    const auto screenMatches = [&area](const char *when) {
+        const QImage screen = area.screen()->grabWindow(area.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage picture = area.image();
+        const int b = PictureArea::kBorderPx;
+        int differing = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                differing += screen.pixel(x + b, y + b) != picture.pixel(x, y);
+        EXPECT_EQ(differing, 0) << when;
+    };
+    const struct {
+        const char *when;
+        float p, b0;
+        bool repaintThenBack;  // repainted before the changes are compared, then drawn as shown before
+    } steps[] = {{"first drawing", 0, 0, false}, {"turned", 20, 5, false},
+                 {"repainted at once, then back", 0, 0, true}, {"back to the first", 0, 0, false},
+                 {"turned the other way", -15, -6, false}};
+    for (const auto &step : steps) {
+        const QImage before = area.image();
+        dessinephem(area, step.p, step.b0);
+        if (step.repaintThenBack) {
+            area.repaint();
+            dessinephem(area, 20.0f, 5.0f);
+            EXPECT_EQ(area.image(), before);
+        }
+        settle();
+        screenMatches(step.when);
+    }
 }
 
 TEST(PictureArea, ShapesFarOutsideAreClippedNotLost)
