@@ -5,6 +5,8 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
+#include "support/unprivileged.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -187,44 +189,13 @@ TEST_F(ParamsLoader, Utf16WithByteOrderMarkIsDecoded)
     EXPECT_EQ(load().message.toStdString(), "brelo.dat ignoré : ce n'est pas un fichier texte.");
 }
 
-// Root reads any file: the load then runs in a child process that has given
-// up root for the unprivileged "nobody" user.
-QString loadWithoutPrivileges(const QString &directory)
-{
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return QStringLiteral("pipe failed");
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        const gid_t nobody = 65534;
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setresgid(nobody, nobody, nobody) != 0
-                                 || ::setresuid(nobody, nobody, nobody) != 0))
-            ::_exit(3);
-        const QByteArray message = loadParamsFile(directory, ',').message.toUtf8();
-        const bool written = ::write(channel[1], message.constData(), message.size()) == message.size();
-        ::_exit(written ? 0 : 4);
-    }
-    ::close(channel[1]);
-    QByteArray message;
-    char buffer[256];
-    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        message.append(buffer, n);
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return QStringLiteral("child failed with status %1").arg(status);
-    return QString::fromUtf8(message);
-}
-
 TEST_F(ParamsLoader, UnreadableFileIsReported)
 {
     write("brelo.dat", "1,2,3,4,5,6,7,8,9,10,11,12,13");
     const QByteArray path = QFile::encodeName(dir_.filePath("brelo.dat"));
     ASSERT_EQ(::chmod(path.constData(), 0), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0755), 0);  // nobody may list it
-    EXPECT_EQ(loadWithoutPrivileges(dir_.path()).toStdString(),
+    EXPECT_EQ(runUnprivileged([&] { return loadParamsFile(dir_.path(), ',').message; }).toStdString(),
               "brelo.dat ignoré : le fichier ne peut pas être ouvert.");
 }
 
