@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core fonts-liberation2)
+# The test suite also rasterises exported PDFs and validates the AppStream file.
+[ "${BRELO_TEST_TOOLS:-0}" = 1 ] && packages+=(poppler-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

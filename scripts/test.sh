@@ -3,7 +3,7 @@
 # suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+BRELO_TEST_TOOLS=1 bash scripts/setup.sh
 ctest --test-dir "${BRELO_BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
 
 if [ "${BRELO_SKIP_SANITIZERS:-0}" != 1 ]; then
