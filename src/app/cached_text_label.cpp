@@ -100,11 +100,9 @@ void CachedTextLabel::layOut()
 
 void CachedTextLabel::paintEvent(QPaintEvent *event)
 {
-    if (flatBackground_) {
-        QPainter fill(this);
-        fill.fillRect(event->rect(), QColor(*flatBackground_));
-    }
     if (!drawsItself()) {
+        if (flatBackground_)
+            QPainter(this).fillRect(event->rect(), QColor(*flatBackground_));
         QLabel::paintEvent(event);
         return;
     }
@@ -119,7 +117,10 @@ void CachedTextLabel::paintEvent(QPaintEvent *event)
         top += (area.height() - lineHeight_) / 2;
 
     QPainter paint(this);
-    learnBackground(paint, event->rect());
+    if (flatBackground_)
+        paint.fillRect(event->rect(), QColor(*flatBackground_));
+    else
+        learnBackground(paint, event->rect());
     QStyleOption option;
     option.initFrom(this);
     paint.setPen(QPen(option.palette.brush(foregroundRole()), paint.pen().widthF()));
