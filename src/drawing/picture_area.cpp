@@ -144,6 +144,9 @@ void PictureArea::allocateImage()
     image_.setDevicePixelRatio(ratio);
     image_.fill(background_);
     dotLimit_ = QSizeF(std::ceil(innerPixels_.width()), std::ceil(innerPixels_.height()));
+    lastColumn_ = image_.width() - 1;
+    lastLine_ = image_.height() - 1;
+    ratio_ = ratio;
 }
 
 void PictureArea::setZoom(double zoom)
@@ -373,9 +376,8 @@ bool PictureArea::setPixelAt(QPointF logical, QRgb color)
           && logical.y() < dotLimit_.height()))
         return false;
     // A dot is one device pixel, written in place.
-    const double ratio = image_.devicePixelRatio();
-    const int column = std::min(static_cast<int>(logical.x() * ratio), image_.width() - 1);
-    const int line = std::min(static_cast<int>(logical.y() * ratio), image_.height() - 1);
+    const int column = std::min(static_cast<int>(logical.x() * ratio_), lastColumn_);
+    const int line = std::min(static_cast<int>(logical.y() * ratio_), lastLine_);
     row(line)[column] = color;
     return true;
 }

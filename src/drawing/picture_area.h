@@ -73,6 +73,10 @@ private:
     QSizeF innerTwips_;
     QSizeF innerPixels_;  // logical
     QSizeF dotLimit_;     // innerPixels_ rounded up: a dot lands below it
+    // The image's, kept for the dots: one call each per dot is most of a dot.
+    int lastColumn_ = 0;
+    int lastLine_ = 0;
+    double ratio_ = 1.0;
 
     double left_ = 0.0;
     double top_ = 0.0;
