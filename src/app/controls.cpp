@@ -91,6 +91,13 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect 
     return label;
 }
 
+QLabel *makeResultLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
+{
+    QLabel *label = makeLabel(parent, name, text, geometry);
+    static_cast<CachedTextLabel *>(label)->paintFlatBackgroundItself();
+    return label;
+}
+
 QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
     auto *box = named(new QLineEdit(text, parent), name, geometry);

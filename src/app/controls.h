@@ -21,6 +21,8 @@ namespace brelo {
 // objectName every other part of the program and the tests look it up by),
 // its design text and, when given, its geometry in logical pixels.
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry = {});
+// A label rewritten by every computation, over a frame of one flat colour.
+QLabel *makeResultLabel(QWidget *parent, const char *name, const QString &text, QRect geometry = {});
 QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, QRect geometry = {});
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry = {});
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, bool checked,

@@ -101,7 +101,7 @@ void buildResultFrame(QWidget *page)
         {"lblksi", "Angle Nord - Zenith =", 300, 3780, 4215, 255},
     };
     for (const Placed &p : labels)
-        makeLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p));
+        makeResultLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p));
     makeSeparator(frame, "Line4", twipsRect(60, 2160, 4455, 30));
 }
 

@@ -34,8 +34,8 @@ void addInstantLines(QWidget *inputFrame)
 {
     // Between the row of "Maintenant" (ends at 1095) and the latitude row: the
     // second line stops short of the "°" that stands at 3480 from 1440 down.
-    makeLabel(inputFrame, "lblheureloc", QStringLiteral("Heure locale :"), twipsRect(120, 1110, 4395, 195));
-    makeLabel(inputFrame, "lblcarrington", QString::fromUtf8(kCarringtonCaption).trimmed(),
+    makeResultLabel(inputFrame, "lblheureloc", QStringLiteral("Heure locale :"), twipsRect(120, 1110, 4395, 195));
+    makeResultLabel(inputFrame, "lblcarrington", QString::fromUtf8(kCarringtonCaption).trimmed(),
               twipsRect(120, 1305, 3300, 195));
 }
 

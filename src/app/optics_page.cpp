@@ -102,7 +102,7 @@ QGroupBox *buildResultFrame(QWidget *page, QAbstractItemModel *listdiam, QAbstra
 
     QList<QWidget *> changing;  // rewritten by every computation
     const auto result = [&](const char *name, const char *text) {
-        changing << makeLabel(frame, name, QString::fromUtf8(text));
+        changing << makeResultLabel(frame, name, QString::fromUtf8(text));
         column->addWidget(changing.back());
     };
     result("Lblb", "Distance (Lentille O2 - Diaphragme) B=");

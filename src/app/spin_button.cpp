@@ -22,6 +22,33 @@ std::optional<int> wholeNumberIn(const QString &text, char decimalSeparator)
     return static_cast<int>(number.value);
 }
 
+// An arrow that repaints with the rest of the window rather than on its own:
+// a button repaints at once on press and again on release, before its click
+// is handled, and each of those paints the frame and page behind it too. Its
+// look is the same once the event is over.
+class SpinArrow : public QToolButton {
+public:
+    explicit SpinArrow(QWidget *parent) : QToolButton(parent)
+    {
+        // Released is told after the release's own repaint, before the click.
+        connect(this, &QToolButton::released, this, [this] { setUpdatesEnabled(true); });
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        setUpdatesEnabled(false);
+        QToolButton::mousePressEvent(event);
+        setUpdatesEnabled(true);  // the pressed look is painted with the next paint
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        setUpdatesEnabled(false);
+        QToolButton::mouseReleaseEvent(event);
+        setUpdatesEnabled(true);  // when the release was not a click
+    }
+};
+
 } // namespace
 
 std::optional<int> spinTarget(const SpinRange &range, int ownValue, std::optional<int> shown,
@@ -42,7 +69,7 @@ std::optional<int> spinTarget(const SpinRange &range, int ownValue, std::optiona
 
 SpinButton::SpinButton(SpinRange range, int value, char decimalSeparator, QWidget *parent)
     : QWidget(parent), range_(range), value_(value), decimalSeparator_(decimalSeparator),
-      up_(new QToolButton(this)), down_(new QToolButton(this))
+      up_(new SpinArrow(this)), down_(new SpinArrow(this))
 {
     for (QToolButton *arrow : {up_, down_}) {
         arrow->setAutoRepeat(true);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <cwchar>
 #include <utility>
 #include <vector>
 
@@ -92,6 +93,15 @@ QPointF pixelCentre(QPointF logical)
 
 bool isFinite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
+// A run of one colour: the C library's wide fill is the vectorised one.
+void fillRun(QRgb *from, int count, QRgb color)
+{
+    if constexpr (sizeof(wchar_t) == sizeof(QRgb))
+        std::wmemset(reinterpret_cast<wchar_t *>(from), static_cast<wchar_t>(color), static_cast<std::size_t>(count));
+    else
+        std::fill(from, from + count, color);
+}
+
 } // namespace
 
 PictureArea::PictureArea(QColor background, QSizeF innerTwips, QWidget *parent)
@@ -133,6 +143,10 @@ void PictureArea::allocateImage()
     image_ = QImage((QSizeF(innerPixels_.toSize()) * ratio).toSize(), QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(background_);
+    dotLimit_ = QSizeF(std::ceil(innerPixels_.width()), std::ceil(innerPixels_.height()));
+    lastColumn_ = image_.width() - 1;
+    lastLine_ = image_.height() - 1;
+    ratio_ = ratio;
 }
 
 void PictureArea::setZoom(double zoom)
@@ -332,12 +346,19 @@ void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
         scheduleUpdate();
         return;
     }
-    QPainter paint(&image_);
     // A hairline outline is one device pixel (a cosmetic pen) on a HiDPI screen too.
     const bool hairline = penWidth_ == 1 && image_.devicePixelRatio() != 1.0;
-    paint.setPen(QPen(QColor(resolve(outline)), hairline ? 0 : penWidth_));
-    paint.setBrush(fillStyle_ == FillStyle::Solid ? QBrush(QColor(resolve(fillColor_))) : QBrush(Qt::NoBrush));
-    paint.drawEllipse(pixelCentre(centre), r, r);
+    const CircleStamps::Circle shape{pixelCentre(centre), r, resolve(outline),
+                                     fillStyle_ == FillStyle::Solid ? std::optional(resolve(fillColor_)) : std::nullopt,
+                                     hairline ? 0 : penWidth_};
+    if (const auto *runs = circles_.runs(shape, image_.size(), image_.devicePixelRatio())) {
+        for (const CircleStamps::Run &run : *runs) {
+            fillRun(row(run.y) + run.left, run.right - run.left, run.color);
+        }
+    } else {
+        pixels_ = nullptr;  // the painter may detach the rows
+        paintCircle(image_, shape);
+    }
     scheduleUpdate();
 }
 
@@ -349,14 +370,14 @@ void PictureArea::pixel(float x, float y, CanvasColor color)
 
 bool PictureArea::setPixelAt(QPointF logical, QRgb color)
 {
-    const double px = std::floor(logical.x());
-    const double py = std::floor(logical.y());
-    if (!(px >= 0.0 && px < innerPixels_.width() && py >= 0.0 && py < innerPixels_.height()))
+    // floor(v) is in [0, n) exactly when v is in [0, ceil(n)), and there a
+    // conversion to int is the floor (without a library call per dot).
+    if (!(logical.x() >= 0.0 && logical.x() < dotLimit_.width() && logical.y() >= 0.0
+          && logical.y() < dotLimit_.height()))
         return false;
     // A dot is one device pixel, written in place.
-    const double ratio = image_.devicePixelRatio();
-    const int column = std::min(static_cast<int>(std::floor(logical.x() * ratio)), image_.width() - 1);
-    const int line = std::min(static_cast<int>(std::floor(logical.y() * ratio)), image_.height() - 1);
+    const int column = std::min(static_cast<int>(logical.x() * ratio_), lastColumn_);
+    const int line = std::min(static_cast<int>(logical.y() * ratio_), lastLine_);
     row(line)[column] = color;
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "drawing/circle_stamps.h"
 
 #include <QColor>
 #include <QImage>
@@ -71,6 +72,11 @@ private:
     QColor background_;
     QSizeF innerTwips_;
     QSizeF innerPixels_;  // logical
+    QSizeF dotLimit_;     // innerPixels_ rounded up: a dot lands below it
+    // The image's, kept for the dots: one call each per dot is most of a dot.
+    int lastColumn_ = 0;
+    int lastLine_ = 0;
+    double ratio_ = 1.0;
 
     double left_ = 0.0;
     double top_ = 0.0;
@@ -89,6 +95,7 @@ private:
     mutable QRgb *pixels_ = nullptr;
     qsizetype pixelsPerRow_ = 0;
     double zoom_ = 1.0;
+    CircleStamps circles_;
     QImage shown_;  // what the screen holds of the picture, or will once painted
     bool showPending_ = false;
 };
