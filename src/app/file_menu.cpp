@@ -223,9 +223,9 @@ void FileMenu::paintPage(QPrinter &printer)
     if (!text || !drawing)
         return;
     QPainter painter(&printer);
-    paintResultsPage(painter, printer.pageLayout().paintRectPixels(printer.resolution()).translated(
-                                  -printer.pageLayout().paintRectPixels(printer.resolution()).topLeft()),
-                     *text, *drawing);
+    // The painter's origin is the printable area's corner.
+    const QSize printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    paintResultsPage(painter, QRect(QPoint(0, 0), printable), *text, *drawing);
 }
 
 void FileMenu::print()

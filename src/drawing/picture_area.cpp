@@ -1,6 +1,7 @@
 #include "drawing/picture_area.h"
 
 #include "common/twips.h"
+#include "drawing/canvas_geometry.h"
 
 #include <QMetaObject>
 #include <QPaintEvent>
@@ -31,67 +32,12 @@ const QColor kFallbackWorkspace(171, 171, 171);
 const QColor kFallbackButtonFace(240, 240, 240);
 constexpr int kMinGreyContrast = 40;
 
-// Shapes are clipped to the inner area plus this margin (logical pixels)
-// before they are rasterised, so huge coordinates never reach a loop or QPainter.
-constexpr double kClipMargin = 32.0;
-
-// Liang–Barsky: shortens the segment p–q to the rectangle, false when it
-// misses. A cut end is placed on the edge it crosses from the edge's own
-// coordinate, so a horizontal or vertical line from ±1e37 stays exact.
-bool clipSegment(QPointF &p, QPointF &q, const QRectF &rect)
-{
-    const double dx = q.x() - p.x();
-    const double dy = q.y() - p.y();
-    struct Edge {
-        double dir, room, at;
-        bool vertical;
-    };
-    const Edge edges[] = {
-        {-dx, p.x() - rect.left(), rect.left(), true},
-        {dx, rect.right() - p.x(), rect.right(), true},
-        {-dy, p.y() - rect.top(), rect.top(), false},
-        {dy, rect.bottom() - p.y(), rect.bottom(), false},
-    };
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const Edge *enter = nullptr;
-    const Edge *leave = nullptr;
-    for (const Edge &edge : edges) {
-        if (edge.dir == 0.0) {
-            if (edge.room < 0.0)
-                return false;
-            continue;
-        }
-        const double t = edge.room / edge.dir;
-        if (edge.dir < 0.0 && t > t0) {
-            t0 = t;
-            enter = &edge;
-        } else if (edge.dir > 0.0 && t < t1) {
-            t1 = t;
-            leave = &edge;
-        }
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF start = p;
-    const auto onEdge = [&](const Edge &edge) {
-        return edge.vertical ? QPointF(edge.at, start.y() + (edge.at - start.x()) * dy / dx)
-                             : QPointF(start.x() + (edge.at - start.y()) * dx / dy, edge.at);
-    };
-    if (enter)
-        p = onEdge(*enter);
-    if (leave)
-        q = onEdge(*leave);
-    return true;
-}
-
 // The centre of the pixel that holds a point, where a circle is centred.
 QPointF pixelCentre(QPointF logical)
 {
     return {std::floor(logical.x()) + 0.5, std::floor(logical.y()) + 0.5};
 }
 
-bool isFinite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 // A run of one colour: the C library's wide fill is the vectorised one.
 void fillRun(QRgb *from, int count, QRgb color)
@@ -109,8 +55,7 @@ PictureArea::PictureArea(QColor background, QSizeF innerTwips, QWidget *parent)
       background_(std::move(background)),
       innerTwips_(innerTwips),
       innerPixels_(innerTwips / kTwipsPerPixel),
-      pixelsPerUnitX_(1.0 / kTwipsPerPixel),
-      pixelsPerUnitY_(1.0 / kTwipsPerPixel)
+      user_(1.0 / kTwipsPerPixel)
 {
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -153,8 +98,7 @@ void PictureArea::setZoom(double zoom)
 {
     if (!(zoom > 0.0) || zoom == zoom_)
         return;
-    pixelsPerUnitX_ *= zoom / zoom_;
-    pixelsPerUnitY_ *= zoom / zoom_;
+    user_.scale(zoom / zoom_);
     zoom_ = zoom;
     innerPixels_ = innerTwips_ / kTwipsPerPixel * zoom;
     setFixedSize(innerPixels_.toSize() + QSize(2 * kBorderPx, 2 * kBorderPx));
@@ -164,15 +108,7 @@ void PictureArea::setZoom(double zoom)
 
 void PictureArea::setUserScale(double left, double top, double width, double height)
 {
-    left_ = left;
-    top_ = top;
-    pixelsPerUnitX_ = innerPixels_.width() / width;
-    pixelsPerUnitY_ = innerPixels_.height() / height;
-}
-
-QPointF PictureArea::toPixels(double x, double y) const
-{
-    return {(x - left_) * pixelsPerUnitX_, (y - top_) * pixelsPerUnitY_};
+    user_.set(left, top, width, height, innerPixels_);
 }
 
 void PictureArea::clear()
@@ -275,11 +211,9 @@ void PictureArea::showChanges()
 
 void PictureArea::segment(float x1, float y1, float x2, float y2, CanvasColor color)
 {
-    QPointF p = toPixels(x1, y1);
-    QPointF q = toPixels(x2, y2);
-    const QRectF visible = QRectF(QPointF(0, 0), innerPixels_).adjusted(-kClipMargin, -kClipMargin,
-                                                                        kClipMargin, kClipMargin);
-    if (!isFinite(p) || !isFinite(q) || !clipSegment(p, q, visible))
+    QPointF p = user_.toPixels(x1, y1);
+    QPointF q = user_.toPixels(x2, y2);
+    if (!isFinite(p) || !isFinite(q) || !clipSegment(p, q, clipArea(innerPixels_)))
         return;
     plotLine(p, q, resolve(color));
     scheduleUpdate();
@@ -333,12 +267,12 @@ void PictureArea::plotLine(QPointF from, QPointF to, QRgb color)
 
 void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
 {
-    const QPointF centre = toPixels(cx, cy);
-    const double r = std::abs(radius * pixelsPerUnitX_);  // radii are measured along x
+    const QPointF centre = user_.toPixels(cx, cy);
+    const double r = std::abs(radius * user_.pixelsPerUnitX());  // radii are measured along x
     if (!isFinite(centre) || !std::isfinite(r))
         return;
     const QRectF bounds(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
-    if (!bounds.intersects(QRectF(QPointF(-kClipMargin, -kClipMargin), innerPixels_ + QSizeF(2 * kClipMargin, 2 * kClipMargin))))
+    if (!bounds.intersects(clipArea(innerPixels_)))
         return;
     // Below a pixel a circle is a speck of its outline colour.
     if (r < 1.0) {
@@ -364,7 +298,7 @@ void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
 
 void PictureArea::pixel(float x, float y, CanvasColor color)
 {
-    if (setPixelAt(toPixels(x, y), resolve(color)))
+    if (setPixelAt(user_.toPixels(x, y), resolve(color)))
         scheduleUpdate();
 }
 

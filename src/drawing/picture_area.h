@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "drawing/canvas_geometry.h"
 #include "drawing/circle_stamps.h"
 
 #include <QColor>
@@ -56,7 +57,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    QPointF toPixels(double x, double y) const;  // logical pixels of the inner area
     bool setPixelAt(QPointF logical, QRgb color);
     void plotLine(QPointF from, QPointF to, QRgb color);
     void fillBlock(int left, int top, int size, QRgb color);  // device pixels
@@ -78,10 +78,7 @@ private:
     int lastLine_ = 0;
     double ratio_ = 1.0;
 
-    double left_ = 0.0;
-    double top_ = 0.0;
-    double pixelsPerUnitX_;
-    double pixelsPerUnitY_;
+    UserCoordinates user_;  // onto logical pixels of the inner area
 
     int penWidth_ = 1;
     LineStyle lineStyle_ = LineStyle::Solid;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "drawing/canvas_geometry.h"
 
 #include <QColor>
 #include <QPointF>
@@ -36,18 +37,13 @@ public:
     void pixel(float x, float y, CanvasColor color) override;
 
 private:
-    QPointF toPixels(double x, double y) const;
-
     QPainter &painter_;
     QSizeF innerTwips_;
     QSizeF innerPixels_;
     QColor background_;
     ColorOf colorOf_;
 
-    double left_ = 0.0;
-    double top_ = 0.0;
-    double pixelsPerUnitX_;
-    double pixelsPerUnitY_;
+    UserCoordinates user_;  // onto logical pixels of the inner area
 
     int penWidth_ = 1;
     LineStyle lineStyle_ = LineStyle::Solid;
