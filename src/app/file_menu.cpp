@@ -228,13 +228,20 @@ void FileMenu::paintPage(QPrinter &printer)
     paintResultsPage(painter, QRect(QPoint(0, 0), printable), *text, *drawing);
 }
 
-void FileMenu::print()
+// A page is printed only with results and a drawing to put on it; else say why.
+bool FileMenu::readyToPrint()
 {
     QString reason;
-    if (!shownResults(&reason) || !pageDrawing(form_, &reason)) {
-        fileDialogs().tell(&form_, reason, true);
+    if (shownResults(&reason) && pageDrawing(form_, &reason))
+        return true;
+    fileDialogs().tell(&form_, reason, true);
+    return false;
+}
+
+void FileMenu::print()
+{
+    if (!readyToPrint())
         return;
-    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("BRELO"));
     if (!fileDialogs().choosePrinter(&form_, printer))
@@ -245,11 +252,8 @@ void FileMenu::print()
 
 void FileMenu::printPreview()
 {
-    QString reason;
-    if (!shownResults(&reason) || !pageDrawing(form_, &reason)) {
-        fileDialogs().tell(&form_, reason, true);
+    if (!readyToPrint())
         return;
-    }
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, &form_);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { paintPage(*p); });

@@ -32,6 +32,7 @@ public:
     void saveParametersAs();
     void exportDrawing();
     void exportResults();
+    bool readyToPrint();
     void print();
     void printPreview();
     void copyResults();
