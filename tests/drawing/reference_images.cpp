@@ -60,6 +60,7 @@ const Stop kSession[] = {
     {"optics_no_rays", {"click Chkchem"}},
     {"ephemeris", {"tab 2"}},
     {"ephemeris_next_year", {"up UpDown18"}},
+    {"about", {"tab 3"}},
 };
 
 QDateTime fixedClock() { return QDateTime(QDate(2026, 3, 6), QTime(9, 5), Qt::UTC); }
