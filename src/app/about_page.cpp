@@ -1,7 +1,9 @@
+#include "app/about_page.h"
+
 #include "app/controls.h"
-#include "app/pages.h"
 #include "common/twips_rect.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
@@ -22,12 +24,8 @@ struct Text {
     Qt::Alignment alignment;
 };
 
-} // namespace
-
-QWidget *buildAboutPage(QWidget *parent)
+QWidget *buildContents(QWidget *page)
 {
-    registerResources();
-    auto *page = new QWidget(parent);
     auto *frame = makeFrame(page, "Frame3", QStringLiteral("A Propos"), pageRect(2400, 2040, 7095, 3315));
 
     auto *logo = makeLabel(frame, "Picture2", QString(), twipsRect(240, 360, 3075, 1155));
@@ -70,7 +68,32 @@ QWidget *buildAboutPage(QWidget *parent)
     // What "Logiciel libre" means here: the licence, and where its full text is.
     frame->findChild<QLabel *>(QStringLiteral("Label16"))
         ->setToolTip(QStringLiteral("Licence GPL-3.0 ou ultérieure — texte complet : " BRELO_LICENSE_FILE));
-    return page;
+    return frame;
+}
+
+} // namespace
+
+AboutPage::AboutPage(QWidget *parent) : QWidget(parent)
+{
+    registerResources();  // the window's icon is among them
+}
+
+bool AboutPage::build()
+{
+    if (contents_)
+        return false;
+    contents_ = buildContents(this);
+    if (isVisible())
+        contents_->show();  // a child added to a shown widget stays hidden until told
+    emit built(contents_);
+    return true;
+}
+
+bool AboutPage::event(QEvent *event)
+{
+    if (event->type() == QEvent::Show)
+        build();
+    return QWidget::event(event);
 }
 
 } // namespace brelo

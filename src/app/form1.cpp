@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/about_page.h"
 #include "app/controls.h"
 #include "app/file_menu.h"
 #include "app/instant_lines.h"
@@ -173,7 +174,8 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     tabs->addTab(buildOpticsPage(tabs, decimalSeparator_, listdiam_, listdimfoy_), QStringLiteral("Calcul Optique"));
     tabs->addTab(new DocPage(tabs), QStringLiteral("Doc HTML"));
     tabs->addTab(buildEphemerisPage(tabs, decimalSeparator_), QString::fromUtf8("Ephémérides Solaires"));
-    tabs->addTab(buildAboutPage(tabs), QStringLiteral("A Propos"));
+    aboutPage_ = new AboutPage(tabs);
+    tabs->addTab(aboutPage_, QStringLiteral("A Propos"));
     tabs->setCurrentIndex(0);
     tabs_ = tabs;
     setWindowIcon(QIcon(QStringLiteral(":/brelo/brelo.svg")));  // the pages registered the resources
@@ -186,12 +188,11 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     statusBar()->setMinimumHeight(statusBar()->sizeHint().height());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The named controls; the tab bar's own scroll arrows are not ours.
-    for (QWidget *widget : findChildren<QWidget *>()) {
-        const QString name = widget->objectName();
-        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !qobject_cast<QTabBar *>(widget->parentWidget()))
-            controls_.insert(name, widget);
-    }
+    addControls(this);
+    connect(aboutPage_, &AboutPage::built, this, [this](QWidget *contents) {
+        addControls(aboutPage_);
+        emit pageBuilt(contents);
+    });
     picture1_ = qobject_cast<PictureArea *>(control(QStringLiteral("Picture1")));
     picture3_ = qobject_cast<PictureArea *>(control(QStringLiteral("Picture3")));
     lblrem_ = qobject_cast<QLabel *>(control(QStringLiteral("Lblrem")));
@@ -214,8 +215,26 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
 
 Form1::~Form1() { qApp->removeEventFilter(this); }  // out of line: StaleResults is complete here
 
+// The named controls under `root`; the tab bar's own scroll arrows are not ours.
+void Form1::addControls(QWidget *root)
+{
+    for (QWidget *widget : root->findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !qobject_cast<QTabBar *>(widget->parentWidget()))
+            controls_.insert(name, widget);
+    }
+}
+
+void Form1::buildWaitingPages() const { aboutPage_->build(); }
+
+QWidget *Form1::waitingControl(const QString &name) const
+{
+    return aboutPage_->build() ? controls_.value(name) : nullptr;
+}
+
 QStringList Form1::controlNames() const
 {
+    buildWaitingPages();
     QStringList names = controls_.keys();
     names.sort();
     return names;

@@ -21,6 +21,7 @@ class QTabWidget;
 
 namespace brelo {
 
+class AboutPage;
 class OneRowListView;
 class PictureArea;
 class SpinButton;
@@ -44,9 +45,17 @@ public:
                    const QString &parametersFile = QString());
     ~Form1() override;
 
-    // Read-only views for the scenario driver and the tests.
-    QWidget *control(const QString &name) const { return controls_.value(name); }
+    // Read-only views for the scenario driver and the tests. The About page's
+    // controls are built at its first showing, or here when asked for.
+    QWidget *control(const QString &name) const
+    {
+        QWidget *widget = controls_.value(name);
+        return widget ? widget : waitingControl(name);
+    }
     QStringList controlNames() const;
+    // Builds the pages that wait for their first showing (the About page), for
+    // whatever needs every control: the zoom (before it scales them) and the dumps.
+    void buildWaitingPages() const;
     const OpticalState &opticalState() const { return opticalState_; }
     float anglep() const { return anglep_; }
     std::optional<float> latb0() const { return latb0_; }
@@ -80,10 +89,15 @@ public:
     void setDiscZenithUp(bool on);
     bool discZenithUp() const { return discZenithUp_; }
 
+signals:
+    void pageBuilt(QWidget *contents);  // a waiting page's controls exist from now on
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QWidget *waitingControl(const QString &name) const;
+    void addControls(QWidget *root);
     QLineEdit *box(const char *name) const;
     std::string text(const char *name) const;
     void loadParameters();
@@ -112,6 +126,7 @@ private:
     QLabel *lblrem_ = nullptr;
     QTabWidget *tabs_ = nullptr;
     QWidget *ephemerisPage_ = nullptr;
+    AboutPage *aboutPage_ = nullptr;
     MessageLine *messages_ = nullptr;
     std::unique_ptr<StaleResults> opticsResults_;
     std::unique_ptr<StaleResults> ephemerisResults_;

@@ -10,6 +10,5 @@ namespace brelo {
 QWidget *buildOpticsPage(QWidget *parent, char decimalSeparator, QAbstractItemModel *listdiam,
                          QAbstractItemModel *listdimfoy);
 QWidget *buildEphemerisPage(QWidget *parent, char decimalSeparator);
-QWidget *buildAboutPage(QWidget *parent);
 
 } // namespace brelo

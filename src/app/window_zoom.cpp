@@ -73,13 +73,15 @@ int fittingZoom(QSize designSize, QSize available)
 WindowZoom::WindowZoom(Form1 &form) : QObject(&form), form_(form)
 {
     setObjectName(QStringLiteral("windowZoom"));
-    record();
+    record(&form_);
+    // A page built later is built at design size (the first zoom builds it), and scaled from then on.
+    connect(&form_, &Form1::pageBuilt, this, [this](QWidget *contents) { record(contents); });
 }
 
-void WindowZoom::record()
+void WindowZoom::record(QWidget *root)
 {
-    const QList<QWidget *> children = form_.findChildren<QWidget *>();
-    std::vector<QWidget *> all{&form_};
+    const QList<QWidget *> children = root->findChildren<QWidget *>();
+    std::vector<QWidget *> all{root};
     all.insert(all.end(), children.begin(), children.end());
     for (QWidget *widget : all) {
         if (widget != &form_ && widget->isWindow())
@@ -87,7 +89,7 @@ void WindowZoom::record()
         widgets_.push_back({widget, widget->geometry(), placedByProgram(widget), widget->minimumSize(),
                             widget->maximumSize(), widget->testAttribute(Qt::WA_SetFont), widget->font().pointSizeF()});
     }
-    for (QLayout *layout : form_.findChildren<QLayout *>()) {
+    for (QLayout *layout : root->findChildren<QLayout *>()) {
         const auto *grid = qobject_cast<const QGridLayout *>(layout);
         layouts_.push_back({layout, layout->contentsMargins(), grid ? -1 : layout->spacing(),
                             grid ? grid->horizontalSpacing() : -1, grid ? grid->verticalSpacing() : -1});
@@ -96,6 +98,8 @@ void WindowZoom::record()
 
 void WindowZoom::apply()
 {
+    // The pages that wait for their first showing are built now, while the window is at design size.
+    form_.buildWaitingPages();
     const double zoom = percent_ / 100.0;
     for (const WidgetDesign &design : widgets_) {
         QWidget *widget = design.widget;

@@ -57,7 +57,7 @@ private:
         int spacing, horizontal, vertical;  // -1 where the layout has none of its own
     };
 
-    void record();
+    void record(QWidget *root);  // the design of `root` and of everything under it
     void apply();
 
     Form1 &form_;
