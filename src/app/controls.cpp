@@ -100,7 +100,10 @@ QLabel *makeResultLabel(QWidget *parent, const char *name, const QString &text, 
 
 QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
-    auto *box = named(new QLineEdit(text, parent), name, geometry);
+    // Given at construction, the text would first be shaped in the
+    // application's default font, before the box takes the window's.
+    auto *box = named(new QLineEdit(parent), name, geometry);
+    box->setText(text);
     box->setTextMargins(0, 0, 0, 0);
     return box;
 }

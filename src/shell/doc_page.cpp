@@ -109,7 +109,8 @@ DocPage::DocPage(QWidget *parent, QString installedHelpDir)
     cmdurl->setGeometry(pageRect(6060, 600, 1755, 255));
     connect(cmdurl, &QPushButton::clicked, this, &DocPage::openTyped);
 
-    txturl_ = new QLineEdit(kBlankAddress, this);
+    txturl_ = new QLineEdit(this);
+    txturl_->setText(kBlankAddress);  // shaped in the page's font only, not first in the default one
     txturl_->setObjectName(QStringLiteral("Txturl"));
     txturl_->setGeometry(pageRect(7860, 555, 3615, 345));
     connect(txturl_, &QLineEdit::returnPressed, this, &DocPage::openTyped);
