@@ -73,7 +73,7 @@ QWidget *buildContents(QWidget *page)
 
 } // namespace
 
-AboutPage::AboutPage(QWidget *parent) : QWidget(parent)
+AboutPage::AboutPage(QWidget *parent) : QWidget(parent), designFont_(font())
 {
     registerResources();  // the window's icon is among them
 }
@@ -82,7 +82,13 @@ bool AboutPage::build()
 {
     if (contents_)
         return false;
+    // Fitted in the design font, whatever the zoom: the window's zoom scales them once built.
+    const bool zoomed = font() != designFont_;
+    if (zoomed)
+        setFont(designFont_);
     contents_ = buildContents(this);
+    if (zoomed)
+        setFont(QFont());  // inherits the window's font again
     if (isVisible())
         contents_->show();  // a child added to a shown widget stays hidden until told
     emit built(contents_);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 
 namespace brelo {
@@ -7,7 +8,8 @@ namespace brelo {
 // The About page. Its contents (the logo, and labels fitted to their boxes in
 // fonts of their own, each a font match and a font file to load) are built
 // when the page is first shown, or earlier when asked for: a session that
-// never turns to this page never loads them.
+// never turns to this page never loads them. They are built at design size,
+// like every other control, even in a zoomed window, which scales them then.
 class AboutPage : public QWidget {
     Q_OBJECT
 
@@ -26,6 +28,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    QFont designFont_;  // the window's, before any zoom scaled it
     QWidget *contents_ = nullptr;
 };
 

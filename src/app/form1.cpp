@@ -225,8 +225,6 @@ void Form1::addControls(QWidget *root)
     }
 }
 
-void Form1::buildWaitingPages() const { aboutPage_->build(); }
-
 QWidget *Form1::waitingControl(const QString &name) const
 {
     return aboutPage_->build() ? controls_.value(name) : nullptr;
@@ -234,7 +232,7 @@ QWidget *Form1::waitingControl(const QString &name) const
 
 QStringList Form1::controlNames() const
 {
-    buildWaitingPages();
+    aboutPage_->build();
     QStringList names = controls_.keys();
     names.sort();
     return names;

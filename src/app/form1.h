@@ -53,9 +53,6 @@ public:
         return widget ? widget : waitingControl(name);
     }
     QStringList controlNames() const;
-    // Builds the pages that wait for their first showing (the About page), for
-    // whatever needs every control: the zoom (before it scales them) and the dumps.
-    void buildWaitingPages() const;
     const OpticalState &opticalState() const { return opticalState_; }
     float anglep() const { return anglep_; }
     std::optional<float> latb0() const { return latb0_; }

@@ -74,8 +74,14 @@ WindowZoom::WindowZoom(Form1 &form) : QObject(&form), form_(form)
 {
     setObjectName(QStringLiteral("windowZoom"));
     record(&form_);
-    // A page built later is built at design size (the first zoom builds it), and scaled from then on.
-    connect(&form_, &Form1::pageBuilt, this, [this](QWidget *contents) { record(contents); });
+    // A page built later is built at design size, whatever the zoom; it is scaled from then on.
+    connect(&form_, &Form1::pageBuilt, this, [this](QWidget *contents) {
+        const std::size_t widgets = widgets_.size();
+        const std::size_t layouts = layouts_.size();
+        record(contents);
+        if (percent_ != 100)
+            scale(widgets, layouts);
+    });
 }
 
 void WindowZoom::record(QWidget *root)
@@ -98,10 +104,16 @@ void WindowZoom::record(QWidget *root)
 
 void WindowZoom::apply()
 {
-    // The pages that wait for their first showing are built now, while the window is at design size.
-    form_.buildWaitingPages();
+    scale(0, 0);
+    // The pictures were cleared by their new size: draw the latest runs again.
+    form_.redrawPictures();
+}
+
+void WindowZoom::scale(std::size_t firstWidget, std::size_t firstLayout)
+{
     const double zoom = percent_ / 100.0;
-    for (const WidgetDesign &design : widgets_) {
+    for (std::size_t i = firstWidget; i < widgets_.size(); ++i) {
+        const WidgetDesign &design = widgets_[i];
         QWidget *widget = design.widget;
         if (!widget)
             continue;
@@ -121,7 +133,8 @@ void WindowZoom::apply()
             widget->setGeometry(scaled(g.x(), zoom), scaled(g.y(), zoom), scaled(g.width(), zoom), scaled(g.height(), zoom));
         }
     }
-    for (const LayoutDesign &design : layouts_) {
+    for (std::size_t i = firstLayout; i < layouts_.size(); ++i) {
+        const LayoutDesign &design = layouts_[i];
         QLayout *layout = design.layout;
         if (!layout)
             continue;
@@ -135,8 +148,6 @@ void WindowZoom::apply()
             layout->setSpacing(scaled(design.spacing, zoom));
         }
     }
-    // The pictures were cleared by their new size: draw the latest runs again.
-    form_.redrawPictures();
 }
 
 void WindowZoom::setPercent(int percent)

@@ -59,6 +59,7 @@ private:
 
     void record(QWidget *root);  // the design of `root` and of everything under it
     void apply();
+    void scale(std::size_t firstWidget, std::size_t firstLayout);  // the recorded designs from those on
 
     Form1 &form_;
     int percent_ = 100;

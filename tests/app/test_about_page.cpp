@@ -1,6 +1,6 @@
 // The About page is built at its first showing, or earlier when its controls
-// are asked for or the window is zoomed. However it comes to be built, it must
-// end up as the page built with the window: same places, fonts, fits, pixels.
+// are asked for. However and at whatever zoom it comes to be built, it must end
+// up as the page built with the window: same places, fonts, fits, pixels.
 
 #include "app/form1.h"
 #include "app/window_zoom.h"
@@ -83,6 +83,7 @@ TEST(AboutPage, NotBuiltUntilShownOrAskedFor)
     Form1 form(&fixedClock);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    zoomTo(form, 150);  // a zoomed window scales the page only once it is built
     QApplication::processEvents();
     EXPECT_EQ(form.findChild<QWidget *>(QStringLiteral("Frame3")), nullptr) << "built with the window";
     // A name that no page has does not pass for one of the About page's.
@@ -113,6 +114,8 @@ TEST(AboutPage, SamePageWhicheverWayItIsBuilt)
     const Route zoomedReference{"listed, then zoomed", [](Form1 &form) { form.controlNames(); }, 150};
     const Route zoomedRoutes[] = {
         {"zoomed before its first showing", [](Form1 &form) { zoomTo(form, 150); }, 0},
+        {"zoomed, then listed", [](Form1 &form) { zoomTo(form, 150); form.controlNames(); }, 0},
+        {"zoomed elsewhere, then shown at this zoom", [](Form1 &form) { zoomTo(form, 75); zoomTo(form, 150); }, 0},
         {"shown at design size, then zoomed", nothing, 150},
         {"zoom made, shown, then zoomed", [](Form1 &form) { zoomTo(form, 100); }, 150},
     };
