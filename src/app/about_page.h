@@ -16,7 +16,6 @@ class AboutPage : public QWidget {
 public:
     explicit AboutPage(QWidget *parent);
 
-    bool isBuilt() const { return contents_ != nullptr; }
     // Builds the contents unless they are built already; true when this call built them.
     bool build();
 
