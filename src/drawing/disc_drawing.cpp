@@ -7,6 +7,7 @@
 #include <cmath>
 #include <span>
 #include <utility>
+#include <vector>
 
 namespace brelo {
 
@@ -22,6 +23,7 @@ constexpr float kDotRadius = 2.0f;
 // Axis points are built at x = 0.1, never 0: rotx and roty divide by x.
 constexpr double kAxisX = 0.1;
 constexpr double kLongitudeStep = 0.7;
+constexpr std::size_t kDotCount = 1803;  // the four sweeps' dots, room reserved once
 
 // The coarse π of cercly and of the pole distance: it bends the picture by
 // under a unit, and the drawing has always used it.
@@ -171,6 +173,8 @@ void dessinephem(Canvas &canvas, float anglep, std::optional<float> latb0)
         {270.0, 360.0, kOffEquator, true},
     }};
     const TiltedSphere sphere(anglep, b0);
+    std::vector<CanvasPoint> dots;
+    dots.reserve(kDotCount);
     for (const Sweep &sweep : sweeps) {
         // Repeated addition, not from + k × step: the last longitude of each
         // sweep depends on the accumulated rounding.
@@ -178,13 +182,11 @@ void dessinephem(Canvas &canvas, float anglep, std::optional<float> latb0)
             const TiltedSphere::Meridian meridian = sphere.meridian(lon);
             for (const double lat : sweep.latitudes) {
                 const auto [rx, ry] = sphere.turned(meridian, lat);
-                if (sweep.mirrorX)
-                    canvas.pixel(-rx, ry, kBlack);
-                else
-                    canvas.pixel(rx, -ry, kBlack);
+                dots.push_back(sweep.mirrorX ? CanvasPoint{-rx, ry} : CanvasPoint{rx, -ry});
             }
         }
     }
+    canvas.pixels(dots, kBlack);
 }
 
 } // namespace brelo

@@ -9,6 +9,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <optional>
 #include <cmath>
 #include <cstring>
 #include <cwchar>
@@ -31,6 +32,12 @@ constexpr DashPattern kDotted{3, 3};
 const QColor kFallbackWorkspace(171, 171, 171);
 const QColor kFallbackButtonFace(240, 240, 240);
 constexpr int kMinGreyContrast = 40;
+
+// The kinds of shapes in a picture's ledger, each noted by the device pixels
+// and colours that decide what it paints.
+constexpr int kSegmentShape = 1;
+constexpr int kCircleShape = 2;
+constexpr int kSpeckShape = 3;
 
 // The centre of the pixel that holds a point, where a circle is centred.
 QPointF pixelCentre(QPointF logical)
@@ -92,6 +99,8 @@ void PictureArea::allocateImage()
     lastColumn_ = image_.width() - 1;
     lastLine_ = image_.height() - 1;
     ratio_ = ratio;
+    stride_ = static_cast<std::uint32_t>(image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)));
+    ledger_.restart();
 }
 
 void PictureArea::setZoom(double zoom)
@@ -118,6 +127,7 @@ void PictureArea::clear()
         allocateImage();
     pixels_ = nullptr;
     image_.fill(background_);
+    ledger_.restart();
     resolveSystemGreys();
     scheduleUpdate();
 }
@@ -175,26 +185,17 @@ void PictureArea::showChanges()
     showPending_ = false;
     if (shown_.size() != image_.size() || shown_.devicePixelRatio() != image_.devicePixelRatio()) {
         shown_ = image_.copy();
+        shownLedger_ = ledger_;
         update();
         return;
     }
     // One rectangle per changed row, from its first to its last changed pixel.
-    const int width = image_.width();
     std::vector<QRect> changed;
-    for (int y = 0; y < image_.height(); ++y) {
-        const auto *now = reinterpret_cast<const QRgb *>(image_.constScanLine(y));
-        auto *was = reinterpret_cast<QRgb *>(shown_.scanLine(y));
-        if (std::memcmp(now, was, static_cast<std::size_t>(width) * sizeof(QRgb)) == 0)
-            continue;
-        int first = 0;
-        while (now[first] == was[first])
-            ++first;
-        int last = width - 1;
-        while (now[last] == was[last])
-            --last;
-        std::copy(now + first, now + last + 1, was + first);
-        changed.emplace_back(first, y, last - first + 1, 1);
-    }
+    if (ledger_.differingPixels(shownLedger_, differing_))
+        compareDots(changed);
+    else
+        compareAll(changed);
+    shownLedger_ = ledger_;
     if (changed.empty())
         return;
     QRegion device;
@@ -209,29 +210,79 @@ void PictureArea::showChanges()
     update(logical);
 }
 
+void PictureArea::compareAll(std::vector<QRect> &changed)
+{
+    const int width = image_.width();
+    for (int y = 0; y < image_.height(); ++y) {
+        const auto *now = reinterpret_cast<const QRgb *>(image_.constScanLine(y));
+        auto *was = reinterpret_cast<QRgb *>(shown_.scanLine(y));
+        if (std::memcmp(now, was, static_cast<std::size_t>(width) * sizeof(QRgb)) == 0)
+            continue;
+        int first = 0;
+        while (now[first] == was[first])
+            ++first;
+        int last = width - 1;
+        while (now[last] == was[last])
+            --last;
+        std::copy(now + first, now + last + 1, was + first);
+        changed.emplace_back(first, y, last - first + 1, 1);
+    }
+}
+
+// Only the pixels the two drawings' dots wrote can differ: in row order, the
+// same rectangles as a comparison of every row would find.
+void PictureArea::compareDots(std::vector<QRect> &changed)
+{
+    std::sort(differing_.begin(), differing_.end());
+    const QRgb *now = reinterpret_cast<const QRgb *>(image_.constBits());
+    QRgb *was = reinterpret_cast<QRgb *>(shown_.bits());
+    for (auto pixel = differing_.begin(); pixel != differing_.end();) {
+        const std::uint32_t y = *pixel / stride_;
+        const auto rowEnd = std::upper_bound(pixel, differing_.end(), (y + 1) * stride_ - 1);
+        std::optional<std::uint32_t> first;
+        std::uint32_t last = 0;
+        for (; pixel != rowEnd; ++pixel) {
+            if (now[*pixel] == was[*pixel])
+                continue;
+            was[*pixel] = now[*pixel];
+            first = first.value_or(*pixel);
+            last = *pixel;
+        }
+        if (first)
+            changed.emplace_back(static_cast<int>(*first - y * stride_), static_cast<int>(y),
+                                 static_cast<int>(last - *first + 1), 1);
+    }
+}
+
 void PictureArea::segment(float x1, float y1, float x2, float y2, CanvasColor color)
 {
     QPointF p = user_.toPixels(x1, y1);
     QPointF q = user_.toPixels(x2, y2);
     if (!isFinite(p) || !isFinite(q) || !clipSegment(p, q, clipArea(innerPixels_)))
         return;
-    plotLine(p, q, resolve(color));
+    // On the device's own pixels: on a HiDPI screen a hairline stays one device
+    // pixel wide instead of a block of them; wider pens and the dashes keep
+    // their size on the screen.
+    const double ratio = image_.devicePixelRatio();
+    const auto device = [ratio](double v) { return static_cast<int>(std::floor(v * ratio)); };
+    const QRgb rgb = resolve(color);
+    const Line line{device(p.x()), device(p.y()), device(q.x()), device(q.y())};
+    ledger_.addShape({kSegmentShape, {double(line.x), double(line.y), double(line.xEnd), double(line.yEnd)}, {rgb, 0},
+                      {penWidth_, static_cast<int>(lineStyle_)}});
+    plotLine(line, rgb);
     scheduleUpdate();
 }
 
 // Bresenham from the first point's pixel up to, but not including, the last
 // one's, as the original platform draws lines: a shape drawn at a line's end
 // (the final focus under the rays) keeps its pixel.
-void PictureArea::plotLine(QPointF from, QPointF to, QRgb color)
+void PictureArea::plotLine(Line line, QRgb color)
 {
-    // On the device's own pixels: on a HiDPI screen a hairline stays one device
-    // pixel wide instead of a block of them; wider pens and the dashes keep
-    // their size on the screen.
     const double ratio = image_.devicePixelRatio();
-    int x = static_cast<int>(std::floor(from.x() * ratio));
-    int y = static_cast<int>(std::floor(from.y() * ratio));
-    const int xEnd = static_cast<int>(std::floor(to.x() * ratio));
-    const int yEnd = static_cast<int>(std::floor(to.y() * ratio));
+    int x = line.x;
+    int y = line.y;
+    const int xEnd = line.xEnd;
+    const int yEnd = line.yEnd;
     const int dx = std::abs(xEnd - x);
     const int dy = -std::abs(yEnd - y);
     const int stepX = x < xEnd ? 1 : -1;
@@ -276,7 +327,10 @@ void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
         return;
     // Below a pixel a circle is a speck of its outline colour.
     if (r < 1.0) {
-        setPixelAt(centre, resolve(outline));
+        const std::uint32_t at = dotAt(centre);
+        ledger_.addShape({kSpeckShape, {double(at)}, {resolve(outline)}});
+        if (at != DrawingLedger::kMissed)
+            row(0)[at] = resolve(outline);  // rows follow one another at stride_
         scheduleUpdate();
         return;
     }
@@ -285,6 +339,8 @@ void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
     const CircleStamps::Circle shape{pixelCentre(centre), r, resolve(outline),
                                      fillStyle_ == FillStyle::Solid ? std::optional(resolve(fillColor_)) : std::nullopt,
                                      hairline ? 0 : penWidth_};
+    ledger_.addShape({kCircleShape, {shape.centre.x(), shape.centre.y(), shape.radius},
+                      {shape.outline, shape.fill.value_or(0)}, {shape.penWidth, shape.fill.has_value()}});
     if (const auto *runs = circles_.runs(shape, image_.size(), image_.devicePixelRatio())) {
         for (const CircleStamps::Run &run : *runs) {
             fillRun(row(run.y) + run.left, run.right - run.left, run.color);
@@ -298,22 +354,28 @@ void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
 
 void PictureArea::pixel(float x, float y, CanvasColor color)
 {
-    if (setPixelAt(user_.toPixels(x, y), resolve(color)))
-        scheduleUpdate();
+    const CanvasPoint point{x, y};
+    PictureArea::pixels({&point, 1}, color);
 }
 
-bool PictureArea::setPixelAt(QPointF logical, QRgb color)
+// The dots of a drawing in one go: each is written in place and noted in the
+// ledger, which lets the comparison with the screen look at the dots alone.
+void PictureArea::pixels(std::span<const CanvasPoint> points, CanvasColor color)
 {
-    // floor(v) is in [0, n) exactly when v is in [0, ceil(n)), and there a
-    // conversion to int is the floor (without a library call per dot).
-    if (!(logical.x() >= 0.0 && logical.x() < dotLimit_.width() && logical.y() >= 0.0
-          && logical.y() < dotLimit_.height()))
-        return false;
-    // A dot is one device pixel, written in place.
-    const int column = std::min(static_cast<int>(logical.x() * ratio_), lastColumn_);
-    const int line = std::min(static_cast<int>(logical.y() * ratio_), lastLine_);
-    row(line)[column] = color;
-    return true;
+    const QRgb rgb = resolve(color);
+    QRgb *const first = row(0);
+    DrawingLedger::Dot *noted = ledger_.addDots(points.size());
+    bool drawn = false;
+    for (const CanvasPoint &point : points) {
+        const std::uint32_t at = dotAt(user_.toPixels(point.x, point.y));
+        *noted++ = {at, rgb};
+        if (at != DrawingLedger::kMissed) {
+            first[at] = rgb;
+            drawn = true;
+        }
+    }
+    if (drawn)
+        scheduleUpdate();
 }
 
 // Writes size × size device pixels straight into the image: exact, never
@@ -382,9 +444,12 @@ void PictureArea::paintEvent(QPaintEvent *event)
             continue;
         const QRectF source(QPointF(part.topLeft() - inner.topLeft()) * ratio, QSizeF(part.size()) * ratio);
         paint.drawImage(QRectF(part), image_, source);
-        // Shown before the changes were compared: the screen now holds them here.
-        if (showPending_ && shown_.size() == image_.size())
+        // Shown before the changes were compared: the screen now holds them
+        // here, and no longer what the last comparison left.
+        if (showPending_ && shown_.size() == image_.size()) {
             remember(source.toAlignedRect());
+            shownLedger_.forget();
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "drawing/canvas.h"
 #include "drawing/canvas_geometry.h"
 #include "drawing/circle_stamps.h"
+#include "drawing/drawing_ledger.h"
 
 #include <QColor>
 #include <QImage>
@@ -51,14 +52,32 @@ public:
     void segment(float x1, float y1, float x2, float y2, CanvasColor color) override;
     void circle(float cx, float cy, float radius, CanvasColor outline) override;
     void pixel(float x, float y, CanvasColor color) override;
+    void pixels(std::span<const CanvasPoint> points, CanvasColor color) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
-    bool setPixelAt(QPointF logical, QRgb color);
-    void plotLine(QPointF from, QPointF to, QRgb color);
+    // The device pixel a dot at this logical point writes, as an offset from
+    // the first row's start, or kMissed.
+    std::uint32_t dotAt(QPointF logical) const
+    {
+        // floor(v) is in [0, n) exactly when v is in [0, ceil(n)), and there a
+        // conversion to int is the floor (without a library call per dot).
+        if (!(logical.x() >= 0.0 && logical.x() < dotLimit_.width() && logical.y() >= 0.0
+              && logical.y() < dotLimit_.height()))
+            return DrawingLedger::kMissed;
+        const int column = std::min(static_cast<int>(logical.x() * ratio_), lastColumn_);
+        const int line = std::min(static_cast<int>(logical.y() * ratio_), lastLine_);
+        return static_cast<std::uint32_t>(line) * stride_ + static_cast<std::uint32_t>(column);
+    }
+    void compareAll(std::vector<QRect> &changed);
+    void compareDots(std::vector<QRect> &changed);
+    struct Line {
+        int x, y, xEnd, yEnd;  // device pixels of its ends
+    };
+    void plotLine(Line line, QRgb color);
     void fillBlock(int left, int top, int size, QRgb color);  // device pixels
     QRgb resolve(CanvasColor color) const;
     void resolveSystemGreys();
@@ -77,6 +96,7 @@ private:
     int lastColumn_ = 0;
     int lastLine_ = 0;
     double ratio_ = 1.0;
+    std::uint32_t stride_ = 0;  // pixels from one row of the image to the next
 
     UserCoordinates user_;  // onto logical pixels of the inner area
 
@@ -94,6 +114,9 @@ private:
     double zoom_ = 1.0;
     CircleStamps circles_;
     QImage shown_;  // what the screen holds of the picture, or will once painted
+    DrawingLedger ledger_;       // how image_ was drawn
+    DrawingLedger shownLedger_;  // how shown_ was
+    std::vector<std::uint32_t> differing_;  // where they may differ, kept for its room
     bool showPending_ = false;
 };
 

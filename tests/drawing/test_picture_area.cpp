@@ -7,6 +7,10 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+#include <vector>
+
 namespace brelo {
 namespace {
 
@@ -216,23 +220,54 @@ TEST(PictureArea, ScreenFollowsEveryDrawing)
                 differing += screen.pixel(x + b, y + b) != picture.pixel(x, y);
         EXPECT_EQ(differing, 0) << when;
     };
+    // A turn by a hundredth of a degree moves dots but leaves the disc, the
+    // poles and the axis on their pixels: only the dots are compared then.
     const struct {
         const char *when;
         float p, b0;
         bool repaintThenBack;  // repainted before the changes are compared, then drawn as shown before
-    } steps[] = {{"first drawing", 0, 0, false}, {"turned", 20, 5, false},
+    } steps[] = {{"first drawing", 0, 0, false},       {"turned", 20, 5, false},
                  {"repainted at once, then back", 0, 0, true}, {"back to the first", 0, 0, false},
-                 {"turned the other way", -15, -6, false}};
+                 {"turned a little", 0.01f, 0, false}, {"a little more, repainted at once, then back", 0.02f, 0, true},
+                 {"turned the other way", -15, -6, false}, {"and a little more", -15.01f, -6, false}};
+    std::pair<float, float> shown{0.0f, 0.0f};
     for (const auto &step : steps) {
         const QImage before = area.image();
         dessinephem(area, step.p, step.b0);
         if (step.repaintThenBack) {
             area.repaint();
-            dessinephem(area, 20.0f, 5.0f);
+            dessinephem(area, shown.first, shown.second);
             EXPECT_EQ(area.image(), before);
+        } else {
+            shown = {step.p, step.b0};
         }
         settle();
         screenMatches(step.when);
+    }
+}
+
+// Dots handed over together land exactly where they land one by one, at
+// every pixel ratio, those outside the area included.
+TEST(PictureArea, DotsTogetherLandAsDotsOneByOne)
+{
+    const std::vector<CanvasPoint> dots{{0.0f, 0.0f},      {14.99f, 0.0f},     {15.0f, 15.0f},     {-0.01f, 30.0f},
+                                        {11474.9f, 100.0f}, {11475.0f, 100.0f}, {300.0f, 2954.9f},  {300.0f, 2955.0f},
+                                        {150.5f, -1e20f},   {std::nanf(""), 1.0f}, {7000.3f, 1500.7f}, {7000.3f, 1500.7f}};
+    for (const double zoom : {1.0, 1.5, 2.0}) {
+        PictureArea together(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+        PictureArea oneByOne(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+        together.setZoom(zoom);
+        oneByOne.setZoom(zoom);
+        together.pixels(dots, CanvasColor::of(0, 0, 255));
+        for (const CanvasPoint &dot : dots)
+            oneByOne.pixel(dot.x, dot.y, CanvasColor::of(0, 0, 255));
+        const QImage image = together.image();
+        EXPECT_EQ(image, oneByOne.image()) << zoom;
+        int blue = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                blue += image.pixel(x, y) == qRgb(0, 0, 255);
+        EXPECT_GE(blue, 5) << zoom;  // five of the pixels at least, whatever the ratio
     }
 }
 
