@@ -32,6 +32,7 @@ public:
     // Something was written that the ledger cannot describe.
     void forget() { complete_ = false; }
     bool complete() const { return complete_; }
+    const std::vector<Shape> &shapes() const { return shapes_; }
 
     void addShape(Shape shape);
     struct Dot {

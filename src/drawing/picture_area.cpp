@@ -75,11 +75,12 @@ PictureArea::~PictureArea() = default;
 
 QImage PictureArea::image() const
 {
+    settle();
     pixels_ = nullptr;  // the copy shares the rows: the next write must detach them
     return image_;
 }
 
-QRgb *PictureArea::row(int y)
+QRgb *PictureArea::row(int y) const
 {
     if (!pixels_) {
         pixels_ = reinterpret_cast<QRgb *>(image_.bits());
@@ -101,6 +102,9 @@ void PictureArea::allocateImage()
     ratio_ = ratio;
     stride_ = static_cast<std::uint32_t>(image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)));
     ledger_.restart();
+    undo_.clear();
+    undoable_ = true;
+    deferred_ = false;
 }
 
 void PictureArea::setZoom(double zoom)
@@ -120,14 +124,31 @@ void PictureArea::setUserScale(double left, double top, double width, double hei
     user_.set(left, top, width, height, innerPixels_);
 }
 
+// A drawing mostly repeats the last one's shapes (the disc, its poles and
+// axis) under new dots: rather than filling the picture, the clear lifts the
+// dots off, keeping what was under each, and the shapes stay until one of
+// the new drawing differs (see draw and settle).
 void PictureArea::clear()
 {
     // A new drawing also picks up a change of screen since the last one.
     if (image_.devicePixelRatio() != devicePixelRatioF())
         allocateImage();
-    pixels_ = nullptr;
-    image_.fill(background_);
+    if (!deferred_) {
+        if (undoable_ && ledger_.complete()) {
+            QRgb *const first = row(0);
+            for (auto dot = undo_.rbegin(); dot != undo_.rend(); ++dot)
+                first[dot->pixel] = dot->under;
+            kept_ = ledger_.shapes();
+            deferred_ = true;
+        } else {
+            pixels_ = nullptr;
+            image_.fill(background_);
+        }
+    }
+    matched_ = 0;
     ledger_.restart();
+    undo_.clear();
+    undoable_ = true;
     resolveSystemGreys();
     scheduleUpdate();
 }
@@ -183,6 +204,7 @@ void PictureArea::scheduleUpdate()
 void PictureArea::showChanges()
 {
     showPending_ = false;
+    settle();
     if (shown_.size() != image_.size() || shown_.devicePixelRatio() != image_.devicePixelRatio()) {
         shown_ = image_.copy();
         shownLedger_ = ledger_;
@@ -264,35 +286,34 @@ void PictureArea::segment(float x1, float y1, float x2, float y2, CanvasColor co
     // pixel wide instead of a block of them; wider pens and the dashes keep
     // their size on the screen.
     const double ratio = image_.devicePixelRatio();
-    const auto device = [ratio](double v) { return static_cast<int>(std::floor(v * ratio)); };
-    const QRgb rgb = resolve(color);
-    const Line line{device(p.x()), device(p.y()), device(q.x()), device(q.y())};
-    ledger_.addShape({kSegmentShape, {double(line.x), double(line.y), double(line.xEnd), double(line.yEnd)}, {rgb, 0},
-                      {penWidth_, static_cast<int>(lineStyle_)}});
-    plotLine(line, rgb);
-    scheduleUpdate();
+    const auto device = [ratio](double v) { return static_cast<double>(static_cast<int>(std::floor(v * ratio))); };
+    draw({kSegmentShape, {device(p.x()), device(p.y()), device(q.x()), device(q.y())}, {resolve(color), 0},
+          {penWidth_, static_cast<int>(lineStyle_)}});
 }
 
 // Bresenham from the first point's pixel up to, but not including, the last
 // one's, as the original platform draws lines: a shape drawn at a line's end
 // (the final focus under the rays) keeps its pixel.
-void PictureArea::plotLine(Line line, QRgb color)
+void PictureArea::plotLine(const DrawingLedger::Shape &line) const
 {
     const double ratio = image_.devicePixelRatio();
-    int x = line.x;
-    int y = line.y;
-    const int xEnd = line.xEnd;
-    const int yEnd = line.yEnd;
+    int x = static_cast<int>(line.args[0]);
+    int y = static_cast<int>(line.args[1]);
+    const int xEnd = static_cast<int>(line.args[2]);
+    const int yEnd = static_cast<int>(line.args[3]);
+    const QRgb color = line.colours[0];
+    const int penWidth = line.attributes[0];
+    const auto style = static_cast<LineStyle>(line.attributes[1]);
     const int dx = std::abs(xEnd - x);
     const int dy = -std::abs(yEnd - y);
     const int stepX = x < xEnd ? 1 : -1;
     const int stepY = y < yEnd ? 1 : -1;
-    const DashPattern pattern = lineStyle_ == LineStyle::Dashed ? kDashed
-                                : lineStyle_ == LineStyle::Dotted ? kDotted
-                                                                  : DashPattern{1, 0};
+    const DashPattern pattern = style == LineStyle::Dashed ? kDashed
+                                : style == LineStyle::Dotted ? kDotted
+                                                             : DashPattern{1, 0};
     const int on = std::max(static_cast<int>(std::lround(pattern.on * ratio)), 1);
     const int period = on + static_cast<int>(std::lround(pattern.off * ratio));
-    const int pen = penWidth_ == 1 ? 1 : static_cast<int>(std::lround(penWidth_ * ratio));
+    const int pen = penWidth == 1 ? 1 : static_cast<int>(std::lround(penWidth * ratio));
     const int offset = (pen - 1) / 2;  // wide pens are centred on the line
     const int width = image_.width();
     const int height = image_.height();
@@ -327,29 +348,81 @@ void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
         return;
     // Below a pixel a circle is a speck of its outline colour.
     if (r < 1.0) {
-        const std::uint32_t at = dotAt(centre);
-        ledger_.addShape({kSpeckShape, {double(at)}, {resolve(outline)}});
-        if (at != DrawingLedger::kMissed)
-            row(0)[at] = resolve(outline);  // rows follow one another at stride_
-        scheduleUpdate();
+        draw({kSpeckShape, {static_cast<double>(dotAt(centre))}, {resolve(outline)}});
         return;
     }
     // A hairline outline is one device pixel (a cosmetic pen) on a HiDPI screen too.
     const bool hairline = penWidth_ == 1 && image_.devicePixelRatio() != 1.0;
-    const CircleStamps::Circle shape{pixelCentre(centre), r, resolve(outline),
-                                     fillStyle_ == FillStyle::Solid ? std::optional(resolve(fillColor_)) : std::nullopt,
-                                     hairline ? 0 : penWidth_};
-    ledger_.addShape({kCircleShape, {shape.centre.x(), shape.centre.y(), shape.radius},
-                      {shape.outline, shape.fill.value_or(0)}, {shape.penWidth, shape.fill.has_value()}});
-    if (const auto *runs = circles_.runs(shape, image_.size(), image_.devicePixelRatio())) {
+    const QPointF at = pixelCentre(centre);
+    const bool filled = fillStyle_ == FillStyle::Solid;
+    draw({kCircleShape, {at.x(), at.y(), r}, {resolve(outline), filled ? resolve(fillColor_) : 0},
+          {hairline ? 0 : penWidth_, filled}});
+}
+
+// A shape that the picture, cleared but still holding the last drawing's
+// shapes, already shows in its place is not drawn again.
+void PictureArea::draw(const DrawingLedger::Shape &shape)
+{
+    if (!undo_.empty())
+        undoable_ = false;  // a shape over dots: they can no longer be lifted alone
+    if (deferred_) {
+        DrawingLedger::Shape placed = shape;
+        placed.dotsBefore = 0;
+        if (matched_ < kept_.size() && kept_[matched_] == placed) {
+            ++matched_;
+            ledger_.addShape(shape);
+            scheduleUpdate();
+            return;
+        }
+        redraw();
+    }
+    ledger_.addShape(shape);
+    paintShape(shape);
+    scheduleUpdate();
+}
+
+void PictureArea::paintShape(const DrawingLedger::Shape &shape) const
+{
+    switch (shape.kind) {
+    case kSegmentShape: plotLine(shape); return;
+    case kSpeckShape:
+        if (const auto at = static_cast<std::uint32_t>(shape.args[0]); at != DrawingLedger::kMissed)
+            row(0)[at] = shape.colours[0];  // rows follow one another at stride_
+        return;
+    case kCircleShape: break;
+    }
+    const CircleStamps::Circle circle{QPointF(shape.args[0], shape.args[1]), shape.args[2], shape.colours[0],
+                                      shape.attributes[1] ? std::optional(shape.colours[1]) : std::nullopt,
+                                      shape.attributes[0]};
+    if (const auto *runs = circles_.runs(circle, image_.size(), image_.devicePixelRatio())) {
         for (const CircleStamps::Run &run : *runs) {
             fillRun(row(run.y) + run.left, run.right - run.left, run.color);
         }
     } else {
         pixels_ = nullptr;  // the painter may detach the rows
-        paintCircle(image_, shape);
+        paintCircle(image_, circle);
     }
-    scheduleUpdate();
+}
+
+// Ends a deferred clear: the picture is right as it stands when the new
+// drawing repeated every shape kept; otherwise it is cleared for real and the
+// shapes drawn so far painted again.
+void PictureArea::settle() const
+{
+    if (!deferred_)
+        return;
+    if (matched_ != kept_.size())
+        redraw();
+    deferred_ = false;
+}
+
+void PictureArea::redraw() const
+{
+    deferred_ = false;
+    pixels_ = nullptr;
+    image_.fill(background_);
+    for (const DrawingLedger::Shape &shape : ledger_.shapes())
+        paintShape(shape);
 }
 
 void PictureArea::pixel(float x, float y, CanvasColor color)
@@ -362,25 +435,31 @@ void PictureArea::pixel(float x, float y, CanvasColor color)
 // ledger, which lets the comparison with the screen look at the dots alone.
 void PictureArea::pixels(std::span<const CanvasPoint> points, CanvasColor color)
 {
+    settle();
     const QRgb rgb = resolve(color);
     QRgb *const first = row(0);
     DrawingLedger::Dot *noted = ledger_.addDots(points.size());
+    const std::size_t undone = undo_.size();
+    undo_.resize(undone + points.size());
+    Lifted *lifted = undo_.data() + undone;
     bool drawn = false;
     for (const CanvasPoint &point : points) {
         const std::uint32_t at = dotAt(user_.toPixels(point.x, point.y));
         *noted++ = {at, rgb};
         if (at != DrawingLedger::kMissed) {
+            *lifted++ = {at, first[at]};
             first[at] = rgb;
             drawn = true;
         }
     }
+    undo_.resize(static_cast<std::size_t>(lifted - undo_.data()));
     if (drawn)
         scheduleUpdate();
 }
 
 // Writes size × size device pixels straight into the image: exact, never
 // smeared, clipped to the image.
-void PictureArea::fillBlock(int left, int top, int size, QRgb color)
+void PictureArea::fillBlock(int left, int top, int size, QRgb color) const
 {
     const int x0 = std::max(left, 0);
     const int x1 = std::min(left + size, image_.width());
@@ -432,6 +511,7 @@ void PictureArea::paintBevel(QPainter &paint, const QRect &exposed) const
 // to helper threads).
 void PictureArea::paintEvent(QPaintEvent *event)
 {
+    settle();
     QPainter paint(this);
     const QRect inner(QPoint(kBorderPx, kBorderPx), image_.deviceIndependentSize().toSize());
     const qreal ratio = image_.devicePixelRatio();

@@ -74,15 +74,16 @@ private:
     }
     void compareAll(std::vector<QRect> &changed);
     void compareDots(std::vector<QRect> &changed);
-    struct Line {
-        int x, y, xEnd, yEnd;  // device pixels of its ends
-    };
-    void plotLine(Line line, QRgb color);
-    void fillBlock(int left, int top, int size, QRgb color);  // device pixels
+    void draw(const DrawingLedger::Shape &shape);
+    void paintShape(const DrawingLedger::Shape &shape) const;
+    void plotLine(const DrawingLedger::Shape &line) const;
+    void fillBlock(int left, int top, int size, QRgb color) const;  // device pixels
+    void settle() const;
+    void redraw() const;
     QRgb resolve(CanvasColor color) const;
     void resolveSystemGreys();
     void allocateImage();
-    QRgb *row(int y);  // a row of device pixels, detached
+    QRgb *row(int y) const;  // a row of device pixels, detached
     void scheduleUpdate();
     void showChanges();
     void remember(const QRect &device);  // image_ into shown_, device pixels
@@ -107,17 +108,32 @@ private:
 
     QRgb workspace_ = 0;   // application workspace, resolved
     QRgb buttonFace_ = 0;  // button face, resolved
-    QImage image_;
+    // The picture, which a deferred clear settles even when it is only read.
+    mutable QImage image_;
     // Its rows, writable, while no copy of the picture shares them.
     mutable QRgb *pixels_ = nullptr;
-    qsizetype pixelsPerRow_ = 0;
+    mutable qsizetype pixelsPerRow_ = 0;
     double zoom_ = 1.0;
-    CircleStamps circles_;
+    mutable CircleStamps circles_;
     QImage shown_;  // what the screen holds of the picture, or will once painted
     DrawingLedger ledger_;       // how image_ was drawn
     DrawingLedger shownLedger_;  // how shown_ was
     std::vector<std::uint32_t> differing_;  // where they may differ, kept for its room
     bool showPending_ = false;
+
+    // Each dot of the drawing and the colour it covered, while the picture is
+    // its shapes and then these dots.
+    struct Lifted {
+        std::uint32_t pixel;
+        QRgb under;
+    };
+    std::vector<Lifted> undo_;
+    bool undoable_ = true;
+    // A clear not yet carried out: the picture still holds kept_, the last
+    // drawing's shapes, of which the new drawing has repeated matched_.
+    mutable bool deferred_ = false;
+    std::vector<DrawingLedger::Shape> kept_;
+    std::size_t matched_ = 0;
 };
 
 } // namespace brelo

@@ -1,6 +1,7 @@
 #include "drawing/disc_drawing.h"
 #include "drawing/layout_drawing.h"
 #include "drawing/picture_area.h"
+#include "drawing/zenith_up_disc.h"
 
 #include <QApplication>
 #include <QImage>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -243,6 +245,78 @@ TEST(PictureArea, ScreenFollowsEveryDrawing)
         }
         settle();
         screenMatches(step.when);
+    }
+}
+
+// A clear keeps the last drawing's shapes and lifts its dots off while the
+// new drawing repeats them: whatever follows, the picture must be the one a
+// fresh picture area gets from the same drawing.
+TEST(PictureArea, EveryDrawingEndsAsOnAFreshPicture)
+{
+    using Drawing = std::function<void(Canvas &)>;
+    const auto disc = [](float p, float b0) -> Drawing { return [=](Canvas &c) { dessinephem(c, p, b0); }; };
+    const auto zenithUp = [](float p, float b0, float q) -> Drawing {
+        return [=](Canvas &c) { dessinephemZenithUp(c, p, b0, q); };
+    };
+    // The disc's first shapes, then something else (and dots, two on one
+    // pixel, moved by `shift`) or nothing.
+    const auto discStart = [](int shapes, bool thenOther, float shift = 0.0f) -> Drawing {
+        return [=](Canvas &c) {
+            c.clear();
+            c.setLineStyle(LineStyle::Solid);
+            c.setFillColor(CanvasColor::of(255, 255, 128));
+            c.setFillStyle(FillStyle::Solid);
+            if (shapes > 0)
+                c.circle(0.0f, 0.0f, 500.0f, CanvasColor::of(0, 0, 0));
+            if (shapes > 1)
+                c.circle(-0.1f, 500.0f, 2.0f, CanvasColor::of(0, 0, 255));
+            if (thenOther)
+                c.segment(-500.0f, 0.0f, 500.0f, 10.0f, CanvasColor::of(0, 255, 0));
+            const CanvasPoint dots[] = {{1.0f + shift, 1.0f}, {-200.0f, 30.0f}, {1.1f + shift, 1.1f}};
+            if (thenOther)
+                c.pixels(dots, CanvasColor::of(255, 0, 0));
+        };
+    };
+    // Dots first, then a shape over them, without a clear of its own.
+    const Drawing dotsThenShape = [](Canvas &c) {
+        const CanvasPoint dots[] = {{0.0f, 0.0f}, {300.0f, 300.0f}};
+        c.pixels(dots, CanvasColor::of(0, 0, 0));
+        c.setFillStyle(FillStyle::Transparent);
+        c.circle(300.0f, 300.0f, 40.0f, CanvasColor::of(0, 255, 255));
+    };
+    const struct {
+        const char *what;
+        std::vector<Drawing> drawings;
+    } sequences[] = {
+        {"the same disc twice", {disc(0, 0), disc(0, 0)}},
+        {"a disc turned a little, then much", {disc(0, 0), disc(0.01f, 0), disc(20, 5), disc(-15, -6)}},
+        {"fewer shapes, no dots", {disc(0, 0), discStart(1, false)}},
+        {"the first shape, then others", {disc(0, 0), discStart(1, true), disc(0, 0)}},
+        {"dots on one pixel lifted", {discStart(1, true), discStart(1, true, 50.0f), discStart(1, true)}},
+        {"two shapes, nothing else", {disc(20, 5), discStart(2, false), discStart(2, false)}},
+        {"nothing drawn after the clear", {disc(0, 0), discStart(0, false), disc(0, 0)}},
+        {"cleared twice", {disc(0, 0), [](Canvas &c) { c.clear(); }, disc(0, 0)}},
+        {"turned to the zenith", {disc(0, 0), zenithUp(0, 0, -40), zenithUp(0, 0, -40), disc(0, 0)}},
+        {"a shape over the dots", {disc(0, 0), dotsThenShape, disc(0, 0), disc(0.01f, 0)}},
+    };
+    for (const auto &sequence : sequences) {
+        PictureArea area(kDiscBackground, {kDiscInnerTwips, kDiscInnerTwips});
+        setDiscUserScale(area);
+        std::vector<Drawing> sinceClear;
+        for (std::size_t i = 0; i < sequence.drawings.size(); ++i) {
+            const Drawing &drawing = sequence.drawings[i];
+            drawing(area);
+            // A fresh area, which has no earlier shapes to keep, gets the
+            // drawings since the last one that began with a clear.
+            if (drawing.target_type() != dotsThenShape.target_type())  // the one drawing without a clear
+                sinceClear.clear();
+            sinceClear.push_back(drawing);
+            PictureArea fresh(kDiscBackground, {kDiscInnerTwips, kDiscInnerTwips});
+            setDiscUserScale(fresh);
+            for (const Drawing &earlier : sinceClear)
+                earlier(fresh);
+            EXPECT_EQ(area.image(), fresh.image()) << sequence.what << ", drawing " << i + 1;
+        }
     }
 }
 
