@@ -101,6 +101,8 @@ void PictureArea::allocateImage()
     lastLine_ = image_.height() - 1;
     ratio_ = ratio;
     stride_ = static_cast<std::uint32_t>(image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)));
+    backgroundPixel_ = image_.isNull() ? 0 : reinterpret_cast<const QRgb *>(image_.constBits())[0];
+    drawn_.reset(image_.width(), image_.height());
     ledger_.restart();
     undo_.clear();
     undoable_ = true;
@@ -141,8 +143,7 @@ void PictureArea::clear()
             kept_ = ledger_.shapes();
             deferred_ = true;
         } else {
-            pixels_ = nullptr;
-            image_.fill(background_);
+            fillDrawn();
         }
     }
     matched_ = 0;
@@ -208,6 +209,7 @@ void PictureArea::showChanges()
     if (shown_.size() != image_.size() || shown_.devicePixelRatio() != image_.devicePixelRatio()) {
         shown_ = image_.copy();
         shownLedger_ = ledger_;
+        shownDrawn_ = drawn_;
         update();
         return;
     }
@@ -218,6 +220,7 @@ void PictureArea::showChanges()
     else
         compareAll(changed);
     shownLedger_ = ledger_;
+    shownDrawn_ = drawn_;
     if (changed.empty())
         return;
     QRegion device;
@@ -232,18 +235,21 @@ void PictureArea::showChanges()
     update(logical);
 }
 
+// Outside the columns either picture has drawn, both are background.
 void PictureArea::compareAll(std::vector<QRect> &changed)
 {
-    const int width = image_.width();
     for (int y = 0; y < image_.height(); ++y) {
+        const DrawnRows::Span span = DrawnRows::either(drawn_, shownDrawn_, y);
+        if (span.left >= span.right)
+            continue;
         const auto *now = reinterpret_cast<const QRgb *>(image_.constScanLine(y));
         auto *was = reinterpret_cast<QRgb *>(shown_.scanLine(y));
-        if (std::memcmp(now, was, static_cast<std::size_t>(width) * sizeof(QRgb)) == 0)
+        if (std::memcmp(now + span.left, was + span.left, static_cast<std::size_t>(span.right - span.left) * sizeof(QRgb)) == 0)
             continue;
-        int first = 0;
+        int first = span.left;
         while (now[first] == was[first])
             ++first;
-        int last = width - 1;
+        int last = span.right - 1;
         while (now[last] == was[last])
             --last;
         std::copy(now + first, now + last + 1, was + first);
@@ -317,6 +323,8 @@ void PictureArea::plotLine(const DrawingLedger::Shape &line) const
     const int offset = (pen - 1) / 2;  // wide pens are centred on the line
     const int width = image_.width();
     const int height = image_.height();
+    drawn_.markRect(std::min(x, xEnd) - offset, std::min(y, yEnd) - offset, std::max(x, xEnd) - offset + pen,
+                    std::max(y, yEnd) - offset + pen);
     int error = dx + dy;
     for (int step = 0; x != xEnd || y != yEnd; ++step) {
         if (step % period < on) {
@@ -386,8 +394,11 @@ void PictureArea::paintShape(const DrawingLedger::Shape &shape) const
     switch (shape.kind) {
     case kSegmentShape: plotLine(shape); return;
     case kSpeckShape:
-        if (const auto at = static_cast<std::uint32_t>(shape.args[0]); at != DrawingLedger::kMissed)
+        if (const auto at = static_cast<std::uint32_t>(shape.args[0]); at != DrawingLedger::kMissed) {
             row(0)[at] = shape.colours[0];  // rows follow one another at stride_
+            const auto x = static_cast<int>(at % stride_);
+            drawn_.mark(static_cast<int>(at / stride_), x, x + 1);
+        }
         return;
     case kCircleShape: break;
     }
@@ -397,16 +408,33 @@ void PictureArea::paintShape(const DrawingLedger::Shape &shape) const
     if (const auto *runs = circles_.runs(circle, image_.size(), image_.devicePixelRatio())) {
         for (const CircleStamps::Run &run : *runs) {
             fillRun(row(run.y) + run.left, run.right - run.left, run.color);
+            drawn_.mark(run.y, run.left, run.right);
         }
     } else {
         pixels_ = nullptr;  // the painter may detach the rows
         paintCircle(image_, circle);
+        // Its bounds in device pixels, with room for the pen.
+        const double reach = (circle.radius + std::max(circle.penWidth, 1) + 2) * image_.devicePixelRatio();
+        const QPointF centre = circle.centre * image_.devicePixelRatio();
+        drawn_.markRect(static_cast<int>(std::floor(centre.x() - reach)), static_cast<int>(std::floor(centre.y() - reach)),
+                        static_cast<int>(std::ceil(centre.x() + reach)) + 1,
+                        static_cast<int>(std::ceil(centre.y() + reach)) + 1);
     }
 }
 
 // Ends a deferred clear: the picture is right as it stands when the new
 // drawing repeated every shape kept; otherwise it is cleared for real and the
 // shapes drawn so far painted again.
+// Back to the background colour, where anything was drawn.
+void PictureArea::fillDrawn() const
+{
+    for (int y = 0; y < drawn_.height(); ++y) {
+        if (const DrawnRows::Span span = drawn_.span(y); span.left < span.right)
+            fillRun(row(y) + span.left, span.right - span.left, backgroundPixel_);
+    }
+    drawn_.reset(image_.width(), image_.height());
+}
+
 void PictureArea::settle() const
 {
     if (!deferred_)
@@ -419,8 +447,7 @@ void PictureArea::settle() const
 void PictureArea::redraw() const
 {
     deferred_ = false;
-    pixels_ = nullptr;
-    image_.fill(background_);
+    fillDrawn();
     for (const DrawingLedger::Shape &shape : ledger_.shapes())
         paintShape(shape);
 }
@@ -442,17 +469,22 @@ void PictureArea::pixels(std::span<const CanvasPoint> points, CanvasColor color)
     const std::size_t undone = undo_.size();
     undo_.resize(undone + points.size());
     Lifted *lifted = undo_.data() + undone;
-    bool drawn = false;
+    std::uint32_t lowest = DrawingLedger::kMissed;
+    std::uint32_t highest = 0;
     for (const CanvasPoint &point : points) {
         const std::uint32_t at = dotAt(user_.toPixels(point.x, point.y));
         *noted++ = {at, rgb};
         if (at != DrawingLedger::kMissed) {
             *lifted++ = {at, first[at]};
             first[at] = rgb;
-            drawn = true;
+            lowest = std::min(lowest, at);
+            highest = std::max(highest, at);
         }
     }
     undo_.resize(static_cast<std::size_t>(lifted - undo_.data()));
+    const bool drawn = lowest != DrawingLedger::kMissed;
+    if (drawn)  // the rows from the first dot's to the last one's
+        drawn_.markRect(0, static_cast<int>(lowest / stride_), image_.width(), static_cast<int>(highest / stride_) + 1);
     if (drawn)
         scheduleUpdate();
 }
@@ -529,6 +561,7 @@ void PictureArea::paintEvent(QPaintEvent *event)
         if (showPending_ && shown_.size() == image_.size()) {
             remember(source.toAlignedRect());
             shownLedger_.forget();
+            shownDrawn_.add(drawn_);
         }
     }
 }

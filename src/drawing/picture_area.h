@@ -4,6 +4,7 @@
 #include "drawing/canvas_geometry.h"
 #include "drawing/circle_stamps.h"
 #include "drawing/drawing_ledger.h"
+#include "drawing/drawn_rows.h"
 
 #include <QColor>
 #include <QImage>
@@ -79,6 +80,7 @@ private:
     void plotLine(const DrawingLedger::Shape &line) const;
     void fillBlock(int left, int top, int size, QRgb color) const;  // device pixels
     void settle() const;
+    void fillDrawn() const;
     void redraw() const;
     QRgb resolve(CanvasColor color) const;
     void resolveSystemGreys();
@@ -118,6 +120,9 @@ private:
     QImage shown_;  // what the screen holds of the picture, or will once painted
     DrawingLedger ledger_;       // how image_ was drawn
     DrawingLedger shownLedger_;  // how shown_ was
+    mutable DrawnRows drawn_;    // where image_ may differ from the background
+    DrawnRows shownDrawn_;       // where shown_ may
+    QRgb backgroundPixel_ = 0;
     std::vector<std::uint32_t> differing_;  // where they may differ, kept for its room
     bool showPending_ = false;
 

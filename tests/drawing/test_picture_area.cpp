@@ -320,6 +320,46 @@ TEST(PictureArea, EveryDrawingEndsAsOnAFreshPicture)
     }
 }
 
+// The layout's drawings, one after the other on one picture (a clear that
+// fills only the rows drawn before, a comparison with the screen limited to
+// them), end as on a fresh picture and on the screen.
+TEST(PictureArea, LayoutDrawingsFollowOneAnother)
+{
+    const struct {
+        const char *what;
+        LayoutInput input;
+        double distb;
+        int scale;
+        bool rays;
+    } steps[] = {
+        {"design", {"1000", "90", "50", "30", "50", "50"}, 248.19277108433735, -2000, true},
+        {"O1 wider", {"1000", "120", "50", "30", "50", "50"}, 248.19277108433735, -2000, true},
+        {"no rays", {"1000", "120", "50", "30", "50", "50"}, 248.19277108433735, -2000, false},
+        {"another O2 place", {"1000", "90", "50", "30", "50", "50"}, 200.0, -1500, true},
+        {"a tall O1", {"1000", "1e300", "50", "30", "50", "50"}, 200.0, -1500, true},
+        {"design again", {"1000", "90", "50", "30", "50", "50"}, 248.19277108433735, -2000, true},
+    };
+    PictureArea area(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+    area.show();
+    for (const auto &step : steps) {
+        OpticalState state;
+        state.foco3b = "300";
+        state.distb = step.distb;
+        state.distc = 264.70588235294116;
+        dessin(area, step.input, state, step.scale, step.rays, '.');
+        PictureArea fresh(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+        dessin(fresh, step.input, state, step.scale, step.rays, '.');
+        EXPECT_EQ(area.image(), fresh.image()) << step.what;
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+        const QImage screen =
+            area.screen()->grabWindow(area.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage picture = area.image();
+        const int b = PictureArea::kBorderPx;
+        EXPECT_EQ(screen.copy(b, b, picture.width(), picture.height()), picture) << step.what;
+    }
+}
+
 // Dots handed over together land exactly where they land one by one, at
 // every pixel ratio, those outside the area included.
 TEST(PictureArea, DotsTogetherLandAsDotsOneByOne)
