@@ -55,6 +55,45 @@ void fillRun(QRgb *from, int count, QRgb color)
         std::fill(from, from + count, color);
 }
 
+bool samePixels(const QRgb *a, const QRgb *b, int from, int to)
+{
+    return std::memcmp(a + from, b + from, static_cast<std::size_t>(to - from) * sizeof(QRgb)) == 0;
+}
+
+// The first and the last pixel of [from, to) where two rows differ, given
+// that they do: halved with wide compares down to a few pixels, which a
+// changed ray or lens leaves far from the ends of its row.
+constexpr int kFewPixels = 16;
+
+int firstDifference(const QRgb *a, const QRgb *b, int from, int to)
+{
+    while (to - from > kFewPixels) {
+        const int middle = from + (to - from) / 2;
+        if (samePixels(a, b, from, middle))
+            from = middle;
+        else
+            to = middle;
+    }
+    while (a[from] == b[from])
+        ++from;
+    return from;
+}
+
+int lastDifference(const QRgb *a, const QRgb *b, int from, int to)
+{
+    while (to - from > kFewPixels) {
+        const int middle = from + (to - from) / 2;
+        if (samePixels(a, b, middle, to))
+            to = middle;
+        else
+            from = middle;
+    }
+    int last = to - 1;
+    while (a[last] == b[last])
+        --last;
+    return last;
+}
+
 } // namespace
 
 PictureArea::PictureArea(QColor background, QSizeF innerTwips, QWidget *parent)
@@ -246,12 +285,8 @@ void PictureArea::compareAll(std::vector<QRect> &changed)
         auto *was = reinterpret_cast<QRgb *>(shown_.scanLine(y));
         if (std::memcmp(now + span.left, was + span.left, static_cast<std::size_t>(span.right - span.left) * sizeof(QRgb)) == 0)
             continue;
-        int first = span.left;
-        while (now[first] == was[first])
-            ++first;
-        int last = span.right - 1;
-        while (now[last] == was[last])
-            --last;
+        const int first = firstDifference(now, was, span.left, span.right);
+        const int last = lastDifference(now, was, first, span.right);
         std::copy(now + first, now + last + 1, was + first);
         changed.emplace_back(first, y, last - first + 1, 1);
     }
@@ -325,13 +360,14 @@ void PictureArea::plotLine(const DrawingLedger::Shape &line) const
     const int height = image_.height();
     drawn_.markRect(std::min(x, xEnd) - offset, std::min(y, yEnd) - offset, std::max(x, xEnd) - offset + pen,
                     std::max(y, yEnd) - offset + pen);
+    QRgb *const first = row(0);  // rows follow one another at stride_
     int error = dx + dy;
-    for (int step = 0; x != xEnd || y != yEnd; ++step) {
-        if (step % period < on) {
+    for (int phase = 0; x != xEnd || y != yEnd; phase = phase + 1 == period ? 0 : phase + 1) {
+        if (phase < on) {
             if (pen != 1)
                 fillBlock(x - offset, y - offset, pen, color);
             else if (x >= 0 && x < width && y >= 0 && y < height)
-                row(y)[x] = color;  // a 1-pixel pen, in place
+                first[static_cast<std::size_t>(y) * stride_ + static_cast<std::size_t>(x)] = color;  // in place
         }
         const int twice = 2 * error;
         if (twice >= dy) {
