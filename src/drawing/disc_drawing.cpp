@@ -4,7 +4,10 @@
 #include "drawing/canvas.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -103,6 +106,48 @@ private:
     std::array<double, kWithEquator.size()> cosLat_, cosCoarseLat_, sinCoarseLat_;
 };
 
+// The dots of the parallels, sweep by sweep.
+void computeSphereDots(float anglep, float b0, std::vector<CanvasPoint> &dots)
+{
+    const std::array<Sweep, 4> sweeps{{
+        {1.0, 90.0, kOffEquator, false},
+        {90.0, 180.0, kAllLatitudes, true},
+        {180.0, 270.0, kAllLatitudes, false},
+        {270.0, 360.0, kOffEquator, true},
+    }};
+    const TiltedSphere sphere(anglep, b0);
+    dots.clear();
+    dots.reserve(kDotCount);
+    for (const Sweep &sweep : sweeps) {
+        // Repeated addition, not from + k × step: the last longitude of each
+        // sweep depends on the accumulated rounding.
+        for (double lon = sweep.from; lon <= sweep.upTo; lon += kLongitudeStep) {
+            const TiltedSphere::Meridian meridian = sphere.meridian(lon);
+            for (const double lat : sweep.latitudes) {
+                const auto [rx, ry] = sphere.turned(meridian, lat);
+                dots.push_back(sweep.mirrorX ? CanvasPoint{-rx, ry} : CanvasPoint{rx, -ry});
+            }
+        }
+    }
+}
+
+// The dots depend on P and B0 alone, and the window draws the same disc again
+// at each change of page or view: the last ones are kept, for the same bits
+// of P and B0 (a -0 is not a 0 to the trigonometry).
+const std::vector<CanvasPoint> &sphereDots(float anglep, float b0)
+{
+    thread_local struct {
+        std::optional<std::pair<std::uint32_t, std::uint32_t>> angles;
+        std::vector<CanvasPoint> dots;
+    } last;
+    const std::pair angles(std::bit_cast<std::uint32_t>(anglep), std::bit_cast<std::uint32_t>(b0));
+    if (last.angles != angles) {
+        computeSphereDots(anglep, b0, last.dots);
+        last.angles = angles;
+    }
+    return last.dots;
+}
+
 } // namespace
 
 float rotx(float angleDeg, double x, double y)
@@ -166,27 +211,7 @@ void dessinephem(Canvas &canvas, float anglep, std::optional<float> latb0)
     }
     canvas.setLineStyle(LineStyle::Solid);
 
-    const std::array<Sweep, 4> sweeps{{
-        {1.0, 90.0, kOffEquator, false},
-        {90.0, 180.0, kAllLatitudes, true},
-        {180.0, 270.0, kAllLatitudes, false},
-        {270.0, 360.0, kOffEquator, true},
-    }};
-    const TiltedSphere sphere(anglep, b0);
-    std::vector<CanvasPoint> dots;
-    dots.reserve(kDotCount);
-    for (const Sweep &sweep : sweeps) {
-        // Repeated addition, not from + k × step: the last longitude of each
-        // sweep depends on the accumulated rounding.
-        for (double lon = sweep.from; lon <= sweep.upTo; lon += kLongitudeStep) {
-            const TiltedSphere::Meridian meridian = sphere.meridian(lon);
-            for (const double lat : sweep.latitudes) {
-                const auto [rx, ry] = sphere.turned(meridian, lat);
-                dots.push_back(sweep.mirrorX ? CanvasPoint{-rx, ry} : CanvasPoint{rx, -ry});
-            }
-        }
-    }
-    canvas.pixels(dots, kBlack);
+    canvas.pixels(sphereDots(anglep, b0), kBlack);
 }
 
 } // namespace brelo
