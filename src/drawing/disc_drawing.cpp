@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -47,15 +46,15 @@ Point axisPoint(float anglep, double y)
 // One longitude sweep of the parallels. Because rotx/roty use the one-argument
 // arctangent, the sign of cerclx decides the half-turn; mirrorX picks the
 // pixel form (-rx, ry) instead of (rx, -ry) so every arc lands on the near side.
+constexpr std::array<double, 4> kWithEquator{0.0, 20.0, 45.0, 75.0};
+constexpr std::size_t kEquator = 0;
+constexpr std::size_t kOffEquator = 1;  // the first parallel after the equator
+
 struct Sweep {
     double from, upTo;
-    std::span<const double> latitudes;
+    std::size_t firstLatitude;  // of kWithEquator, to its end
     bool mirrorX;
 };
-
-constexpr std::array<double, 4> kWithEquator{0.0, 20.0, 45.0, 75.0};
-constexpr std::span<const double> kAllLatitudes{kWithEquator};
-constexpr std::span<const double> kOffEquator = kAllLatitudes.subspan(1);
 
 // cerclx, cercly, rotx and roty of one dot, with every factor that depends on
 // the drawing, the longitude or the latitude alone computed once: the same
@@ -82,9 +81,9 @@ public:
         return {std::sin(degToRad(lonDeg)), std::cos(coarseRadians(lonDeg))};
     }
 
-    std::pair<float, float> turned(const Meridian &m, double latDeg) const
+    // The dot of the meridian on the parallel kWithEquator[i].
+    std::pair<float, float> turned(const Meridian &m, std::size_t i) const
     {
-        const std::size_t i = latitudeIndex(latDeg);
         const double xs = kSphereRadius * cosLat_[i] * m.sinLon;
         const double ys = -kSphereRadius * (m.cosCoarseLon * sinB0_ * cosCoarseLat_[i] + cosB0_ * sinCoarseLat_[i]);
         const double radius = std::sqrt(xs * xs + ys * ys);
@@ -93,14 +92,6 @@ public:
     }
 
 private:
-    static std::size_t latitudeIndex(double latDeg)
-    {
-        std::size_t i = 0;
-        while (kWithEquator[i] != latDeg)
-            ++i;
-        return i;
-    }
-
     double turn_;
     double sinB0_, cosB0_;
     std::array<double, kWithEquator.size()> cosLat_, cosCoarseLat_, sinCoarseLat_;
@@ -111,8 +102,8 @@ void computeSphereDots(float anglep, float b0, std::vector<CanvasPoint> &dots)
 {
     const std::array<Sweep, 4> sweeps{{
         {1.0, 90.0, kOffEquator, false},
-        {90.0, 180.0, kAllLatitudes, true},
-        {180.0, 270.0, kAllLatitudes, false},
+        {90.0, 180.0, kEquator, true},
+        {180.0, 270.0, kEquator, false},
         {270.0, 360.0, kOffEquator, true},
     }};
     const TiltedSphere sphere(anglep, b0);
@@ -123,7 +114,7 @@ void computeSphereDots(float anglep, float b0, std::vector<CanvasPoint> &dots)
         // sweep depends on the accumulated rounding.
         for (double lon = sweep.from; lon <= sweep.upTo; lon += kLongitudeStep) {
             const TiltedSphere::Meridian meridian = sphere.meridian(lon);
-            for (const double lat : sweep.latitudes) {
+            for (std::size_t lat = sweep.firstLatitude; lat < kWithEquator.size(); ++lat) {
                 const auto [rx, ry] = sphere.turned(meridian, lat);
                 dots.push_back(sweep.mirrorX ? CanvasPoint{-rx, ry} : CanvasPoint{rx, -ry});
             }
