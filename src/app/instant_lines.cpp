@@ -22,13 +22,39 @@ QLabel *labelOf(const Form1 &form, const char *name)
     return qobject_cast<QLabel *>(form.control(QString::fromLatin1(name)));
 }
 
-void setLine(QLabel *label, const QString &text)
+// What a line was last fitted to, and the font the fit gave it.
+class LineFit : public QObject {
+public:
+    using QObject::QObject;
+    QString text;
+    QFont font;
+    QSize size;
+};
+
+LineFit *fitOf(QLabel *label)
 {
-    label->setText(text);
-    refitText(label);
+    for (QObject *child : label->children()) {
+        if (auto *fit = dynamic_cast<LineFit *>(child))
+            return fit;
+    }
+    return new LineFit(label);
 }
 
 } // namespace
+
+// Measuring the text for the fit is most of a run's cost for these lines; the
+// same text, in the font and at the size the last fit left, fits as it did.
+void setLineText(QLabel *label, const QString &text)
+{
+    LineFit *fit = fitOf(label);
+    if (label->text() == text && fit->text == text && label->font() == fit->font && label->size() == fit->size)
+        return;
+    label->setText(text);
+    refitText(label);
+    fit->text = text;
+    fit->font = label->font();
+    fit->size = label->size();
+}
 
 void addInstantLines(QWidget *inputFrame)
 {
@@ -43,16 +69,16 @@ void showInstantLines(const Form1 &form, const EphemerisResult *result, char dec
 {
     const std::optional<double> julianDay =
         result ? std::optional<double>(result->values.julianDay) : std::nullopt;
-    setLine(labelOf(form, "lblheureloc"), localTimeLine(julianDay, QTimeZone::systemTimeZone()));
+    setLineText(labelOf(form, "lblheureloc"), localTimeLine(julianDay, QTimeZone::systemTimeZone()));
 
     const QString caption = QString::fromUtf8(kCarringtonCaption);
     if (!result) {
-        setLine(labelOf(form, "lblcarrington"), caption + QString::fromUtf8("—"));
+        setLineText(labelOf(form, "lblcarrington"), caption + QString::fromUtf8("—"));
         return;  // lbll0 keeps the last result, and its tooltip with it
     }
     const QString rotation =
         QString::fromStdString(carringtonText(carringtonRotation(*julianDay), decimalSeparator));
-    setLine(labelOf(form, "lblcarrington"), caption + rotation);
+    setLineText(labelOf(form, "lblcarrington"), caption + rotation);
     labelOf(form, "lbll0")->setToolTip(caption + rotation);
 }
 

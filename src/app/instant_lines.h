@@ -1,5 +1,7 @@
 #pragma once
 
+class QLabel;
+class QString;
 class QWidget;
 
 namespace brelo {
@@ -17,5 +19,9 @@ void addInstantLines(QWidget *inputFrame);
 // result, or dashes when the run failed (result null), so that nothing
 // describes an instant the fields no longer hold.
 void showInstantLines(const Form1 &form, const EphemerisResult *result, char decimalSeparator);
+
+// A line's new text, fitted to the line (refitText) unless the text, the
+// label's font and its size are those of its last fit.
+void setLineText(QLabel *label, const QString &text);
 
 } // namespace brelo

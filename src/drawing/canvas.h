@@ -2,6 +2,8 @@
 
 #include "common/rgb.h"
 
+#include <span>
+
 namespace brelo {
 
 // A colour of a drawing operation: an RGB value, or one of the two system
@@ -20,6 +22,11 @@ struct CanvasColor {
     static constexpr CanvasColor buttonFace() { return {Kind::ButtonFace, {}}; }
 
     friend bool operator==(const CanvasColor &, const CanvasColor &) = default;
+};
+
+// A point in user coordinates, single precision as every coordinate a drawing gives.
+struct CanvasPoint {
+    float x, y;
 };
 
 enum class LineStyle { Solid, Dashed, Dotted };
@@ -50,6 +57,13 @@ public:
     // Outline in the given colour; filled with the fill colour while the fill style is solid.
     virtual void circle(float cx, float cy, float radius, CanvasColor outline) = 0;
     virtual void pixel(float x, float y, CanvasColor color) = 0;
+    // pixel() for each point in turn: a drawing of many dots hands them over
+    // in one call, which a canvas may place without a call per dot.
+    virtual void pixels(std::span<const CanvasPoint> points, CanvasColor color)
+    {
+        for (const CanvasPoint &point : points)
+            pixel(point.x, point.y, color);
+    }
 };
 
 } // namespace brelo

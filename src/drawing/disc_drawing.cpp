@@ -4,9 +4,12 @@
 #include "drawing/canvas.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
-#include <span>
+#include <cstdint>
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace brelo {
 
@@ -22,6 +25,7 @@ constexpr float kDotRadius = 2.0f;
 // Axis points are built at x = 0.1, never 0: rotx and roty divide by x.
 constexpr double kAxisX = 0.1;
 constexpr double kLongitudeStep = 0.7;
+constexpr std::size_t kDotCount = 1803;  // the four sweeps' dots, room reserved once
 
 // The coarse π of cercly and of the pole distance: it bends the picture by
 // under a unit, and the drawing has always used it.
@@ -42,15 +46,15 @@ Point axisPoint(float anglep, double y)
 // One longitude sweep of the parallels. Because rotx/roty use the one-argument
 // arctangent, the sign of cerclx decides the half-turn; mirrorX picks the
 // pixel form (-rx, ry) instead of (rx, -ry) so every arc lands on the near side.
+constexpr std::array<double, 4> kWithEquator{0.0, 20.0, 45.0, 75.0};
+constexpr std::size_t kEquator = 0;
+constexpr std::size_t kOffEquator = 1;  // the first parallel after the equator
+
 struct Sweep {
     double from, upTo;
-    std::span<const double> latitudes;
+    std::size_t firstLatitude;  // of kWithEquator, to its end
     bool mirrorX;
 };
-
-constexpr std::array<double, 4> kWithEquator{0.0, 20.0, 45.0, 75.0};
-constexpr std::span<const double> kAllLatitudes{kWithEquator};
-constexpr std::span<const double> kOffEquator = kAllLatitudes.subspan(1);
 
 // cerclx, cercly, rotx and roty of one dot, with every factor that depends on
 // the drawing, the longitude or the latitude alone computed once: the same
@@ -77,9 +81,9 @@ public:
         return {std::sin(degToRad(lonDeg)), std::cos(coarseRadians(lonDeg))};
     }
 
-    std::pair<float, float> turned(const Meridian &m, double latDeg) const
+    // The dot of the meridian on the parallel kWithEquator[i].
+    std::pair<float, float> turned(const Meridian &m, std::size_t i) const
     {
-        const std::size_t i = latitudeIndex(latDeg);
         const double xs = kSphereRadius * cosLat_[i] * m.sinLon;
         const double ys = -kSphereRadius * (m.cosCoarseLon * sinB0_ * cosCoarseLat_[i] + cosB0_ * sinCoarseLat_[i]);
         const double radius = std::sqrt(xs * xs + ys * ys);
@@ -88,18 +92,52 @@ public:
     }
 
 private:
-    static std::size_t latitudeIndex(double latDeg)
-    {
-        std::size_t i = 0;
-        while (kWithEquator[i] != latDeg)
-            ++i;
-        return i;
-    }
-
     double turn_;
     double sinB0_, cosB0_;
     std::array<double, kWithEquator.size()> cosLat_, cosCoarseLat_, sinCoarseLat_;
 };
+
+// The dots of the parallels, sweep by sweep.
+void computeSphereDots(float anglep, float b0, std::vector<CanvasPoint> &dots)
+{
+    const std::array<Sweep, 4> sweeps{{
+        {1.0, 90.0, kOffEquator, false},
+        {90.0, 180.0, kEquator, true},
+        {180.0, 270.0, kEquator, false},
+        {270.0, 360.0, kOffEquator, true},
+    }};
+    const TiltedSphere sphere(anglep, b0);
+    dots.clear();
+    dots.reserve(kDotCount);
+    for (const Sweep &sweep : sweeps) {
+        // Repeated addition, not from + k × step: the last longitude of each
+        // sweep depends on the accumulated rounding.
+        for (double lon = sweep.from; lon <= sweep.upTo; lon += kLongitudeStep) {
+            const TiltedSphere::Meridian meridian = sphere.meridian(lon);
+            for (std::size_t lat = sweep.firstLatitude; lat < kWithEquator.size(); ++lat) {
+                const auto [rx, ry] = sphere.turned(meridian, lat);
+                dots.push_back(sweep.mirrorX ? CanvasPoint{-rx, ry} : CanvasPoint{rx, -ry});
+            }
+        }
+    }
+}
+
+// The dots depend on P and B0 alone, and the window draws the same disc again
+// at each change of page or view: the last ones are kept, for the same bits
+// of P and B0 (a -0 is not a 0 to the trigonometry).
+const std::vector<CanvasPoint> &sphereDots(float anglep, float b0)
+{
+    thread_local struct {
+        std::optional<std::pair<std::uint32_t, std::uint32_t>> angles;
+        std::vector<CanvasPoint> dots;
+    } last;
+    const std::pair angles(std::bit_cast<std::uint32_t>(anglep), std::bit_cast<std::uint32_t>(b0));
+    if (last.angles != angles) {
+        computeSphereDots(anglep, b0, last.dots);
+        last.angles = angles;
+    }
+    return last.dots;
+}
 
 } // namespace
 
@@ -164,27 +202,7 @@ void dessinephem(Canvas &canvas, float anglep, std::optional<float> latb0)
     }
     canvas.setLineStyle(LineStyle::Solid);
 
-    const std::array<Sweep, 4> sweeps{{
-        {1.0, 90.0, kOffEquator, false},
-        {90.0, 180.0, kAllLatitudes, true},
-        {180.0, 270.0, kAllLatitudes, false},
-        {270.0, 360.0, kOffEquator, true},
-    }};
-    const TiltedSphere sphere(anglep, b0);
-    for (const Sweep &sweep : sweeps) {
-        // Repeated addition, not from + k × step: the last longitude of each
-        // sweep depends on the accumulated rounding.
-        for (double lon = sweep.from; lon <= sweep.upTo; lon += kLongitudeStep) {
-            const TiltedSphere::Meridian meridian = sphere.meridian(lon);
-            for (const double lat : sweep.latitudes) {
-                const auto [rx, ry] = sphere.turned(meridian, lat);
-                if (sweep.mirrorX)
-                    canvas.pixel(-rx, ry, kBlack);
-                else
-                    canvas.pixel(rx, -ry, kBlack);
-            }
-        }
-    }
+    canvas.pixels(sphereDots(anglep, b0), kBlack);
 }
 
 } // namespace brelo

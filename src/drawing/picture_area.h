@@ -3,6 +3,8 @@
 #include "drawing/canvas.h"
 #include "drawing/canvas_geometry.h"
 #include "drawing/circle_stamps.h"
+#include "drawing/drawing_ledger.h"
+#include "drawing/drawn_rows.h"
 
 #include <QColor>
 #include <QImage>
@@ -51,19 +53,39 @@ public:
     void segment(float x1, float y1, float x2, float y2, CanvasColor color) override;
     void circle(float cx, float cy, float radius, CanvasColor outline) override;
     void pixel(float x, float y, CanvasColor color) override;
+    void pixels(std::span<const CanvasPoint> points, CanvasColor color) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
-    bool setPixelAt(QPointF logical, QRgb color);
-    void plotLine(QPointF from, QPointF to, QRgb color);
-    void fillBlock(int left, int top, int size, QRgb color);  // device pixels
+    // The device pixel a dot at this logical point writes, as an offset from
+    // the first row's start, or kMissed.
+    std::uint32_t dotAt(QPointF logical) const
+    {
+        // floor(v) is in [0, n) exactly when v is in [0, ceil(n)), and there a
+        // conversion to int is the floor (without a library call per dot).
+        if (!(logical.x() >= 0.0 && logical.x() < dotLimit_.width() && logical.y() >= 0.0
+              && logical.y() < dotLimit_.height()))
+            return DrawingLedger::kMissed;
+        const int column = std::min(static_cast<int>(logical.x() * ratio_), lastColumn_);
+        const int line = std::min(static_cast<int>(logical.y() * ratio_), lastLine_);
+        return static_cast<std::uint32_t>(line) * stride_ + static_cast<std::uint32_t>(column);
+    }
+    void compareAll(std::vector<QRect> &changed);
+    void compareDots(std::vector<QRect> &changed);
+    void draw(const DrawingLedger::Shape &shape);
+    void paintShape(const DrawingLedger::Shape &shape) const;
+    void plotLine(const DrawingLedger::Shape &line) const;
+    void fillBlock(int left, int top, int size, QRgb color) const;  // device pixels
+    void settle() const;
+    void fillDrawn() const;
+    void redraw() const;
     QRgb resolve(CanvasColor color) const;
     void resolveSystemGreys();
     void allocateImage();
-    QRgb *row(int y);  // a row of device pixels, detached
+    QRgb *row(int y) const;  // a row of device pixels, detached
     void scheduleUpdate();
     void showChanges();
     void remember(const QRect &device);  // image_ into shown_, device pixels
@@ -77,6 +99,7 @@ private:
     int lastColumn_ = 0;
     int lastLine_ = 0;
     double ratio_ = 1.0;
+    std::uint32_t stride_ = 0;  // pixels from one row of the image to the next
 
     UserCoordinates user_;  // onto logical pixels of the inner area
 
@@ -87,14 +110,35 @@ private:
 
     QRgb workspace_ = 0;   // application workspace, resolved
     QRgb buttonFace_ = 0;  // button face, resolved
-    QImage image_;
+    // The picture, which a deferred clear settles even when it is only read.
+    mutable QImage image_;
     // Its rows, writable, while no copy of the picture shares them.
     mutable QRgb *pixels_ = nullptr;
-    qsizetype pixelsPerRow_ = 0;
+    mutable qsizetype pixelsPerRow_ = 0;
     double zoom_ = 1.0;
-    CircleStamps circles_;
+    mutable CircleStamps circles_;
     QImage shown_;  // what the screen holds of the picture, or will once painted
+    DrawingLedger ledger_;       // how image_ was drawn
+    DrawingLedger shownLedger_;  // how shown_ was
+    mutable DrawnRows drawn_;    // where image_ may differ from the background
+    DrawnRows shownDrawn_;       // where shown_ may
+    QRgb backgroundPixel_ = 0;
+    std::vector<std::uint32_t> differing_;  // where they may differ, kept for its room
     bool showPending_ = false;
+
+    // Each dot of the drawing and the colour it covered, while the picture is
+    // its shapes and then these dots.
+    struct Lifted {
+        std::uint32_t pixel;
+        QRgb under;
+    };
+    std::vector<Lifted> undo_;
+    bool undoable_ = true;
+    // A clear not yet carried out: the picture still holds kept_, the last
+    // drawing's shapes, of which the new drawing has repeated matched_.
+    mutable bool deferred_ = false;
+    std::vector<DrawingLedger::Shape> kept_;
+    std::size_t matched_ = 0;
 };
 
 } // namespace brelo

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace brelo {
 
@@ -43,6 +44,17 @@ void TurnedCanvas::pixel(float x, float y, CanvasColor color)
 {
     const Point at = turned(x, y);
     target_.pixel(at.x, at.y, color);
+}
+
+void TurnedCanvas::pixels(std::span<const CanvasPoint> points, CanvasColor color)
+{
+    std::vector<CanvasPoint> turnedDots;
+    turnedDots.reserve(points.size());
+    for (const CanvasPoint &point : points) {
+        const Point at = turned(point.x, point.y);
+        turnedDots.push_back({at.x, at.y});
+    }
+    target_.pixels(turnedDots, color);
 }
 
 } // namespace brelo

@@ -28,6 +28,7 @@ public:
     void segment(float x1, float y1, float x2, float y2, CanvasColor color) override;
     void circle(float cx, float cy, float radius, CanvasColor outline) override;
     void pixel(float x, float y, CanvasColor color) override;
+    void pixels(std::span<const CanvasPoint> points, CanvasColor color) override;
 
     struct Point {
         float x, y;

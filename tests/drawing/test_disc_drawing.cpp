@@ -223,7 +223,11 @@ TEST(Dessinephem, DotsAreTheHelpersValuesBitForBit)
         bool mirrorX;
     } sweeps[] = {{1, 90, {20, 45, 75}, false}, {90, 180, {0, 20, 45, 75}, true},
                   {180, 270, {0, 20, 45, 75}, false}, {270, 360, {20, 45, 75}, true}};
-    const std::pair<float, float> orientations[] = {{0, 0}, {20, 5}, {-15, -6}, {26.3f, 7.25f}, {-400, 89.9f}};
+    // Drawn again, or with P or B0 alone changed, the disc's dots are the same
+    // values as when drawn afresh.
+    const std::pair<float, float> orientations[] = {{0, 0},      {20, 5},         {20, 5},         {20, 6},
+                                                    {21, 6},     {0, 0},          {-15, -6},       {26.3f, 7.25f},
+                                                    {-400, 89.9f}, {-400, 89.9f}, {0, 0}};
     for (const auto &[p, b0] : orientations) {
         std::vector<std::array<double, 4>> expected;
         for (const auto &sweep : sweeps)

@@ -1,11 +1,17 @@
 #include "drawing/disc_drawing.h"
 #include "drawing/layout_drawing.h"
 #include "drawing/picture_area.h"
+#include "drawing/zenith_up_disc.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QScreen>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace brelo {
 namespace {
@@ -216,23 +222,166 @@ TEST(PictureArea, ScreenFollowsEveryDrawing)
                 differing += screen.pixel(x + b, y + b) != picture.pixel(x, y);
         EXPECT_EQ(differing, 0) << when;
     };
+    // A turn by a hundredth of a degree moves dots but leaves the disc, the
+    // poles and the axis on their pixels: only the dots are compared then.
     const struct {
         const char *when;
         float p, b0;
         bool repaintThenBack;  // repainted before the changes are compared, then drawn as shown before
-    } steps[] = {{"first drawing", 0, 0, false}, {"turned", 20, 5, false},
+    } steps[] = {{"first drawing", 0, 0, false},       {"turned", 20, 5, false},
                  {"repainted at once, then back", 0, 0, true}, {"back to the first", 0, 0, false},
-                 {"turned the other way", -15, -6, false}};
+                 {"turned a little", 0.01f, 0, false}, {"a little more, repainted at once, then back", 0.02f, 0, true},
+                 {"turned the other way", -15, -6, false}, {"and a little more", -15.01f, -6, false}};
+    std::pair<float, float> shown{0.0f, 0.0f};
     for (const auto &step : steps) {
         const QImage before = area.image();
         dessinephem(area, step.p, step.b0);
         if (step.repaintThenBack) {
             area.repaint();
-            dessinephem(area, 20.0f, 5.0f);
+            dessinephem(area, shown.first, shown.second);
             EXPECT_EQ(area.image(), before);
+        } else {
+            shown = {step.p, step.b0};
         }
         settle();
         screenMatches(step.when);
+    }
+}
+
+// A clear keeps the last drawing's shapes and lifts its dots off while the
+// new drawing repeats them: whatever follows, the picture must be the one a
+// fresh picture area gets from the same drawing.
+TEST(PictureArea, EveryDrawingEndsAsOnAFreshPicture)
+{
+    using Drawing = std::function<void(Canvas &)>;
+    const auto disc = [](float p, float b0) -> Drawing { return [=](Canvas &c) { dessinephem(c, p, b0); }; };
+    const auto zenithUp = [](float p, float b0, float q) -> Drawing {
+        return [=](Canvas &c) { dessinephemZenithUp(c, p, b0, q); };
+    };
+    // The disc's first shapes, then something else (and dots, two on one
+    // pixel, moved by `shift`) or nothing.
+    const auto discStart = [](int shapes, bool thenOther, float shift = 0.0f) -> Drawing {
+        return [=](Canvas &c) {
+            c.clear();
+            c.setLineStyle(LineStyle::Solid);
+            c.setFillColor(CanvasColor::of(255, 255, 128));
+            c.setFillStyle(FillStyle::Solid);
+            if (shapes > 0)
+                c.circle(0.0f, 0.0f, 500.0f, CanvasColor::of(0, 0, 0));
+            if (shapes > 1)
+                c.circle(-0.1f, 500.0f, 2.0f, CanvasColor::of(0, 0, 255));
+            if (thenOther)
+                c.segment(-500.0f, 0.0f, 500.0f, 10.0f, CanvasColor::of(0, 255, 0));
+            const CanvasPoint dots[] = {{1.0f + shift, 1.0f}, {-200.0f, 30.0f}, {1.1f + shift, 1.1f}};
+            if (thenOther)
+                c.pixels(dots, CanvasColor::of(255, 0, 0));
+        };
+    };
+    // Dots first, then a shape over them, without a clear of its own.
+    const Drawing dotsThenShape = [](Canvas &c) {
+        const CanvasPoint dots[] = {{0.0f, 0.0f}, {300.0f, 300.0f}};
+        c.pixels(dots, CanvasColor::of(0, 0, 0));
+        c.setFillStyle(FillStyle::Transparent);
+        c.circle(300.0f, 300.0f, 40.0f, CanvasColor::of(0, 255, 255));
+    };
+    const struct {
+        const char *what;
+        std::vector<Drawing> drawings;
+    } sequences[] = {
+        {"the same disc twice", {disc(0, 0), disc(0, 0)}},
+        {"a disc turned a little, then much", {disc(0, 0), disc(0.01f, 0), disc(20, 5), disc(-15, -6)}},
+        {"fewer shapes, no dots", {disc(0, 0), discStart(1, false)}},
+        {"the first shape, then others", {disc(0, 0), discStart(1, true), disc(0, 0)}},
+        {"dots on one pixel lifted", {discStart(1, true), discStart(1, true, 50.0f), discStart(1, true)}},
+        {"two shapes, nothing else", {disc(20, 5), discStart(2, false), discStart(2, false)}},
+        {"nothing drawn after the clear", {disc(0, 0), discStart(0, false), disc(0, 0)}},
+        {"cleared twice", {disc(0, 0), [](Canvas &c) { c.clear(); }, disc(0, 0)}},
+        {"turned to the zenith", {disc(0, 0), zenithUp(0, 0, -40), zenithUp(0, 0, -40), disc(0, 0)}},
+        {"a shape over the dots", {disc(0, 0), dotsThenShape, disc(0, 0), disc(0.01f, 0)}},
+    };
+    for (const auto &sequence : sequences) {
+        PictureArea area(kDiscBackground, {kDiscInnerTwips, kDiscInnerTwips});
+        setDiscUserScale(area);
+        std::vector<Drawing> sinceClear;
+        for (std::size_t i = 0; i < sequence.drawings.size(); ++i) {
+            const Drawing &drawing = sequence.drawings[i];
+            drawing(area);
+            // A fresh area, which has no earlier shapes to keep, gets the
+            // drawings since the last one that began with a clear.
+            if (drawing.target_type() != dotsThenShape.target_type())  // the one drawing without a clear
+                sinceClear.clear();
+            sinceClear.push_back(drawing);
+            PictureArea fresh(kDiscBackground, {kDiscInnerTwips, kDiscInnerTwips});
+            setDiscUserScale(fresh);
+            for (const Drawing &earlier : sinceClear)
+                earlier(fresh);
+            EXPECT_EQ(area.image(), fresh.image()) << sequence.what << ", drawing " << i + 1;
+        }
+    }
+}
+
+// The layout's drawings, one after the other on one picture (a clear that
+// fills only the rows drawn before, a comparison with the screen limited to
+// them), end as on a fresh picture and on the screen.
+TEST(PictureArea, LayoutDrawingsFollowOneAnother)
+{
+    const struct {
+        const char *what;
+        LayoutInput input;
+        double distb;
+        int scale;
+        bool rays;
+    } steps[] = {
+        {"design", {"1000", "90", "50", "30", "50", "50"}, 248.19277108433735, -2000, true},
+        {"O1 wider", {"1000", "120", "50", "30", "50", "50"}, 248.19277108433735, -2000, true},
+        {"no rays", {"1000", "120", "50", "30", "50", "50"}, 248.19277108433735, -2000, false},
+        {"another O2 place", {"1000", "90", "50", "30", "50", "50"}, 200.0, -1500, true},
+        {"a tall O1", {"1000", "1e300", "50", "30", "50", "50"}, 200.0, -1500, true},
+        {"design again", {"1000", "90", "50", "30", "50", "50"}, 248.19277108433735, -2000, true},
+    };
+    PictureArea area(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+    area.show();
+    for (const auto &step : steps) {
+        OpticalState state;
+        state.foco3b = "300";
+        state.distb = step.distb;
+        state.distc = 264.70588235294116;
+        dessin(area, step.input, state, step.scale, step.rays, '.');
+        PictureArea fresh(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+        dessin(fresh, step.input, state, step.scale, step.rays, '.');
+        EXPECT_EQ(area.image(), fresh.image()) << step.what;
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+        const QImage screen =
+            area.screen()->grabWindow(area.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage picture = area.image();
+        const int b = PictureArea::kBorderPx;
+        EXPECT_EQ(screen.copy(b, b, picture.width(), picture.height()), picture) << step.what;
+    }
+}
+
+// Dots handed over together land exactly where they land one by one, at
+// every pixel ratio, those outside the area included.
+TEST(PictureArea, DotsTogetherLandAsDotsOneByOne)
+{
+    const std::vector<CanvasPoint> dots{{0.0f, 0.0f},      {14.99f, 0.0f},     {15.0f, 15.0f},     {-0.01f, 30.0f},
+                                        {11474.9f, 100.0f}, {11475.0f, 100.0f}, {300.0f, 2954.9f},  {300.0f, 2955.0f},
+                                        {150.5f, -1e20f},   {std::nanf(""), 1.0f}, {7000.3f, 1500.7f}, {7000.3f, 1500.7f}};
+    for (const double zoom : {1.0, 1.5, 2.0}) {
+        PictureArea together(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+        PictureArea oneByOne(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+        together.setZoom(zoom);
+        oneByOne.setZoom(zoom);
+        together.pixels(dots, CanvasColor::of(0, 0, 255));
+        for (const CanvasPoint &dot : dots)
+            oneByOne.pixel(dot.x, dot.y, CanvasColor::of(0, 0, 255));
+        const QImage image = together.image();
+        EXPECT_EQ(image, oneByOne.image()) << zoom;
+        int blue = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                blue += image.pixel(x, y) == qRgb(0, 0, 255);
+        EXPECT_GE(blue, 5) << zoom;  // five of the pixels at least, whatever the ratio
     }
 }
 
