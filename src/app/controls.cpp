@@ -1,5 +1,6 @@
 #include "app/controls.h"
 
+#include "app/cached_controls.h"
 #include "app/cached_group_box.h"
 #include "app/cached_text_label.h"
 
@@ -100,7 +101,7 @@ QLabel *makeResultLabel(QWidget *parent, const char *name, const QString &text, 
 
 QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
-    auto *box = named(new QLineEdit(text, parent), name, geometry);
+    auto *box = named(new CachedLineEdit(text, parent), name, geometry);
     box->setTextMargins(0, 0, 0, 0);
     return box;
 }
@@ -125,7 +126,7 @@ QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, 
 
 QFrame *makeSeparator(QWidget *parent, const char *name, QRect geometry)
 {
-    auto *line = named(new QFrame(parent), name, geometry);
+    auto *line = named(new CachedSeparator(parent), name, geometry);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;

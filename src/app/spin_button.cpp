@@ -1,6 +1,8 @@
 #include "app/spin_button.h"
 
+#include "app/look_cache.h"
 #include "common/numeric_text.h"
+#include "drawing/picture_area.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -25,16 +27,30 @@ std::optional<int> wholeNumberIn(const QString &text, char decimalSeparator)
 // An arrow that repaints with the rest of the window rather than on its own:
 // a button repaints at once on press and again on release, before its click
 // is handled, and each of those paints the frame and page behind it too. Its
-// look is the same once the event is over.
+// look is the same once the event is over. Over a frame's flat colour its
+// looks (at rest, pressed, hovered) are copied from pictures; over a drawing,
+// which changes under it, the style paints it.
 class SpinArrow : public QToolButton {
 public:
-    explicit SpinArrow(QWidget *parent) : QToolButton(parent)
+    explicit SpinArrow(QWidget *parent) : QToolButton(parent), look_(this, 3, [this] { return key(); }, LookCache::Ground::FlatOpaque)
     {
         // Released is told after the release's own repaint, before the click.
         connect(this, &QToolButton::released, this, [this] { setUpdatesEnabled(true); });
     }
 
 protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (overDrawing())
+            QToolButton::paintEvent(event);
+        else
+            look_.paint(event, [&] { QToolButton::paintEvent(event); });
+    }
+    bool event(QEvent *event) override
+    {
+        look_.watch(event);
+        return QToolButton::event(event);
+    }
     void mousePressEvent(QMouseEvent *event) override
     {
         setUpdatesEnabled(false);
@@ -47,6 +63,23 @@ protected:
         QToolButton::mouseReleaseEvent(event);
         setUpdatesEnabled(true);  // when the release was not a click
     }
+
+private:
+    bool overDrawing() const
+    {
+        const QWidget *spin = parentWidget();
+        return spin && qobject_cast<const PictureArea *>(spin->parentWidget());
+    }
+    std::optional<LookKey> key() const
+    {
+        LookKey key = lookKeyOf(*this);
+        key.text = text();
+        key.details = {isDown() ? 1 : 0, isChecked() ? 1 : 0, static_cast<int>(arrowType()), autoRaise() ? 1 : 0,
+                       static_cast<int>(toolButtonStyle()), static_cast<int>(popupMode()), icon().isNull() ? 0 : 1};
+        return key;
+    }
+
+    LookCache look_;
 };
 
 } // namespace
