@@ -204,6 +204,7 @@ bool LookCache::watch(const QEvent *event)
     case QEvent::ZOrderChange:
     case QEvent::ScreenChangeInternal:
     case QEvent::PaletteChange:
+    case QEvent::FontChange:  // a parent's larger title may now reach under the control
     case QEvent::StyleChange:
         forget();
         return true;
