@@ -54,9 +54,66 @@ std::optional<QRgb> flatColourUnder(QPainter &paint, const QRect &area, QImage::
     return colour;
 }
 
+namespace {
+
+// The image a painter draws into, when it is one and the painter maps the
+// widget onto whole pixels at the picture's ratio: its transform's offset.
+QImage *deviceImage(QPainter &paint, const QImage &picture, QPoint *offset)
+{
+    const QTransform toDevice = paint.deviceTransform();
+    const auto whole = [](qreal v) { return v == std::floor(v); };
+    if (toDevice.type() > QTransform::TxScale || !whole(toDevice.m11()) || toDevice.m11() != toDevice.m22()
+        || toDevice.m11() != picture.devicePixelRatio() || !whole(toDevice.dx()) || !whole(toDevice.dy())
+        || !paint.paintEngine())
+        return nullptr;
+    QPaintDevice *device = paint.paintEngine()->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return nullptr;
+    auto *image = static_cast<QImage *>(device);
+    if (image->format() != picture.format())
+        return nullptr;
+    *offset = QPoint(static_cast<int>(toDevice.dx()), static_cast<int>(toDevice.dy()));
+    return image;
+}
+
+// Copies rows of whole pixels between two images of one format.
+void copyPixels(const QImage &from, const QRect &source, QImage &to, const QPoint &target)
+{
+    const int bytesPerPixel = from.depth() / 8;
+    const auto width = static_cast<std::size_t>(source.width()) * bytesPerPixel;
+    uchar *bits = to.bits();
+    for (int y = 0; y < source.height(); ++y)
+        std::memcpy(bits + static_cast<qsizetype>(target.y() + y) * to.bytesPerLine() + target.x() * bytesPerPixel,
+                    from.constScanLine(source.top() + y) + source.left() * bytesPerPixel, width);
+}
+
+} // namespace
+
 void copyPicture(QPainter &paint, const QImage &picture, const QRegion &region)
 {
     const qreal ratio = picture.devicePixelRatio();
+    QPoint offset;
+    // The picture holds the device's own pixels: into the window's image
+    // (not shared with a grab of it) they are written row by row.
+    QImage *device = deviceImage(paint, picture, &offset);
+    if (device && device->isDetached()) {
+        const int scale = static_cast<int>(ratio);
+        const QRect pixels = picture.rect();
+        const QRect bounds = device->rect();
+        bool copied = true;
+        for (const QRect &part : region) {
+            const QRect source(part.topLeft() * scale, part.size() * scale);
+            const QPoint target = source.topLeft() + offset;
+            copied = copied && pixels.contains(source) && bounds.contains(QRect(target, source.size()));
+        }
+        if (copied) {
+            for (const QRect &part : region) {
+                const QRect source(part.topLeft() * scale, part.size() * scale);
+                copyPixels(picture, source, *device, source.topLeft() + offset);
+            }
+            return;
+        }
+    }
     for (const QRect &part : region) {
         paint.setClipRect(part);
         paint.drawImage(QRectF(part), picture, QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
@@ -65,29 +122,20 @@ void copyPicture(QPainter &paint, const QImage &picture, const QRegion &region)
 
 bool copyPainted(QPainter &paint, QImage &picture, const QRegion &region)
 {
-    const QTransform toDevice = paint.deviceTransform();
-    const auto whole = [](qreal v) { return v == std::floor(v); };
-    if (toDevice.type() > QTransform::TxScale || !whole(toDevice.m11()) || toDevice.m11() != toDevice.m22()
-        || toDevice.m11() != picture.devicePixelRatio() || !whole(toDevice.dx()) || !whole(toDevice.dy())
-        || !paint.paintEngine())
+    QPoint offset;
+    const QImage *device = deviceImage(paint, picture, &offset);
+    if (!device)
         return false;
-    QPaintDevice *device = paint.paintEngine()->paintDevice();
-    if (!device || device->devType() != QInternal::Image)
-        return false;
-    const auto *image = static_cast<const QImage *>(device);
-    if (image->format() != picture.format())
-        return false;
-    const int ratio = static_cast<int>(toDevice.m11());
-    const int bytesPerPixel = picture.depth() / 8;
+    const int scale = static_cast<int>(picture.devicePixelRatio());
     for (const QRect &part : region) {
-        const QRect from = toDevice.mapRect(part);
-        const QRect to(part.topLeft() * ratio, part.size() * ratio);
-        if (!image->rect().contains(from) || !picture.rect().contains(to))
+        const QRect target(part.topLeft() * scale, part.size() * scale);
+        const QRect source = target.translated(offset);
+        if (!device->rect().contains(source) || !picture.rect().contains(target))
             return false;
-        for (int y = 0; y < from.height(); ++y)
-            std::memcpy(picture.scanLine(to.top() + y) + to.left() * bytesPerPixel,
-                        image->constScanLine(from.top() + y) + from.left() * bytesPerPixel,
-                        static_cast<std::size_t>(from.width()) * bytesPerPixel);
+    }
+    for (const QRect &part : region) {
+        const QRect target(part.topLeft() * scale, part.size() * scale);
+        copyPixels(*device, target.translated(offset), picture, target.topLeft());
     }
     return true;
 }

@@ -91,8 +91,9 @@ public:
     using Underneath = std::function<QImage()>;
 
     // Over a flat colour: opaque (the parent no longer paints under the
-    // control), or transparent (for a container, which Qt would otherwise
-    // paint twice when shown: once alone, once with its parent).
+    // control), or transparent (the parent, itself copied from its pictures,
+    // paints under it). Each opaque control shown with a page is one more
+    // region Qt adds up and, for a container, one more paint of it alone.
     enum class Ground { FlatOpaque, FlatTransparent };
 
     LookCache(QWidget *owner, int capacity, KeyOf keyOf, Ground ground);

@@ -32,7 +32,7 @@ std::optional<int> wholeNumberIn(const QString &text, char decimalSeparator)
 // which changes under it, the style paints it.
 class SpinArrow : public QToolButton {
 public:
-    explicit SpinArrow(QWidget *parent) : QToolButton(parent), look_(this, 3, [this] { return key(); }, LookCache::Ground::FlatOpaque)
+    explicit SpinArrow(QWidget *parent) : QToolButton(parent), look_(this, 3, [this] { return key(); }, LookCache::Ground::FlatTransparent)
     {
         // Released is told after the release's own repaint, before the click.
         connect(this, &QToolButton::released, this, [this] { setUpdatesEnabled(true); });
