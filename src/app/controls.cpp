@@ -108,13 +108,13 @@ QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, Q
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    return named(new QPushButton(caption, parent), name, geometry);
+    return named(new CachedPushButton(caption, parent), name, geometry);
 }
 
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, bool checked,
                         QRect geometry)
 {
-    auto *box = named(new QCheckBox(caption, parent), name, geometry);
+    auto *box = named(new CachedCheckBox(caption, parent), name, geometry);
     box->setChecked(checked);
     return box;
 }

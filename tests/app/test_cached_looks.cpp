@@ -10,6 +10,8 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QToolButton>
+#include <QCheckBox>
+#include <QPushButton>
 
 #include <functional>
 #include <memory>
@@ -43,6 +45,8 @@ struct Side {
     QFrame *line;
     QToolButton *up;
     QToolButton *down;
+    QPushButton *button;
+    QCheckBox *box;
 };
 
 // The arrows as a spin button places them, with Qt's own buttons.
@@ -78,6 +82,12 @@ Side build(QWidget *window, int left, bool cached)
     side.line->setGeometry(8, 60, 150, 3);
     side.line->setFrameShape(QFrame::HLine);
     side.line->setFrameShadow(QFrame::Sunken);
+    side.button = cached ? new CachedPushButton(QStringLiteral("&CALCUL"), side.frame)
+                         : new QPushButton(QStringLiteral("&CALCUL"), side.frame);
+    side.button->setGeometry(95, 70, 70, 24);
+    const QString identical = QStringLiteral("O3 et O3' identiques");
+    side.box = cached ? new CachedCheckBox(identical, side.frame) : new QCheckBox(identical, side.frame);
+    side.box->setGeometry(8, 72, 85, 20);
     if (cached) {
         auto *spin = new SpinButton({0, 1000, 1}, 200, '.', side.frame);
         spin->setGeometry(72, 26, 16, 22);
@@ -179,6 +189,15 @@ TEST_F(CachedLooks, EveryChangeShowsThePixelsOfQtsOwnControls)
          }},
         {"arrow held down", [](Side &s) { s.up->setDown(true); }},
         {"arrow released", [](Side &s) { s.up->setDown(false); }},
+        {"button held down", [](Side &s) { s.button->setDown(true); }},
+        {"button released", [](Side &s) { s.button->setDown(false); }},
+        {"button by default", [](Side &s) { s.button->setDefault(true); }},
+        {"box checked", [](Side &s) { s.box->setChecked(true); }},
+        {"box half checked", [](Side &s) {
+             s.box->setTristate(true);
+             s.box->setCheckState(Qt::PartiallyChecked);
+         }},
+        {"box renamed", [](Side &s) { s.box->setText(QStringLiteral("Identiques")); }},
         {"frame disabled", [](Side &s) { s.frame->setEnabled(false); }},
         {"frame enabled", [](Side &s) { s.frame->setEnabled(true); }},
         {"new title", [](Side &s) { s.frame->setTitle(QStringLiteral("Résultats")); }},
