@@ -5,7 +5,7 @@
 namespace brelo {
 
 CachedLineEdit::CachedLineEdit(const QString &text, QWidget *parent)
-    : QLineEdit(text, parent), look_(this, 2, [this] { return key(); }, LookCache::Ground::FlatTransparent)
+    : QLineEdit(text, parent), look_(this, 2, [this] { return key(); }, LookCache::Ground::Transparent)
 {
 }
 
@@ -38,7 +38,7 @@ bool CachedLineEdit::event(QEvent *event)
     return QLineEdit::event(event);
 }
 
-CachedSeparator::CachedSeparator(QWidget *parent) : QFrame(parent), look_(this, 1, [this] { return key(); }, LookCache::Ground::FlatTransparent) {}
+CachedSeparator::CachedSeparator(QWidget *parent) : QFrame(parent), look_(this, 1, [this] { return key(); }, LookCache::Ground::Transparent) {}
 
 std::optional<LookKey> CachedSeparator::key() const
 {

@@ -29,7 +29,7 @@ private:
     LookCache look_;
 };
 
-// A separator line that copies its look from a picture.
+// A separator line that copies its look from a picture per state.
 class CachedSeparator : public QFrame {
 public:
     explicit CachedSeparator(QWidget *parent = nullptr);
@@ -50,7 +50,7 @@ template <class Button>
 class CachedButton : public Button {
 public:
     CachedButton(const QString &caption, QWidget *parent)
-        : Button(caption, parent), look_(this, 3, [this] { return key(); }, LookCache::Ground::FlatTransparent)
+        : Button(caption, parent), look_(this, 3, [this] { return key(); }, LookCache::Ground::Transparent)
     {
     }
 

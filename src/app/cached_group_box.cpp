@@ -13,7 +13,7 @@ constexpr int kTitleMargin = 4;
 } // namespace
 
 CachedGroupBox::CachedGroupBox(const QString &title, QWidget *parent)
-    : QGroupBox(title, parent), look_(this, 2, [this] { return key(); }, LookCache::Ground::FlatTransparent)
+    : QGroupBox(title, parent), look_(this, 2, [this] { return key(); }, LookCache::Ground::Transparent)
 {
 }
 

@@ -14,9 +14,9 @@ namespace brelo {
 // border image each time; a repaint that does not reach the title only needs
 // the border, copied from a picture of it. The title's place and the picture
 // are made again when the size, the font, the style, the palette, the
-// enabled or active state, the direction or the title change. Over one flat
-// colour (a tab page), the whole frame, title included, is copied from a
-// picture of it over that colour instead.
+// enabled or active state, the direction or the title change. Where the
+// pixels under the frame are those a picture of its state was made over, the
+// whole frame, title included, is copied from that picture instead.
 class CachedGroupBox : public QGroupBox {
 public:
     explicit CachedGroupBox(const QString &title, QWidget *parent = nullptr);

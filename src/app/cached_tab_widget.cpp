@@ -10,12 +10,11 @@ namespace brelo {
 
 namespace {
 constexpr int kTabLooks = 6;   // the current tab, hovered and pressed tabs
-constexpr std::size_t kPaneLooks = 2;  // the pane knows which tab is current
+constexpr int kPaneLooks = 2;  // the pane knows which tab is current
 } // namespace
 
-CachedTabBar::CachedTabBar(CachedTabWidget *tabs)
-    : QTabBar(tabs), tabs_(tabs),
-      look_(this, kTabLooks, [this] { return key(); }, [this] { return tabs_->paneUnderTabs(); })
+CachedTabBar::CachedTabBar(QWidget *parent)
+    : QTabBar(parent), look_(this, kTabLooks, [this] { return key(); }, LookCache::Ground::Transparent)
 {
 }
 
@@ -27,17 +26,10 @@ std::optional<LookKey> CachedTabBar::key() const
         key.text += tabText(i) + QChar(0);
         enabledTabs |= isTabEnabled(i) ? 1 << (i % 31) : 0;
     }
-    const qint64 pane = tabs_->paneUnderTabs().cacheKey();
     const int flags = static_cast<int>(shape()) | (drawBase() ? 1 << 8 : 0) | (documentMode() ? 1 << 9 : 0)
                       | (expanding() ? 1 << 10 : 0) | static_cast<int>(elideMode()) << 12;
-    key.details = {currentIndex() | count() << 8 | (hovered_ + 1) << 16 | (pressed_ + 1) << 24,
-                   enabledTabs,
-                   flags,
-                   count() > 0 ? tabRect(0).x() : 0,  // scrolled tabs
-                   static_cast<int>(pane),
-                   static_cast<int>(pane >> 32),
-                   x(),
-                   y()};
+    key.details = {currentIndex() | count() << 8 | (hovered_ + 1) << 16 | (pressed_ + 1) << 24, enabledTabs, flags,
+                   count() > 0 ? tabRect(0).x() : 0};  // scrolled tabs
     return key;
 }
 
@@ -71,12 +63,13 @@ bool CachedTabBar::event(QEvent *event)
 }
 
 CachedTabWidget::CachedTabWidget(QWidget *parent)
-    : QTabWidget(parent), tabs_(new CachedTabBar(this)), look_(this, static_cast<int>(kPaneLooks), [this] { return key(); }, LookCache::Ground::FlatOpaque)
+    : QTabWidget(parent), look_(this, kPaneLooks, [this] { return key(); }, LookCache::Ground::FlatOpaque)
 {
     // As the tab widget sets up its own tabs: the pane draws the base line.
-    tabs_->setObjectName(QStringLiteral("qt_tabwidget_tabbar"));
-    tabs_->setDrawBase(false);
-    setTabBar(tabs_);
+    auto *tabs = new CachedTabBar(this);
+    tabs->setObjectName(QStringLiteral("qt_tabwidget_tabbar"));
+    tabs->setDrawBase(false);
+    setTabBar(tabs);
 }
 
 std::optional<LookKey> CachedTabWidget::key() const
@@ -94,37 +87,12 @@ std::optional<LookKey> CachedTabWidget::key() const
 void CachedTabWidget::paintEvent(QPaintEvent *event)
 {
     look_.paint(event, [&] { QTabWidget::paintEvent(event); });
-    // What the pane now holds under the tabs, painted before them.
-    const QImage &pane = look_.shown();
-    const QRect bar = tabs_->geometry();
-    if (pane.isNull() || tabs_->parentWidget() != this || !look_.shownCovers(bar)) {
-        underTabs_ = QImage();
-        return;
-    }
-    const qreal ratio = pane.devicePixelRatio();
-    QImage under = pane.copy(QRect(bar.topLeft() * ratio, bar.size() * ratio));
-    under.setDevicePixelRatio(ratio);
-    if (under == underTabs_)
-        return;
-    // The same pixels as under a former pane keep that picture, and so the
-    // tabs' pictures over it.
-    const auto known = std::find(seenUnderTabs_.begin(), seenUnderTabs_.end(), under);
-    if (known != seenUnderTabs_.end()) {
-        underTabs_ = *known;
-        return;
-    }
-    underTabs_ = under;
-    seenUnderTabs_.insert(seenUnderTabs_.begin(), under);
-    if (seenUnderTabs_.size() > kPaneLooks)
-        seenUnderTabs_.pop_back();
 }
 
 bool CachedTabWidget::event(QEvent *event)
 {
-    if (look_.watch(event)) {
-        underTabs_ = QImage();
-        seenUnderTabs_.clear();
-    }
+    look_.watch(event);
     return QTabWidget::event(event);
 }
+
 } // namespace brelo

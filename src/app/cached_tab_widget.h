@@ -5,17 +5,12 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include <vector>
-
 namespace brelo {
 
-class CachedTabWidget;
-
-// The tabs, copied from a picture per state and per pane under them. They
-// stay transparent: the pane is copied under them first.
+// The tabs, copied from a picture per state over the pane under them.
 class CachedTabBar : public QTabBar {
 public:
-    explicit CachedTabBar(CachedTabWidget *tabs);
+    explicit CachedTabBar(QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -24,7 +19,6 @@ protected:
 private:
     std::optional<LookKey> key() const;
 
-    const CachedTabWidget *tabs_;
     int hovered_ = -1;  // the tab under the mouse, as the hover events tell it
     int pressed_ = -1;  // the tab a held button went down on
     LookCache look_;
@@ -37,9 +31,6 @@ class CachedTabWidget : public QTabWidget {
 public:
     explicit CachedTabWidget(QWidget *parent = nullptr);
 
-    // The pane's pixels under the tabs, as last painted (null while unknown).
-    const QImage &paneUnderTabs() const { return underTabs_; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool event(QEvent *event) override;
@@ -47,10 +38,7 @@ protected:
 private:
     std::optional<LookKey> key() const;
 
-    CachedTabBar *tabs_;
     LookCache look_;
-    QImage underTabs_;
-    std::vector<QImage> seenUnderTabs_;
 };
 
 } // namespace brelo

@@ -54,91 +54,99 @@ std::optional<QRgb> flatColourUnder(QPainter &paint, const QRect &area, QImage::
     return colour;
 }
 
-namespace {
-
-// The image a painter draws into, when it is one and the painter maps the
-// widget onto whole pixels at the picture's ratio: its transform's offset.
-QImage *deviceImage(QPainter &paint, const QImage &picture, QPoint *offset)
+QImage *deviceImage(QPainter &paint, qreal ratio, QPoint *offset)
 {
     const QTransform toDevice = paint.deviceTransform();
     const auto whole = [](qreal v) { return v == std::floor(v); };
     if (toDevice.type() > QTransform::TxScale || !whole(toDevice.m11()) || toDevice.m11() != toDevice.m22()
-        || toDevice.m11() != picture.devicePixelRatio() || !whole(toDevice.dx()) || !whole(toDevice.dy())
-        || !paint.paintEngine())
+        || toDevice.m11() != ratio || !whole(toDevice.dx()) || !whole(toDevice.dy()) || !paint.paintEngine())
         return nullptr;
     QPaintDevice *device = paint.paintEngine()->paintDevice();
     if (!device || device->devType() != QInternal::Image)
         return nullptr;
-    auto *image = static_cast<QImage *>(device);
-    if (image->format() != picture.format())
-        return nullptr;
     *offset = QPoint(static_cast<int>(toDevice.dx()), static_cast<int>(toDevice.dy()));
-    return image;
+    return static_cast<QImage *>(device);
 }
 
-// Copies rows of whole pixels between two images of one format.
-void copyPixels(const QImage &from, const QRect &source, QImage &to, const QPoint &target)
+namespace {
+
+// The rows of a region of the widget, in device pixels: where they are in
+// the widget's pictures and in the device.
+struct Rows {
+    QRect inPicture;
+    QPoint inDevice;
+};
+
+// The region's rectangles in pixels, or nothing when one falls outside the
+// device or the pictures.
+std::optional<std::vector<Rows>> rowsOf(const QRegion &region, int scale, const QPoint &offset, const QImage &device,
+                                        const QSize &pictures)
 {
-    const int bytesPerPixel = from.depth() / 8;
-    const auto width = static_cast<std::size_t>(source.width()) * bytesPerPixel;
-    uchar *bits = to.bits();
-    for (int y = 0; y < source.height(); ++y)
-        std::memcpy(bits + static_cast<qsizetype>(target.y() + y) * to.bytesPerLine() + target.x() * bytesPerPixel,
-                    from.constScanLine(source.top() + y) + source.left() * bytesPerPixel, width);
+    std::vector<Rows> rows;
+    rows.reserve(static_cast<std::size_t>(region.rectCount()));
+    for (const QRect &part : region) {
+        const QRect inPicture(part.topLeft() * scale, part.size() * scale);
+        if (!QRect(QPoint(), pictures).contains(inPicture)
+            || !device.rect().contains(inPicture.translated(offset)))
+            return std::nullopt;
+        rows.push_back({inPicture, inPicture.topLeft() + offset});
+    }
+    return rows;
+}
+
+std::size_t rowBytes(const QImage &image, const QRect &area)
+{
+    return static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(image.depth() / 8);
+}
+
+const uchar *pixelAt(const QImage &image, QPoint at)
+{
+    return image.constScanLine(at.y()) + static_cast<qsizetype>(at.x()) * (image.depth() / 8);
+}
+
+uchar *pixelAt(uchar *bits, const QImage &image, QPoint at)
+{
+    return bits + static_cast<qsizetype>(at.y()) * image.bytesPerLine() + static_cast<qsizetype>(at.x()) * (image.depth() / 8);
+}
+
+// Device rows into a picture (what was painted, or what was under).
+void copyIn(const QImage &device, const std::vector<Rows> &rows, QImage &picture)
+{
+    uchar *bits = picture.bits();
+    for (const Rows &r : rows)
+        for (int y = 0; y < r.inPicture.height(); ++y)
+            std::memcpy(pixelAt(bits, picture, r.inPicture.topLeft() + QPoint(0, y)),
+                        pixelAt(device, r.inDevice + QPoint(0, y)), rowBytes(device, r.inPicture));
+}
+
+// A picture's rows onto the device: the device's own pixels, copied back.
+void copyOut(const QImage &picture, const std::vector<Rows> &rows, QImage &device)
+{
+    uchar *bits = device.bits();
+    for (const Rows &r : rows)
+        for (int y = 0; y < r.inPicture.height(); ++y)
+            std::memcpy(pixelAt(bits, device, r.inDevice + QPoint(0, y)),
+                        pixelAt(picture, r.inPicture.topLeft() + QPoint(0, y)), rowBytes(device, r.inPicture));
+}
+
+bool sameRows(const QImage &device, const std::vector<Rows> &rows, const QImage &picture)
+{
+    for (const Rows &r : rows)
+        for (int y = 0; y < r.inPicture.height(); ++y)
+            if (std::memcmp(pixelAt(device, r.inDevice + QPoint(0, y)),
+                            pixelAt(picture, r.inPicture.topLeft() + QPoint(0, y)), rowBytes(device, r.inPicture))
+                != 0)
+                return false;
+    return true;
+}
+
+bool covers(const QRegion &valid, const QRegion &region)
+{
+    return (valid.rectCount() == 1 && valid.boundingRect().contains(region.boundingRect()))
+           || region.subtracted(valid).isEmpty();
 }
 
 } // namespace
-
-void copyPicture(QPainter &paint, const QImage &picture, const QRegion &region)
-{
-    const qreal ratio = picture.devicePixelRatio();
-    QPoint offset;
-    // The picture holds the device's own pixels: into the window's image
-    // (not shared with a grab of it) they are written row by row.
-    QImage *device = deviceImage(paint, picture, &offset);
-    if (device && device->isDetached()) {
-        const int scale = static_cast<int>(ratio);
-        const QRect pixels = picture.rect();
-        const QRect bounds = device->rect();
-        bool copied = true;
-        for (const QRect &part : region) {
-            const QRect source(part.topLeft() * scale, part.size() * scale);
-            const QPoint target = source.topLeft() + offset;
-            copied = copied && pixels.contains(source) && bounds.contains(QRect(target, source.size()));
-        }
-        if (copied) {
-            for (const QRect &part : region) {
-                const QRect source(part.topLeft() * scale, part.size() * scale);
-                copyPixels(picture, source, *device, source.topLeft() + offset);
-            }
-            return;
-        }
-    }
-    for (const QRect &part : region) {
-        paint.setClipRect(part);
-        paint.drawImage(QRectF(part), picture, QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
-    }
-}
-
-bool copyPainted(QPainter &paint, QImage &picture, const QRegion &region)
-{
-    QPoint offset;
-    const QImage *device = deviceImage(paint, picture, &offset);
-    if (!device)
-        return false;
-    const int scale = static_cast<int>(picture.devicePixelRatio());
-    for (const QRect &part : region) {
-        const QRect target(part.topLeft() * scale, part.size() * scale);
-        const QRect source = target.translated(offset);
-        if (!device->rect().contains(source) || !picture.rect().contains(target))
-            return false;
-    }
-    for (const QRect &part : region) {
-        const QRect target(part.topLeft() * scale, part.size() * scale);
-        copyPixels(*device, target.translated(offset), picture, target.topLeft());
-    }
-    return true;
-}
 
 Look *LookPictures::find(const LookKey &key)
 {
@@ -155,27 +163,8 @@ Look &LookPictures::keep(Look look)
 }
 
 LookCache::LookCache(QWidget *owner, int capacity, KeyOf keyOf, Ground ground)
-    : owner_(owner), looks_(capacity), keyOf_(std::move(keyOf)), opaqueOverFlat_(ground == Ground::FlatOpaque)
+    : owner_(owner), looks_(capacity), keyOf_(std::move(keyOf)), ground_(ground)
 {
-}
-
-LookCache::LookCache(QWidget *owner, int capacity, KeyOf keyOf, Underneath under)
-    : owner_(owner), looks_(capacity), keyOf_(std::move(keyOf)), under_(std::move(under))
-{
-}
-
-// What is under the control as a picture of its size, null while unknown.
-QImage LookCache::background() const
-{
-    if (under_)
-        return under_();
-    if (!flat_)
-        return {};
-    const qreal ratio = owner_->devicePixelRatioF();
-    QImage picture(owner_->size() * ratio, format_);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(QColor::fromRgb(*flat_));
-    return picture;
 }
 
 // Learnt from what the parent has just painted under the control, where the
@@ -197,53 +186,100 @@ void LookCache::learn(QPaintEvent *event)
 
 void LookCache::paint(QPaintEvent *event, const std::function<void()> &paintItself)
 {
-    const bool opaque = owner_->testAttribute(Qt::WA_OpaquePaintEvent);
-    if (!under_ && !flat_)
-        learn(event);
+    if (ground_ == Ground::FlatOpaque)
+        paintOverFlat(event, paintItself);
+    else
+        paintOverParent(event, paintItself);
+}
+
+void LookCache::paintOverParent(QPaintEvent *event, const std::function<void()> &paintItself)
+{
     const std::optional<LookKey> key = keyOf_();
-    Look *look = key ? looks_.find(*key) : nullptr;
-    const QRegion &region = event->region();
-    if (look && ((look->valid.rectCount() == 1 && look->valid.boundingRect().contains(region.boundingRect()))
-                 || region.subtracted(look->valid).isEmpty())) {
-        QPainter paint(owner_);
-        copyPicture(paint, look->picture, region);
-        shown_ = look->picture;
-        shownValid_ = look->valid;
-        return;
-    }
-    QImage under = background();
-    if (under.isNull()) {
-        // Unknown under the control: its parent paints there from now on.
-        shown_ = QImage();
-        if (opaque && opaqueOverFlat_)
-            forget();
+    if (!key) {
         paintItself();
         return;
     }
-    if (opaqueOverFlat_) {
-        // Opaque over its flat colour, the control fills it itself.
-        if (opaque) {
-            QPainter paint(owner_);
-            copyPicture(paint, under, region);
+    const QRegion &region = event->region();
+    const int scale = static_cast<int>(key->ratio);
+    std::optional<std::vector<Rows>> rows;
+    Look *look = looks_.find(*key);
+    {
+        QPainter paint(owner_);
+        QPoint offset;
+        QImage *device = scale == key->ratio ? deviceImage(paint, key->ratio, &offset) : nullptr;
+        if (device)
+            rows = rowsOf(region, scale, offset, *device, key->size * scale);
+        if (!rows) {
+            paint.end();
+            paintItself();
+            return;
+        }
+        // The window's image is written to only while no grab shares it.
+        if (look && device->isDetached() && look->picture.format() == device->format() && covers(look->valid, region)
+            && sameRows(*device, *rows, look->under)) {
+            copyOut(look->picture, *rows, *device);
+            return;
+        }
+        if (!look || look->picture.format() != device->format()) {
+            QImage blank(key->size * scale, device->format());
+            blank.setDevicePixelRatio(key->ratio);
+            look = &looks_.keep({*key, blank, blank.copy(), QRegion()});
+        }
+        copyIn(*device, *rows, look->under);
+    }
+    paintItself();
+    QPainter paint(owner_);
+    QPoint offset;
+    if (QImage *device = deviceImage(paint, key->ratio, &offset)) {
+        copyIn(*device, *rows, look->picture);
+        look->valid += region;
+    }
+}
+
+void LookCache::paintOverFlat(QPaintEvent *event, const std::function<void()> &paintItself)
+{
+    const bool opaque = owner_->testAttribute(Qt::WA_OpaquePaintEvent);
+    if (!flat_) {
+        learn(event);
+        if (!flat_) {
+            paintItself();
+            return;
         }
         owner_->setAttribute(Qt::WA_OpaquePaintEvent);
     }
-    paintItself();
-    if (!key) {
-        shown_ = QImage();
+    const std::optional<LookKey> key = keyOf_();
+    const QRegion &region = event->region();
+    const int scale = key ? static_cast<int>(key->ratio) : 1;
+    QPainter paint(owner_);
+    QPoint offset;
+    QImage *device = key && scale == key->ratio ? deviceImage(paint, key->ratio, &offset) : nullptr;
+    const std::optional<std::vector<Rows>> rows =
+        device && device->format() == format_ ? rowsOf(region, scale, offset, *device, key->size * scale)
+                                              : std::nullopt;
+    Look *look = key ? looks_.find(*key) : nullptr;
+    if (look && rows && device->isDetached() && covers(look->valid, region)) {
+        copyOut(look->picture, *rows, *device);
         return;
     }
-    if (!look)
-        look = &looks_.keep({*key, std::move(under), QRegion()});
-    shown_ = QImage();  // the picture is written to: not shared
-    QPainter paint(owner_);
-    if (copyPainted(paint, look->picture, region))
+    if (opaque)
+        paint.fillRect(owner_->rect(), QColor::fromRgb(*flat_));
+    paint.end();
+    paintItself();
+    if (!rows)
+        return;
+    if (!look) {
+        QImage blank(key->size * scale, format_);
+        blank.setDevicePixelRatio(key->ratio);
+        look = &looks_.keep({*key, blank, QImage(), QRegion()});
+    }
+    paint.begin(owner_);
+    if (QImage *painted = deviceImage(paint, key->ratio, &offset)) {
+        copyIn(*painted, *rows, look->picture);
         look->valid += region;
-    shown_ = look->picture;
-    shownValid_ = look->valid;
+    }
 }
 
-bool LookCache::watch(const QEvent *event)
+void LookCache::watch(const QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Move:
@@ -252,12 +288,12 @@ bool LookCache::watch(const QEvent *event)
     case QEvent::ZOrderChange:
     case QEvent::ScreenChangeInternal:
     case QEvent::PaletteChange:
-    case QEvent::FontChange:  // a parent's larger title may now reach under the control
+    case QEvent::FontChange:
     case QEvent::StyleChange:
         forget();
-        return true;
+        break;
     default:
-        return false;
+        break;
     }
 }
 
@@ -265,7 +301,6 @@ bool LookCache::watch(const QEvent *event)
 void LookCache::forget()
 {
     looks_.clear();
-    shown_ = QImage();
     flat_.reset();
     if (!owner_->testAttribute(Qt::WA_OpaquePaintEvent))
         return;

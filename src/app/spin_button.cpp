@@ -2,7 +2,6 @@
 
 #include "app/look_cache.h"
 #include "common/numeric_text.h"
-#include "drawing/picture_area.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -27,12 +26,12 @@ std::optional<int> wholeNumberIn(const QString &text, char decimalSeparator)
 // An arrow that repaints with the rest of the window rather than on its own:
 // a button repaints at once on press and again on release, before its click
 // is handled, and each of those paints the frame and page behind it too. Its
-// look is the same once the event is over. Over a frame's flat colour its
-// looks (at rest, pressed, hovered) are copied from pictures; over a drawing,
-// which changes under it, the style paints it.
+// look is the same once the event is over. Its looks (at rest, pressed,
+// hovered) are copied from pictures, where the pixels under it are those a
+// picture was made over.
 class SpinArrow : public QToolButton {
 public:
-    explicit SpinArrow(QWidget *parent) : QToolButton(parent), look_(this, 3, [this] { return key(); }, LookCache::Ground::FlatTransparent)
+    explicit SpinArrow(QWidget *parent) : QToolButton(parent), look_(this, 3, [this] { return key(); }, LookCache::Ground::Transparent)
     {
         // Released is told after the release's own repaint, before the click.
         connect(this, &QToolButton::released, this, [this] { setUpdatesEnabled(true); });
@@ -41,10 +40,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override
     {
-        if (overDrawing())
-            QToolButton::paintEvent(event);
-        else
-            look_.paint(event, [&] { QToolButton::paintEvent(event); });
+        look_.paint(event, [&] { QToolButton::paintEvent(event); });
     }
     bool event(QEvent *event) override
     {
@@ -65,11 +61,6 @@ protected:
     }
 
 private:
-    bool overDrawing() const
-    {
-        const QWidget *spin = parentWidget();
-        return spin && qobject_cast<const PictureArea *>(spin->parentWidget());
-    }
     std::optional<LookKey> key() const
     {
         LookKey key = lookKeyOf(*this);
