@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
@@ -252,6 +253,64 @@ TEST_F(CachedLooks, AStateSeenBeforeIsCopiedWithoutTheStyle)
     cached_.field->setText(QStringLiteral("12"));
     settle();
     EXPECT_EQ(style_->panels, 1);  // a new text is drawn once
+}
+
+// A ground that paints a colour of its own choosing, with no event to the
+// controls on it: a drawing under a spin arrow, or a shaded frame.
+class Ground : public QWidget {
+public:
+    QColor colour{236, 236, 236};
+    bool stripe = false;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter paint(this);
+        paint.fillRect(rect(), colour);
+        if (stripe)
+            paint.fillRect(0, 14, width(), 3, Qt::yellow);
+    }
+};
+
+// What the ground paints under a control is compared with what its picture
+// was made over: a new colour or a line drawn under it is seen through.
+TEST(CachedLooksOverAGround, WhatIsPaintedUnderAControlShowsThroughItsCorners)
+{
+    Ground ground;
+    ground.setGeometry(0, 0, 200, 40);
+    auto *cachedField = new CachedLineEdit(QStringLiteral("45"), &ground);
+    auto *plainField = new QLineEdit(QStringLiteral("45"), &ground);
+    cachedField->setGeometry(5, 5, 60, 22);
+    plainField->setGeometry(105, 5, 60, 22);
+    auto *cachedArrows = new SpinButton({0, 90, 1}, 45, '.', &ground);
+    cachedArrows->setGeometry(70, 5, 16, 22);
+    auto *plainArrows = new QWidget(&ground);
+    placeArrows(plainArrows, new QToolButton, new QToolButton);
+    plainArrows->move(170, 5);
+    for (QWidget *field : {static_cast<QWidget *>(cachedField), static_cast<QWidget *>(plainField)})
+        field->setFocusPolicy(Qt::NoFocus);  // the cursor on one side only
+    ground.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ground));
+
+    const auto halves = [&] {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        const QImage shot = ground.screen()->grabWindow(ground.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        return std::pair{shot.copy(0, 0, 100, 40), shot.copy(100, 0, 100, 40)};
+    };
+    const std::function<void()> changes[] = {
+        [] {},
+        [&] { ground.colour = QColor(128, 0, 0); },
+        [&] { ground.stripe = true; },
+        [&] { ground.colour = QColor(236, 236, 236); },
+    };
+    int step = 0;
+    for (const auto &change : changes) {
+        change();
+        ground.update();
+        const auto [cached, plain] = halves();
+        EXPECT_TRUE(cached == plain) << "step " << step++;
+    }
 }
 
 } // namespace
