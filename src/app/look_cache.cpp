@@ -45,9 +45,11 @@ std::optional<QRgb> flatColourUnder(QPainter &paint, const QRect &area, QImage::
     const QRgb colour = reinterpret_cast<const QRgb *>(image->constScanLine(under.top()))[under.left()];
     if (qAlpha(colour) != 255)
         return std::nullopt;
+    const std::vector<QRgb> row(static_cast<std::size_t>(under.width()), colour);
+    const std::size_t bytes = row.size() * sizeof(QRgb);
     for (int y = under.top(); y <= under.bottom(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image->constScanLine(y));
-        if (std::any_of(line + under.left(), line + under.right() + 1, [&](QRgb p) { return p != colour; }))
+        const auto *line = reinterpret_cast<const QRgb *>(image->constScanLine(y)) + under.left();
+        if (std::memcmp(line, row.data(), bytes) != 0)
             return std::nullopt;
     }
     *format = image->format();
