@@ -12,7 +12,20 @@ namespace {
 constexpr int kTitleMargin = 4;
 } // namespace
 
-CachedGroupBox::CachedGroupBox(const QString &title, QWidget *parent) : QGroupBox(title, parent) {}
+CachedGroupBox::CachedGroupBox(const QString &title, QWidget *parent)
+    : QGroupBox(title, parent), look_(this, 2, [this] { return key(); }, LookCache::Ground::Transparent)
+{
+}
+
+std::optional<LookKey> CachedGroupBox::key() const
+{
+    if (isCheckable())
+        return std::nullopt;
+    LookKey key = lookKeyOf(*this);
+    key.text = title();
+    key.details = {static_cast<int>(alignment()), isFlat() ? 1 : 0};
+    return key;
+}
 
 // The border options as the style builds them from the group box's own.
 void CachedGroupBox::measure()
@@ -45,6 +58,11 @@ void CachedGroupBox::measure()
 
 void CachedGroupBox::paintEvent(QPaintEvent *event)
 {
+    look_.paint(event, [&] { paintItself(event); });
+}
+
+void CachedGroupBox::paintItself(QPaintEvent *event)
+{
     if (!measured_ || measuredTitle_ != title() || borderPicture_.devicePixelRatio() != devicePixelRatioF()
         || isCheckable())
         measure();
@@ -71,6 +89,12 @@ void CachedGroupBox::changeEvent(QEvent *event)
         break;
     }
     QGroupBox::changeEvent(event);
+}
+
+bool CachedGroupBox::event(QEvent *event)
+{
+    look_.watch(event);
+    return QGroupBox::event(event);
 }
 
 void CachedGroupBox::resizeEvent(QResizeEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/look_cache.h"
+
 #include <QGroupBox>
 #include <QPixmap>
 #include <QStyleOptionFrame>
@@ -12,7 +14,9 @@ namespace brelo {
 // border image each time; a repaint that does not reach the title only needs
 // the border, copied from a picture of it. The title's place and the picture
 // are made again when the size, the font, the style, the palette, the
-// enabled or active state, the direction or the title change.
+// enabled or active state, the direction or the title change. Where the
+// pixels under the frame are those a picture of its state was made over, the
+// whole frame, title included, is copied from that picture instead.
 class CachedGroupBox : public QGroupBox {
 public:
     explicit CachedGroupBox(const QString &title, QWidget *parent = nullptr);
@@ -21,15 +25,19 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void measure();
+    void paintItself(QPaintEvent *event);
+    std::optional<LookKey> key() const;
 
     bool measured_ = false;
     QString measuredTitle_;
     QStyleOptionFrame border_;  // what the style hands its border primitive
     QPixmap borderPicture_;     // the border alone, on a clear background
     QRect titleArea_;           // the title and what its glyphs may spill over
+    LookCache look_;
 };
 
 } // namespace brelo

@@ -1,5 +1,6 @@
 #include "app/controls.h"
 
+#include "app/cached_controls.h"
 #include "app/cached_group_box.h"
 #include "app/cached_text_label.h"
 
@@ -102,7 +103,7 @@ QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, Q
 {
     // Given at construction, the text would first be shaped in the
     // application's default font, before the box takes the window's.
-    auto *box = named(new QLineEdit(parent), name, geometry);
+    auto *box = named(new CachedLineEdit(QString(), parent), name, geometry);
     box->setText(text);
     box->setTextMargins(0, 0, 0, 0);
     return box;
@@ -110,13 +111,13 @@ QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, Q
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    return named(new QPushButton(caption, parent), name, geometry);
+    return named(new CachedPushButton(caption, parent), name, geometry);
 }
 
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, bool checked,
                         QRect geometry)
 {
-    auto *box = named(new QCheckBox(caption, parent), name, geometry);
+    auto *box = named(new CachedCheckBox(caption, parent), name, geometry);
     box->setChecked(checked);
     return box;
 }
@@ -128,7 +129,7 @@ QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, 
 
 QFrame *makeSeparator(QWidget *parent, const char *name, QRect geometry)
 {
-    auto *line = named(new QFrame(parent), name, geometry);
+    auto *line = named(new CachedSeparator(parent), name, geometry);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;

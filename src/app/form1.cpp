@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/about_page.h"
+#include "app/cached_tab_widget.h"
 #include "app/controls.h"
 #include "app/file_menu.h"
 #include "app/instant_lines.h"
@@ -168,7 +169,7 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     auto *client = new QWidget(this);
     client->setFixedSize(twipsToPixels(11895), twipsToPixels(7950));
     setCentralWidget(client);
-    auto *tabs = new QTabWidget(client);
+    auto *tabs = new CachedTabWidget(client);
     tabs->setObjectName(QStringLiteral("SSTab1"));
     tabs->setGeometry(twipsRect(60, 60, 11775, 7815));
     tabs->addTab(buildOpticsPage(tabs, decimalSeparator_, listdiam_, listdimfoy_), QStringLiteral("Calcul Optique"));

@@ -1,5 +1,6 @@
 #include "app/spin_button.h"
 
+#include "app/look_cache.h"
 #include "common/numeric_text.h"
 
 #include <QKeyEvent>
@@ -25,16 +26,27 @@ std::optional<int> wholeNumberIn(const QString &text, char decimalSeparator)
 // An arrow that repaints with the rest of the window rather than on its own:
 // a button repaints at once on press and again on release, before its click
 // is handled, and each of those paints the frame and page behind it too. Its
-// look is the same once the event is over.
+// look is the same once the event is over. Its looks (at rest, pressed,
+// hovered) are copied from pictures, where the pixels under it are those a
+// picture was made over.
 class SpinArrow : public QToolButton {
 public:
-    explicit SpinArrow(QWidget *parent) : QToolButton(parent)
+    explicit SpinArrow(QWidget *parent) : QToolButton(parent), look_(this, 3, [this] { return key(); }, LookCache::Ground::Transparent)
     {
         // Released is told after the release's own repaint, before the click.
         connect(this, &QToolButton::released, this, [this] { setUpdatesEnabled(true); });
     }
 
 protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        look_.paint(event, [&] { QToolButton::paintEvent(event); });
+    }
+    bool event(QEvent *event) override
+    {
+        look_.watch(event);
+        return QToolButton::event(event);
+    }
     void mousePressEvent(QMouseEvent *event) override
     {
         setUpdatesEnabled(false);
@@ -47,6 +59,18 @@ protected:
         QToolButton::mouseReleaseEvent(event);
         setUpdatesEnabled(true);  // when the release was not a click
     }
+
+private:
+    std::optional<LookKey> key() const
+    {
+        LookKey key = lookKeyOf(*this);
+        key.text = text();
+        key.details = {isDown() ? 1 : 0, isChecked() ? 1 : 0, static_cast<int>(arrowType()), autoRaise() ? 1 : 0,
+                       static_cast<int>(toolButtonStyle()), static_cast<int>(popupMode()), icon().isNull() ? 0 : 1};
+        return key;
+    }
+
+    LookCache look_;
 };
 
 } // namespace

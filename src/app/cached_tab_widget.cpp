@@ -1,0 +1,98 @@
+#include "app/cached_tab_widget.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+
+#include <algorithm>
+
+namespace brelo {
+
+namespace {
+constexpr int kTabLooks = 6;   // the current tab, hovered and pressed tabs
+constexpr int kPaneLooks = 2;  // the pane knows which tab is current
+} // namespace
+
+CachedTabBar::CachedTabBar(QWidget *parent)
+    : QTabBar(parent), look_(this, kTabLooks, [this] { return key(); }, LookCache::Ground::Transparent)
+{
+}
+
+std::optional<LookKey> CachedTabBar::key() const
+{
+    LookKey key = lookKeyOf(*this);
+    int enabledTabs = 0;
+    for (int i = 0; i < count(); ++i) {
+        key.text += tabText(i) + QChar(0);
+        enabledTabs |= isTabEnabled(i) ? 1 << (i % 31) : 0;
+    }
+    const int flags = static_cast<int>(shape()) | (drawBase() ? 1 << 8 : 0) | (documentMode() ? 1 << 9 : 0)
+                      | (expanding() ? 1 << 10 : 0) | static_cast<int>(elideMode()) << 12;
+    key.details = {currentIndex() | count() << 8 | (hovered_ + 1) << 16 | (pressed_ + 1) << 24, enabledTabs, flags,
+                   count() > 0 ? tabRect(0).x() : 0};  // scrolled tabs
+    return key;
+}
+
+void CachedTabBar::paintEvent(QPaintEvent *event)
+{
+    look_.paint(event, [&] { QTabBar::paintEvent(event); });
+}
+
+bool CachedTabBar::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+        hovered_ = tabAt(static_cast<QHoverEvent *>(event)->position().toPoint());
+        break;
+    case QEvent::HoverLeave:
+        hovered_ = -1;
+        break;
+    case QEvent::MouseButtonPress:
+        pressed_ = tabAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent *>(event)->buttons() == Qt::NoButton)
+            pressed_ = -1;
+        break;
+    default:
+        look_.watch(event);
+        break;
+    }
+    return QTabBar::event(event);
+}
+
+CachedTabWidget::CachedTabWidget(QWidget *parent)
+    : QTabWidget(parent), look_(this, kPaneLooks, [this] { return key(); }, LookCache::Ground::FlatOpaque)
+{
+    // As the tab widget sets up its own tabs: the pane draws the base line.
+    auto *tabs = new CachedTabBar(this);
+    tabs->setObjectName(QStringLiteral("qt_tabwidget_tabbar"));
+    tabs->setDrawBase(false);
+    setTabBar(tabs);
+}
+
+std::optional<LookKey> CachedTabWidget::key() const
+{
+    LookKey key = lookKeyOf(*this);
+    const QRect bar = tabBar()->geometry();
+    key.details = {currentIndex(),
+                   bar.x() | bar.y() << 16,
+                   bar.width() | bar.height() << 16,
+                   static_cast<int>(tabPosition()) | static_cast<int>(tabShape()) << 4 | (documentMode() ? 1 << 8 : 0),
+                   count()};
+    return key;
+}
+
+void CachedTabWidget::paintEvent(QPaintEvent *event)
+{
+    look_.paint(event, [&] { QTabWidget::paintEvent(event); });
+}
+
+bool CachedTabWidget::event(QEvent *event)
+{
+    look_.watch(event);
+    return QTabWidget::event(event);
+}
+
+} // namespace brelo
