@@ -1,15 +1,12 @@
 #include "app/cached_text_label.h"
 
+#include "app/device_pixels.h"
+
 #include <QEvent>
-#include <QImage>
-#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOption>
 #include <QTextDocument>
-
-#include <algorithm>
-#include <cmath>
 
 namespace brelo {
 
@@ -25,41 +22,10 @@ void CachedTextLabel::paintFlatBackgroundItself()
     watchesBackground_ = true;
 }
 
-// Reads, before anything of the label is drawn, what the window's paint put
-// under it in the backing store: one colour over the whole label, on whole
-// device pixels, makes the label opaque from the next paint on.
-void CachedTextLabel::learnBackground(QPainter &paint, const QRect &exposed)
-{
-    if (!watchesBackground_ || flatBackground_ || autoFillBackground() || exposed != rect())
-        return;
-    const QTransform toDevice = paint.deviceTransform();
-    const auto whole = [](qreal v) { return v == std::floor(v); };
-    if (toDevice.type() > QTransform::TxScale || !whole(toDevice.m11()) || !whole(toDevice.m22())
-        || !whole(toDevice.dx()) || !whole(toDevice.dy()) || !paint.paintEngine())
-        return;
-    QPaintDevice *device = paint.paintEngine()->paintDevice();
-    if (!device || device->devType() != QInternal::Image)
-        return;
-    const auto *image = static_cast<const QImage *>(device);
-    const QRect under = toDevice.mapRect(QRectF(rect())).toRect();
-    if (under.isEmpty() || !image->rect().contains(under) || image->depth() != 32)
-        return;
-    const auto *first = reinterpret_cast<const QRgb *>(image->constScanLine(under.top())) + under.left();
-    const QRgb colour = *first;
-    if (qAlpha(colour) != 255)
-        return;
-    for (int y = under.top(); y <= under.bottom(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image->constScanLine(y));
-        if (std::any_of(line + under.left(), line + under.right() + 1, [&](QRgb p) { return p != colour; }))
-            return;
-    }
-    flatBackground_ = colour;
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
 // What is under the label may have changed: the page paints it again.
 void CachedTextLabel::forgetBackground()
 {
+    last_.reset();
     if (!flatBackground_)
         return;
     flatBackground_.reset();
@@ -98,14 +64,8 @@ void CachedTextLabel::layOut()
     laidOut_ = true;
 }
 
-void CachedTextLabel::paintEvent(QPaintEvent *event)
+void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option)
 {
-    if (!drawsItself()) {
-        if (flatBackground_)
-            QPainter(this).fillRect(event->rect(), QColor(*flatBackground_));
-        QLabel::paintEvent(event);
-        return;
-    }
     if (!laidOut_ || laidOutText_ != text())
         layOut();
     const QRect area = contentsRect();
@@ -116,13 +76,6 @@ void CachedTextLabel::paintEvent(QPaintEvent *event)
     else if (vertical == Qt::AlignVCenter)
         top += (area.height() - lineHeight_) / 2;
 
-    QPainter paint(this);
-    if (flatBackground_)
-        paint.fillRect(event->rect(), QColor(*flatBackground_));
-    else
-        learnBackground(paint, event->rect());
-    QStyleOption option;
-    option.initFrom(this);
     paint.setPen(QPen(option.palette.brush(foregroundRole()), paint.pen().widthF()));
     const QTextLine line = layout_.lineAt(0);
     const QRectF bounds(area.x(), top, line.naturalTextWidth(), lineHeight_);
@@ -131,13 +84,79 @@ void CachedTextLabel::paintEvent(QPaintEvent *event)
     line.draw(&paint, QPointF(area.x(), top));
 }
 
+// A paint can be kept only over one flat colour, in a backing store it reaches
+// pixel for pixel, with a plain pen.
+std::optional<CachedTextLabel::Look> CachedTextLabel::lookOf(const QStyleOption &option,
+                                                             const std::optional<DevicePixels> &pixels,
+                                                             std::optional<QRgb> background) const
+{
+    const QBrush &pen = option.palette.brush(foregroundRole());
+    if (!pixels || !background || pen.style() != Qt::SolidPattern)
+        return std::nullopt;
+    const QPixmap picture = pixmap();
+    return Look{text(),          contentsRect(),  size(),
+                int(alignment()), indent(),        margin(),
+                int(textFormat()), wordWrap(),      isEnabled(),
+                picture.isNull() ? 0 : picture.cacheKey(), pen.color().rgba(), *background,
+                pixels->format(), pixels->scale()};
+}
+
+void CachedTextLabel::paintEvent(QPaintEvent *event)
+{
+    QPainter paint(this);
+    const std::optional<DevicePixels> pixels = DevicePixels::under(paint, rect());
+    // Once the page is known to paint one flat colour under the label, the
+    // label fills it itself (and is opaque); before, it reads what the page
+    // painted under it.
+    std::optional<QRgb> background = flatBackground_;
+    if (!background && pixels)
+        background = pixels->flatColour();
+    if (watchesBackground_ && !flatBackground_ && background && pixels->wholeExposed() && !autoFillBackground()) {
+        flatBackground_ = background;
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    QStyleOption option;
+    option.initFrom(this);
+    const std::optional<Look> look = lookOf(option, pixels, background);
+    if (look && last_ && last_->look == *look) {
+        pixels->paste(last_->pixels);
+        return;
+    }
+    if (flatBackground_)
+        paint.fillRect(event->rect(), QColor(*flatBackground_));
+    if (drawsItself()) {
+        drawLine(paint, option);
+        paint.end();
+    } else {
+        paint.end();
+        QLabel::paintEvent(event);
+    }
+    if (look && pixels->wholeExposed())
+        last_ = Paint{*look, pixels->copy()};
+}
+
 void CachedTextLabel::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
         laidOut_ = false;
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange
-        || event->type() == QEvent::EnabledChange || event->type() == QEvent::ParentChange)
         forgetBackground();
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::EnabledChange:
+    case QEvent::ParentChange:
+        forgetBackground();
+        break;
+    case QEvent::ActivationChange:
+    case QEvent::LayoutDirectionChange:
+    case QEvent::ContentsRectChange:
+        last_.reset();
+        break;
+    default:
+        break;
+    }
     QLabel::changeEvent(event);
 }
 

@@ -1,20 +1,26 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QTextLayout>
 
 #include <optional>
 
 class QPainter;
+class QStyleOption;
 
 namespace brelo {
 
-// A label that keeps its one line of plain text laid out. QLabel lays out and
-// shapes its text on every paint, and result labels repaint at every event;
-// this one lays the text out again only when the text or the font change, and
-// draws the line where the style's text drawing would. Anything else (rich
-// text, wrapping, a frame or margins, a pixmap, a disabled label, centred or
-// right-aligned text) is painted by QLabel itself.
+class DevicePixels;
+
+// A label that keeps its one line of plain text laid out, and its last paint.
+// QLabel lays out and shapes its text on every paint; this one lays the text
+// out again only when the text or the font change, and draws the line where
+// the style's text drawing would. Anything else (rich text, wrapping, a frame
+// or margins, a pixmap, a disabled label, centred or right-aligned text) is
+// drawn by QLabel itself. Over one flat colour, a paint whose look (text,
+// colours, size, device pixels) is that of the last whole paint copies that
+// paint's pixels back instead of drawing again.
 class CachedTextLabel : public QLabel {
 public:
     explicit CachedTextLabel(const QString &text, QWidget *parent = nullptr);
@@ -30,9 +36,35 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // Everything a paint's pixels depend on, beside the font and the style
+    // (whose changes drop the kept paint).
+    struct Look {
+        QString text;
+        QRect contents;
+        QSize size;
+        int alignment = 0;
+        int indent = 0;
+        int margin = 0;
+        int textFormat = 0;
+        bool wordWrap = false;
+        bool enabled = false;
+        qint64 pixmap = 0;
+        QRgb pen = 0;
+        QRgb background = 0;
+        QImage::Format format = QImage::Format_Invalid;
+        int scale = 0;
+        bool operator==(const Look &) const = default;
+    };
+    struct Paint {
+        Look look;
+        QImage pixels;  // the label's device pixels after it
+    };
+
     bool drawsItself() const;
     void layOut();
-    void learnBackground(QPainter &paint, const QRect &exposed);
+    void drawLine(QPainter &paint, const QStyleOption &option);
+    std::optional<Look> lookOf(const QStyleOption &option, const std::optional<DevicePixels> &pixels,
+                               std::optional<QRgb> background) const;
     void forgetBackground();
 
     QTextLayout layout_;
@@ -41,6 +73,7 @@ private:
     qreal lineHeight_ = 0;
     bool watchesBackground_ = false;
     std::optional<QRgb> flatBackground_;  // learnt from a paint, while it holds
+    std::optional<Paint> last_;           // the last whole paint over a flat colour
 };
 
 } // namespace brelo

@@ -1,11 +1,14 @@
 #include "app/cached_text_label.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace brelo {
 namespace {
@@ -15,6 +18,7 @@ class Backdrop : public QWidget {
 public:
     explicit Backdrop(bool flat) : flat_(flat) { resize(200, 60); }
     int paints = 0;
+    QColor flat{236, 236, 236};
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -22,7 +26,7 @@ protected:
         ++paints;
         QPainter paint(this);
         for (int x = 0; x < width(); ++x)
-            paint.fillRect(x, 0, 1, height(), flat_ ? QColor(236, 236, 236) : QColor(x % 256, 200, 200));
+            paint.fillRect(x, 0, 1, height(), flat_ ? flat : QColor(x % 256, 200, 200));
     }
 
 private:
@@ -77,6 +81,74 @@ TEST(CachedTextLabel, OverAFlatFrameANewTextRepaintsTheLabelAlone)
     shaded.paintsForText(QStringLiteral("B= 2"));
     shaded.label->setPalette(palette);
     EXPECT_GT(shaded.paintsForText(QStringLiteral("B= 3")), 0);
+}
+
+// The same label, kept by a cached label and drawn anew by QLabel, after each
+// change a user or the window can make: after a whole repaint (which copies
+// the kept paint when its look is unchanged) both windows show the same
+// pixels, so every change reaches the kept paint.
+TEST(CachedTextLabel, AKeptPaintFollowsEveryChangeOfLook)
+{
+    struct Pair {
+        Backdrop cachedBackdrop{true}, plainBackdrop{true};
+        CachedTextLabel *cached = new CachedTextLabel(QStringLiteral("Hauteur = 26.452\u00b0"), &cachedBackdrop);
+        QLabel *plain = new QLabel(QStringLiteral("Hauteur = 26.452\u00b0"), &plainBackdrop);
+    };
+    using Change = std::function<void(QLabel *, Backdrop *)>;
+    const auto palette = [](QPalette::ColorRole role, QColor colour) {
+        return [=](QLabel *label, Backdrop *) {
+            QPalette p = label->palette();
+            p.setColor(role, colour);
+            label->setPalette(p);
+        };
+    };
+    const struct {
+        const char *what;
+        Change change;
+    } changes[] = {
+        {"unchanged", [](QLabel *, Backdrop *) {}},
+        {"text", [](QLabel *l, Backdrop *) { l->setText(QStringLiteral("Hauteur = -19.357\u00b0")); }},
+        {"text colour", palette(QPalette::WindowText, QColor(0, 0, 192))},
+        {"greyed as stale", palette(QPalette::WindowText, QColor(128, 128, 128))},
+        {"font size", [](QLabel *l, Backdrop *) { QFont f = l->font(); f.setPointSizeF(11); l->setFont(f); }},
+        {"font stretch", [](QLabel *l, Backdrop *) { QFont f = l->font(); f.setStretch(85); l->setFont(f); }},
+        {"disabled", [](QLabel *l, Backdrop *) { l->setEnabled(false); }},
+        {"enabled", [](QLabel *l, Backdrop *) { l->setEnabled(true); }},
+        {"narrower, clipped", [](QLabel *l, Backdrop *) { l->resize(60, 20); }},
+        {"taller, centred", [](QLabel *l, Backdrop *) { l->resize(150, 31); l->setAlignment(Qt::AlignVCenter); }},
+        {"bottom", [](QLabel *l, Backdrop *) { l->setAlignment(Qt::AlignLeft | Qt::AlignBottom); }},
+        {"margins", [](QLabel *l, Backdrop *) { l->setContentsMargins(3, 2, 4, 0); }},
+        {"indent", [](QLabel *l, Backdrop *) { l->setIndent(6); }},
+        {"wrapped", [](QLabel *l, Backdrop *) { l->setWordWrap(true); }},
+        {"moved", [](QLabel *l, Backdrop *) { l->move(14, 3); }},
+        {"colour under it", [](QLabel *, Backdrop *b) { b->flat = QColor(255, 128, 128); }},
+        {"own background", [](QLabel *l, Backdrop *) { l->setAutoFillBackground(true); }},
+        {"own background colour", palette(QPalette::Window, QColor(128, 0, 0))},
+        {"text again", [](QLabel *l, Backdrop *) { l->setText(QStringLiteral("E")); }},
+    };
+    Pair pair;
+    for (QLabel *label : {static_cast<QLabel *>(pair.cached), pair.plain}) {
+        label->setGeometry(10, 10, 150, 20);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    for (Backdrop *backdrop : {&pair.cachedBackdrop, &pair.plainBackdrop}) {
+        backdrop->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(backdrop));
+    }
+    const auto shot = [](Backdrop &backdrop) {
+        backdrop.update();
+        QCoreApplication::processEvents();
+        return backdrop.screen()->grabWindow(backdrop.winId()).toImage();
+    };
+    for (const auto &c : changes) {
+        SCOPED_TRACE(c.what);
+        c.change(pair.cached, &pair.cachedBackdrop);
+        c.change(pair.plain, &pair.plainBackdrop);
+        QCoreApplication::processEvents();
+        const QImage expected = shot(pair.plainBackdrop);
+        EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // drawn, or copied from the last paint
+        EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // copied
+    }
 }
 
 } // namespace
