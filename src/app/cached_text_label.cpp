@@ -8,6 +8,9 @@
 #include <QStyleOption>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <utility>
+
 namespace brelo {
 
 namespace {
@@ -26,6 +29,7 @@ void CachedTextLabel::paintFlatBackgroundItself()
 void CachedTextLabel::forgetBackground()
 {
     last_.reset();
+    beginning_.reset();
     if (!flatBackground_)
         return;
     flatBackground_.reset();
@@ -62,9 +66,41 @@ void CachedTextLabel::layOut()
     lineHeight_ = line.ascent() + line.descent();  // unrounded, as the painter centres it
     laidOutText_ = text();
     laidOut_ = true;
+    // Drawn glyph by glyph as the line draws them, in the same order, when
+    // the line is one run of the label's own font, one glyph per character.
+    const QList<QGlyphRun> runs = layout_.glyphRuns();
+    const QFont &f = font();
+    const bool plain = !f.underline() && !f.overline() && !f.strikeOut();
+    run_ = plain && runs.size() == 1 && runs.front().glyphIndexes().size() == text().size() ? runs.front() : QGlyphRun();
 }
 
-void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option)
+void CachedTextLabel::drawGlyphs(QPainter &paint, QPointF origin, int from, int to) const
+{
+    if (from >= to)
+        return;
+    QGlyphRun part;
+    part.setRawFont(run_.rawFont());
+    part.setFlags(run_.flags());
+    part.setGlyphIndexes(run_.glyphIndexes().mid(from, to - from));
+    part.setPositions(run_.positions().mid(from, to - from));
+    paint.drawGlyphRun(origin, part);
+}
+
+// The kept beginning is this line's: same look but for the text, which it
+// begins, and the same glyphs at the same places.
+bool CachedTextLabel::startsWith(const Beginning &beginning, const Look &look, QPointF origin, bool clipped) const
+{
+    Look same = look;
+    same.text = beginning.look.text;
+    const int count = int(beginning.look.text.size());
+    return beginning.look == same && beginning.origin == origin && beginning.clipped == clipped
+           && text().startsWith(beginning.look.text) && !run_.isEmpty() && beginning.glyphs.rawFont() == run_.rawFont()
+           && beginning.glyphs.glyphIndexes() == run_.glyphIndexes().first(count)
+           && beginning.glyphs.positions() == run_.positions().first(count);
+}
+
+void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, const QPaintEvent &event,
+                               const std::optional<DevicePixels> &pixels, const std::optional<Look> &look)
 {
     if (!laidOut_ || laidOutText_ != text())
         layOut();
@@ -79,9 +115,50 @@ void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option)
     paint.setPen(QPen(option.palette.brush(foregroundRole()), paint.pen().widthF()));
     const QTextLine line = layout_.lineAt(0);
     const QRectF bounds(area.x(), top, line.naturalTextWidth(), lineHeight_);
-    if (!QRectF(area).contains(bounds))
-        paint.setClipRect(area, Qt::IntersectClip);
-    line.draw(&paint, QPointF(area.x(), top));
+    const bool clipped = !QRectF(area).contains(bounds);
+    const QPointF origin(area.x(), top);
+    const auto fill = [&] {
+        if (flatBackground_)
+            paint.fillRect(event.rect(), QColor(*flatBackground_));
+        if (clipped)
+            paint.setClipRect(area, Qt::IntersectClip);
+    };
+    const QString previous = std::exchange(previousText_, text());
+    if (run_.isEmpty() || !look) {
+        fill();
+        line.draw(&paint, origin);
+        return;
+    }
+    const int count = int(text().size());
+    const QString now = text();
+    const auto sharedWith = [&now](const QString &before) {
+        return int(std::mismatch(before.begin(), before.end(), now.begin(), now.end()).second - now.begin());
+    };
+    // A kept beginning of no glyph gives way to the glyphs this text shares with the one before.
+    if (beginning_ && startsWith(*beginning_, *look, origin, clipped)
+        && (!beginning_->look.text.isEmpty() || !pixels->wholeExposed() || sharedWith(previous) == 0)) {
+        pixels->paste(beginning_->pixels);
+        if (clipped)
+            paint.setClipRect(area, Qt::IntersectClip);
+        drawGlyphs(paint, origin, int(beginning_->look.text.size()), count);
+        return;
+    }
+    fill();
+    if (!pixels->wholeExposed()) {
+        drawGlyphs(paint, origin, 0, count);
+        return;
+    }
+    // The glyphs this text shares with the one before are kept apart.
+    const int shared = previous.isEmpty() ? count : sharedWith(previous);
+    drawGlyphs(paint, origin, 0, shared);
+    Look kept = *look;
+    kept.text = now.first(shared);
+    QGlyphRun glyphs;
+    glyphs.setRawFont(run_.rawFont());
+    glyphs.setGlyphIndexes(run_.glyphIndexes().first(shared));
+    glyphs.setPositions(run_.positions().first(shared));
+    beginning_ = Beginning{kept, origin, clipped, glyphs, pixels->copy()};
+    drawGlyphs(paint, origin, shared, count);
 }
 
 // A paint can be kept only over one flat colour, in a backing store it reaches
@@ -123,12 +200,12 @@ void CachedTextLabel::paintEvent(QPaintEvent *event)
         pixels->paste(last_->pixels);
         return;
     }
-    if (flatBackground_)
-        paint.fillRect(event->rect(), QColor(*flatBackground_));
     if (drawsItself()) {
-        drawLine(paint, option);
+        drawLine(paint, option, *event, pixels, look);
         paint.end();
     } else {
+        if (flatBackground_)
+            paint.fillRect(event->rect(), QColor(*flatBackground_));
         paint.end();
         QLabel::paintEvent(event);
     }
@@ -153,6 +230,7 @@ void CachedTextLabel::changeEvent(QEvent *event)
     case QEvent::LayoutDirectionChange:
     case QEvent::ContentsRectChange:
         last_.reset();
+        beginning_.reset();
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QGlyphRun>
 #include <QImage>
 #include <QLabel>
 #include <QTextLayout>
@@ -20,7 +21,9 @@ class DevicePixels;
 // or margins, a pixmap, a disabled label, centred or right-aligned text) is
 // drawn by QLabel itself. Over one flat colour, a paint whose look (text,
 // colours, size, device pixels) is that of the last whole paint copies that
-// paint's pixels back instead of drawing again.
+// paint's pixels back instead of drawing again; and a new text that begins
+// with the glyphs of the texts before it (a caption before a number) starts
+// from a copy of those glyphs' paint and draws only the glyphs that follow.
 class CachedTextLabel : public QLabel {
 public:
     explicit CachedTextLabel(const QString &text, QWidget *parent = nullptr);
@@ -59,10 +62,21 @@ private:
         Look look;
         QImage pixels;  // the label's device pixels after it
     };
+    // The paint of the first glyphs of the line alone, over the flat colour.
+    struct Beginning {
+        Look look;  // its text: the characters of those glyphs
+        QPointF origin;
+        bool clipped = false;
+        QGlyphRun glyphs;
+        QImage pixels;
+    };
 
     bool drawsItself() const;
     void layOut();
-    void drawLine(QPainter &paint, const QStyleOption &option);
+    void drawLine(QPainter &paint, const QStyleOption &option, const QPaintEvent &event,
+                  const std::optional<DevicePixels> &pixels, const std::optional<Look> &look);
+    bool startsWith(const Beginning &beginning, const Look &look, QPointF origin, bool clipped) const;
+    void drawGlyphs(QPainter &paint, QPointF origin, int from, int to) const;
     std::optional<Look> lookOf(const QStyleOption &option, const std::optional<DevicePixels> &pixels,
                                std::optional<QRgb> background) const;
     void forgetBackground();
@@ -71,9 +85,12 @@ private:
     QString laidOutText_;
     bool laidOut_ = false;
     qreal lineHeight_ = 0;
+    QGlyphRun run_;         // the line's glyphs, when they are one run of one glyph per character
+    QString previousText_;  // the text of the paint before
     bool watchesBackground_ = false;
     std::optional<QRgb> flatBackground_;  // learnt from a paint, while it holds
     std::optional<Paint> last_;           // the last whole paint over a flat colour
+    std::optional<Beginning> beginning_;
 };
 
 } // namespace brelo

@@ -1,4 +1,5 @@
 #include "app/cached_text_label.h"
+#include "support/reference_tsv.h"
 
 #include <QImage>
 #include <QLabel>
@@ -148,6 +149,51 @@ TEST(CachedTextLabel, AKeptPaintFollowsEveryChangeOfLook)
         const QImage expected = shot(pair.plainBackdrop);
         EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // drawn, or copied from the last paint
         EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // copied
+    }
+}
+
+// Every result text of the reference tables, in the window's font, with
+// either decimal separator, shown in turn by a result label (which draws the
+// glyphs after a kept caption's) and by QLabel: the same pixels each time.
+TEST(CachedTextLabel, EveryReferenceTextIsDrawnAsQLabelDrawsIt)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(8.25);
+    const struct {
+        const char *path;
+        int firstColumn, columns;
+    } tables[] = {{BRELO_OPTICS_REFERENCE, 6, 8}, {BRELO_EPHEMERIS_REFERENCE, 9, 10}};
+    for (const auto &table : tables) {
+        const std::vector<reference::Row> rows = reference::readTsv(table.path);
+        ASSERT_GT(rows.size(), 100u) << table.path;
+        for (int column = table.firstColumn; column < table.firstColumn + table.columns; ++column) {
+            Window cached(true, true);
+            Backdrop plainBackdrop(true);
+            for (QWidget *backdrop : {static_cast<QWidget *>(&cached.backdrop), static_cast<QWidget *>(&plainBackdrop)})
+                backdrop->resize(340, 40);
+            cached.label->setGeometry(10, 10, 320, 20);  // the widest texts run past the end
+            auto *plain = new QLabel(cached.label->text(), &plainBackdrop);
+            plain->setGeometry(cached.label->geometry());
+            plain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            cached.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            for (QLabel *label : {static_cast<QLabel *>(cached.label), plain})
+                label->setFont(font);
+            plainBackdrop.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&plainBackdrop));
+            const auto shot = [](QWidget &window) { return window.screen()->grabWindow(window.winId()).toImage(); };
+            for (char separator : {'.', ','}) {
+                for (const reference::Row &row : rows) {
+                    const QString text = QString::fromStdString(reference::withSeparator(row.cells.at(column), separator));
+                    cached.label->setText(text);
+                    plain->setText(text);
+                    QCoreApplication::processEvents();
+                    ASSERT_EQ(shot(cached.backdrop), shot(plainBackdrop)) << table.path << ':' << row.line << ' '
+                                                                          << text.toStdString();
+                }
+            }
+        }
     }
 }
 
