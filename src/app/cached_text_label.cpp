@@ -1,6 +1,7 @@
 #include "app/cached_text_label.h"
 
 #include "app/device_pixels.h"
+#include "app/glyph_table.h"
 
 #include <QEvent>
 #include <QPaintEvent>
@@ -64,6 +65,7 @@ void CachedTextLabel::layOut()
     line.setPosition(QPointF(0.0, 0.0));
     layout_.endLayout();
     lineHeight_ = line.ascent() + line.descent();  // unrounded, as the painter centres it
+    width_ = line.naturalTextWidth();
     laidOutText_ = text();
     laidOut_ = true;
     // Drawn glyph by glyph as the line draws them, in the same order, when
@@ -72,6 +74,30 @@ void CachedTextLabel::layOut()
     const QFont &f = font();
     const bool plain = !f.underline() && !f.overline() && !f.strikeOut();
     run_ = plain && runs.size() == 1 && runs.front().glyphIndexes().size() == text().size() ? runs.front() : QGlyphRun();
+}
+
+// The characters after the kept beginning laid out from the font's glyph
+// table; the line keeps the beginning's height, being in the same font.
+bool CachedTextLabel::layOutAfterBeginning()
+{
+    const QString now = text();
+    if (!beginning_ || beginning_->look.text.isEmpty() || !now.startsWith(beginning_->look.text))
+        return false;
+    if (!glyphTable_)
+        glyphTable_ = GlyphTable::of(font());
+    QList<quint32> glyphs = beginning_->glyphs.glyphIndexes();
+    QList<QPointF> positions = beginning_->glyphs.positions();
+    qreal width = 0;
+    if (!glyphTable_->extend(now, int(glyphs.size()), beginning_->glyphs.rawFont(), glyphs, positions, width))
+        return false;
+    run_ = QGlyphRun();
+    run_.setRawFont(beginning_->glyphs.rawFont());
+    run_.setGlyphIndexes(glyphs);
+    run_.setPositions(positions);
+    width_ = width;
+    laidOutText_ = now;
+    laidOut_ = true;
+    return true;
 }
 
 void CachedTextLabel::drawGlyphs(QPainter &paint, QPointF origin, int from, int to) const
@@ -102,7 +128,7 @@ bool CachedTextLabel::startsWith(const Beginning &beginning, const Look &look, Q
 void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, const QPaintEvent &event,
                                const std::optional<DevicePixels> &pixels, const std::optional<Look> &look)
 {
-    if (!laidOut_ || laidOutText_ != text())
+    if ((!laidOut_ || laidOutText_ != text()) && !layOutAfterBeginning())
         layOut();
     const QRect area = contentsRect();
     qreal top = area.y();
@@ -113,8 +139,7 @@ void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, cons
         top += (area.height() - lineHeight_) / 2;
 
     paint.setPen(QPen(option.palette.brush(foregroundRole()), paint.pen().widthF()));
-    const QTextLine line = layout_.lineAt(0);
-    const QRectF bounds(area.x(), top, line.naturalTextWidth(), lineHeight_);
+    const QRectF bounds(area.x(), top, width_, lineHeight_);
     const bool clipped = !QRectF(area).contains(bounds);
     const QPointF origin(area.x(), top);
     const auto fill = [&] {
@@ -124,12 +149,17 @@ void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, cons
             paint.setClipRect(area, Qt::IntersectClip);
     };
     const QString previous = std::exchange(previousText_, text());
-    if (run_.isEmpty() || !look) {
+    if (run_.isEmpty()) {
         fill();
-        line.draw(&paint, origin);
+        layout_.lineAt(0).draw(&paint, origin);
         return;
     }
     const int count = int(text().size());
+    if (!look) {
+        fill();
+        drawGlyphs(paint, origin, 0, count);
+        return;
+    }
     const QString now = text();
     const auto sharedWith = [&now](const QString &before) {
         return int(std::mismatch(before.begin(), before.end(), now.begin(), now.end()).second - now.begin());
@@ -219,6 +249,7 @@ void CachedTextLabel::changeEvent(QEvent *event)
     case QEvent::FontChange:
     case QEvent::StyleChange:
         laidOut_ = false;
+        glyphTable_.reset();
         forgetBackground();
         break;
     case QEvent::PaletteChange:

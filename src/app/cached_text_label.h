@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTextLayout>
 
+#include <memory>
 #include <optional>
 
 class QPainter;
@@ -13,6 +14,7 @@ class QStyleOption;
 namespace brelo {
 
 class DevicePixels;
+class GlyphTable;
 
 // A label that keeps its one line of plain text laid out, and its last paint.
 // QLabel lays out and shapes its text on every paint; this one lays the text
@@ -23,7 +25,8 @@ class DevicePixels;
 // colours, size, device pixels) is that of the last whole paint copies that
 // paint's pixels back instead of drawing again; and a new text that begins
 // with the glyphs of the texts before it (a caption before a number) starts
-// from a copy of those glyphs' paint and draws only the glyphs that follow.
+// from a copy of those glyphs' paint, lays out only the characters that follow
+// (from the font's glyph table) and draws only their glyphs.
 class CachedTextLabel : public QLabel {
 public:
     explicit CachedTextLabel(const QString &text, QWidget *parent = nullptr);
@@ -73,6 +76,7 @@ private:
 
     bool drawsItself() const;
     void layOut();
+    bool layOutAfterBeginning();
     void drawLine(QPainter &paint, const QStyleOption &option, const QPaintEvent &event,
                   const std::optional<DevicePixels> &pixels, const std::optional<Look> &look);
     bool startsWith(const Beginning &beginning, const Look &look, QPointF origin, bool clipped) const;
@@ -85,12 +89,14 @@ private:
     QString laidOutText_;
     bool laidOut_ = false;
     qreal lineHeight_ = 0;
+    qreal width_ = 0;       // the line's natural width
     QGlyphRun run_;         // the line's glyphs, when they are one run of one glyph per character
     QString previousText_;  // the text of the paint before
     bool watchesBackground_ = false;
     std::optional<QRgb> flatBackground_;  // learnt from a paint, while it holds
     std::optional<Paint> last_;           // the last whole paint over a flat colour
     std::optional<Beginning> beginning_;
+    std::shared_ptr<GlyphTable> glyphTable_;  // of the label's font
 };
 
 } // namespace brelo
