@@ -187,7 +187,13 @@ void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, cons
     glyphs.setRawFont(run_.rawFont());
     glyphs.setGlyphIndexes(run_.glyphIndexes().first(shared));
     glyphs.setPositions(run_.positions().first(shared));
-    beginning_ = Beginning{kept, origin, clipped, glyphs, pixels->copy()};
+    if (!beginning_)
+        beginning_.emplace();
+    beginning_->look = kept;
+    beginning_->origin = origin;
+    beginning_->clipped = clipped;
+    beginning_->glyphs = glyphs;
+    pixels->copyTo(beginning_->pixels);
     drawGlyphs(paint, origin, shared, count);
 }
 
@@ -239,8 +245,12 @@ void CachedTextLabel::paintEvent(QPaintEvent *event)
         paint.end();
         QLabel::paintEvent(event);
     }
-    if (look && pixels->wholeExposed())
-        last_ = Paint{*look, pixels->copy()};
+    if (look && pixels->wholeExposed()) {
+        if (!last_)
+            last_.emplace();
+        last_->look = *look;
+        pixels->copyTo(last_->pixels);
+    }
 }
 
 void CachedTextLabel::changeEvent(QEvent *event)

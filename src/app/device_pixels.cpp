@@ -3,7 +3,6 @@
 #include <QPaintEngine>
 #include <QPainter>
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -55,17 +54,25 @@ std::optional<QRgb> DevicePixels::flatColour() const
         return std::nullopt;
     for (const QRect &part : exposed_) {
         for (int y = part.top(); y <= part.bottom(); ++y) {
+            // Without an early exit the compiler compares many pixels at a time.
             const QRgb *line = pixelAt(*device_, part.left(), y);
-            if (std::any_of(line, line + part.width(), [colour](QRgb p) { return p != colour; }))
+            QRgb differ = 0;
+            for (int x = 0; x < part.width(); ++x)
+                differ |= line[x] ^ colour;
+            if (differ != 0)
                 return std::nullopt;
         }
     }
     return colour;
 }
 
-QImage DevicePixels::copy() const
+void DevicePixels::copyTo(QImage &copied) const
 {
-    return device_->copy(rect_);
+    // The kept copy is written over when it is the only one of its pixels.
+    if (copied.size() != rect_.size() || copied.format() != device_->format() || copied.isDetached() == false)
+        copied = QImage(rect_.size(), device_->format());
+    for (int y = 0; y < rect_.height(); ++y)
+        std::memcpy(copied.scanLine(y), pixelAt(*device_, rect_.left(), rect_.top() + y), rect_.width() * sizeof(QRgb));
 }
 
 void DevicePixels::paste(const QImage &copied) const

@@ -23,8 +23,9 @@ public:
     bool wholeExposed() const { return whole_; }
     // One opaque colour over the part this paint may change, if there is one.
     std::optional<QRgb> flatColour() const;
-    // The widget's device pixels as they stand.
-    QImage copy() const;
+    // The widget's device pixels as they stand, into `copied` (its own
+    // buffer kept when it has the size and format and is not shared).
+    void copyTo(QImage &copied) const;
     // An earlier copy put back, over the part this paint may change.
     void paste(const QImage &copied) const;
 

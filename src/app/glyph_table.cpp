@@ -112,23 +112,22 @@ bool GlyphTable::extend(const QString &text, int from, const QRawFont &font, QLi
     const Glyph *before = glyph(text[from - 1], newShapings);
     if (!before || !rawFont_.isValid() || font != rawFont_ || glyphs.back() != before->index)
         return false;
-    QList<quint32> moreGlyphs;
-    QList<QPointF> morePlaces;
-    moreGlyphs.reserve(count - from);
-    morePlaces.reserve(count - from);
+    glyphs.reserve(count);
+    positions.reserve(count);
     QPointF place = positions.back();
     for (qsizetype i = from; i < count; ++i) {
         qreal advance = 0;
         const Glyph *g = glyph(text[i], newShapings);
-        if (!g || !pairAdvance(text[i - 1], text[i], newShapings, advance))
+        if (!g || !pairAdvance(text[i - 1], text[i], newShapings, advance)) {
+            glyphs.resize(from);
+            positions.resize(from);
             return false;
+        }
         place.rx() += advance;
-        moreGlyphs.append(g->index);
-        morePlaces.append(place);
+        glyphs.append(g->index);
+        positions.append(place);
     }
-    width = place.x() + glyph(text[count - 1], newShapings)->advance;
-    glyphs.append(moreGlyphs);
-    positions.append(morePlaces);
+    width = place.x() + glyphs_[text[count - 1].unicode()].advance;
     return true;
 }
 
