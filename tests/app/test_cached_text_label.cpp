@@ -120,12 +120,12 @@ TEST(CachedTextLabel, AKeptPaintFollowsEveryChangeOfLook)
         {"bottom", [](QLabel *l, Backdrop *) { l->setAlignment(Qt::AlignLeft | Qt::AlignBottom); }},
         {"margins", [](QLabel *l, Backdrop *) { l->setContentsMargins(3, 2, 4, 0); }},
         {"indent", [](QLabel *l, Backdrop *) { l->setIndent(6); }},
-        {"wrapped", [](QLabel *l, Backdrop *) { l->setWordWrap(true); }},
         {"moved", [](QLabel *l, Backdrop *) { l->move(14, 3); }},
         {"colour under it", [](QLabel *, Backdrop *b) { b->flat = QColor(255, 128, 128); }},
         {"own background", [](QLabel *l, Backdrop *) { l->setAutoFillBackground(true); }},
         {"own background colour", palette(QPalette::Window, QColor(128, 0, 0))},
         {"text again", [](QLabel *l, Backdrop *) { l->setText(QStringLiteral("E")); }},
+        {"wrapped", [](QLabel *l, Backdrop *) { l->setWordWrap(true); }},
     };
     Pair pair;
     for (QLabel *label : {static_cast<QLabel *>(pair.cached), pair.plain}) {
@@ -149,6 +149,15 @@ TEST(CachedTextLabel, AKeptPaintFollowsEveryChangeOfLook)
         const QImage expected = shot(pair.plainBackdrop);
         EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // drawn, or copied from the last paint
         EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // copied
+        // Two new numbers after the same caption: the second one is drawn
+        // after a copy of the caption's glyphs kept with the first.
+        for (const char *number : {"1", "-0.125"}) {
+            const QString text = QStringLiteral("Hauteur = %1%2\u00b0").arg(QLatin1String(number)).arg(&c - changes);
+            pair.cached->setText(text);
+            pair.plain->setText(text);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(shot(pair.cachedBackdrop), shot(pair.plainBackdrop)) << text.toStdString();
+        }
     }
 }
 
