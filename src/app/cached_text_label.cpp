@@ -31,6 +31,7 @@ void CachedTextLabel::forgetBackground()
 {
     last_.reset();
     beginning_.reset();
+    runBeginsAsKept_ = false;
     if (!flatBackground_)
         return;
     flatBackground_.reset();
@@ -74,6 +75,7 @@ void CachedTextLabel::layOut()
     const QFont &f = font();
     const bool plain = !f.underline() && !f.overline() && !f.strikeOut();
     run_ = plain && runs.size() == 1 && runs.front().glyphIndexes().size() == text().size() ? runs.front() : QGlyphRun();
+    runBeginsAsKept_ = false;
 }
 
 // The characters after the kept beginning laid out from the font's glyph
@@ -97,6 +99,7 @@ bool CachedTextLabel::layOutAfterBeginning()
     width_ = width;
     laidOutText_ = now;
     laidOut_ = true;
+    runBeginsAsKept_ = true;
     return true;
 }
 
@@ -119,10 +122,13 @@ bool CachedTextLabel::startsWith(const Beginning &beginning, const Look &look, Q
     Look same = look;
     same.text = beginning.look.text;
     const int count = int(beginning.look.text.size());
-    return beginning.look == same && beginning.origin == origin && beginning.clipped == clipped
-           && text().startsWith(beginning.look.text) && !run_.isEmpty() && beginning.glyphs.rawFont() == run_.rawFont()
-           && beginning.glyphs.glyphIndexes() == run_.glyphIndexes().first(count)
-           && beginning.glyphs.positions() == run_.positions().first(count);
+    if (!(beginning.look == same && beginning.origin == origin && beginning.clipped == clipped
+          && text().startsWith(beginning.look.text) && !run_.isEmpty()))
+        return false;
+    return runBeginsAsKept_
+           || (beginning.glyphs.rawFont() == run_.rawFont()
+               && beginning.glyphs.glyphIndexes() == run_.glyphIndexes().first(count)
+               && beginning.glyphs.positions() == run_.positions().first(count));
 }
 
 void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, const QPaintEvent &event,
@@ -193,6 +199,7 @@ void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, cons
     beginning_->origin = origin;
     beginning_->clipped = clipped;
     beginning_->glyphs = glyphs;
+    runBeginsAsKept_ = true;
     pixels->copyTo(beginning_->pixels);
     drawGlyphs(paint, origin, shared, count);
 }
@@ -272,6 +279,7 @@ void CachedTextLabel::changeEvent(QEvent *event)
     case QEvent::ContentsRectChange:
         last_.reset();
         beginning_.reset();
+        runBeginsAsKept_ = false;
         break;
     default:
         break;

@@ -41,6 +41,8 @@ bool tabulated(QChar c)
 
 GlyphTable::GlyphTable(const QFont &font) : font_(font) {}
 
+GlyphTable::~GlyphTable() = default;
+
 std::shared_ptr<GlyphTable> GlyphTable::of(const QFont &font)
 {
     static QHash<QFont, std::shared_ptr<GlyphTable>> tables;
@@ -78,15 +80,20 @@ const GlyphTable::Glyph *GlyphTable::glyph(QChar c, int &newShapings)
 // own advance and place on the line: only the first one's advance may change.
 bool GlyphTable::pairAdvance(QChar first, QChar second, int &newShapings, qreal &advance)
 {
-    const quint32 key = quint32(first.unicode()) << 16 | second.unicode();
-    auto known = pairs_.constFind(key);
-    if (known == pairs_.cend()) {
+    // Only tabulated characters get here: both are Latin-1.
+    std::unique_ptr<PairRow> &row = pairs_[first.unicode()];
+    if (!row) {
+        row = std::make_unique<PairRow>();
+        row->fill(kUnknownPair);
+    }
+    qint32 &known = (*row)[second.unicode()];
+    if (known == kUnknownPair) {
         const Glyph *a = glyph(first, newShapings);
         const Glyph *b = glyph(second, newShapings);
         if (!a || !b || newShapings-- <= 0)
             return false;
         const Shaped s = shape(QString(first) + second, font_);
-        qreal value = kUnusablePair;
+        known = kUnusablePair;
         if (s.runs.size() == 1 && s.runs.front().rawFont() == rawFont_) {
             const QGlyphRun &run = s.runs.front();
             const QList<quint32> indexes = run.glyphIndexes();
@@ -94,12 +101,11 @@ bool GlyphTable::pairAdvance(QChar first, QChar second, int &newShapings, qreal 
             if (indexes.size() == 2 && indexes[0] == a->index && indexes[1] == b->index
                 && places[0] == QPointF(0, baseline_) && places[1].y() == baseline_
                 && s.width - places[1].x() == b->advance)
-                value = places[1].x();
+                known = qRound(places[1].x() * 64);  // a whole number of 64ths: exact
         }
-        known = pairs_.insert(key, value);
     }
-    advance = *known;
-    return advance != kUnusablePair;
+    advance = known / 64.0;
+    return known != kUnusablePair;
 }
 
 bool GlyphTable::extend(const QString &text, int from, const QRawFont &font, QList<quint32> &glyphs,

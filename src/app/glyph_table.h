@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QFont>
-#include <QHash>
 #include <QList>
 #include <QPointF>
 #include <QRawFont>
 #include <QString>
 
 #include <array>
+#include <limits>
 #include <memory>
 
 namespace brelo {
@@ -22,6 +22,7 @@ public:
     explicit GlyphTable(const QFont &font);
     // One table per font, shared by the labels that show it.
     static std::shared_ptr<GlyphTable> of(const QFont &font);
+    ~GlyphTable();
 
     // Lays out text[from...] after the glyphs of text[0..from) already at
     // `positions` (in the raw font `font`), appending to `glyphs` and
@@ -39,7 +40,11 @@ private:
         quint32 index = 0;
         qreal advance = 0;
     };
-    static constexpr qreal kUnusablePair = -1e9;
+    // A pair's advance in 64ths of a pixel (the shaper's own unit), by the
+    // second character, in rows allocated for the first characters seen.
+    using PairRow = std::array<qint32, 256>;
+    static constexpr qint32 kUnknownPair = std::numeric_limits<qint32>::min();
+    static constexpr qint32 kUnusablePair = kUnknownPair + 1;
 
     const Glyph *glyph(QChar c, int &newShapings);
     bool pairAdvance(QChar first, QChar second, int &newShapings, qreal &advance);
@@ -48,7 +53,7 @@ private:
     QRawFont rawFont_;  // of the first character learnt; others must share it
     qreal baseline_ = 0;
     std::array<Glyph, 256> glyphs_{};
-    QHash<quint32, qreal> pairs_;  // the first character's advance before the second
+    std::array<std::unique_ptr<PairRow>, 256> pairs_;
 };
 
 } // namespace brelo
