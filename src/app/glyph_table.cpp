@@ -1,6 +1,8 @@
 #include "app/glyph_table.h"
 
+#include <QCoreApplication>
 #include <QGlyphRun>
+#include <QHash>
 #include <QTextLayout>
 
 namespace brelo {
@@ -37,6 +39,18 @@ bool tabulated(QChar c)
     return u <= 0xFF && u >= 0x20 && !(u >= 0x7F && u <= 0x9F) && u != 0xAD;
 }
 
+QHash<QFont, std::shared_ptr<GlyphTable>> &tables()
+{
+    // Emptied with the application: the raw fonts must not outlive its font engines.
+    static QHash<QFont, std::shared_ptr<GlyphTable>> byFont;
+    static const bool emptiedAtExit = [] {
+        qAddPostRoutine([] { byFont.clear(); });
+        return true;
+    }();
+    Q_UNUSED(emptiedAtExit);
+    return byFont;
+}
+
 } // namespace
 
 GlyphTable::GlyphTable(const QFont &font) : font_(font) {}
@@ -45,8 +59,7 @@ GlyphTable::~GlyphTable() = default;
 
 std::shared_ptr<GlyphTable> GlyphTable::of(const QFont &font)
 {
-    static QHash<QFont, std::shared_ptr<GlyphTable>> tables;
-    std::shared_ptr<GlyphTable> &table = tables[font];
+    std::shared_ptr<GlyphTable> &table = tables()[font];
     if (!table)
         table = std::make_shared<GlyphTable>(font);
     return table;
