@@ -17,9 +17,11 @@ namespace {
 // A frame that counts its paints; flat or shaded from left to right.
 class Backdrop : public QWidget {
 public:
-    explicit Backdrop(bool flat) : flat_(flat) { resize(200, 60); }
+    explicit Backdrop(bool flat) : shaded(!flat) { resize(200, 60); }
     int paints = 0;
     QColor flat{236, 236, 236};
+    bool shaded;
+    int deeper = 0;  // from the 30th column on
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -27,11 +29,8 @@ protected:
         ++paints;
         QPainter paint(this);
         for (int x = 0; x < width(); ++x)
-            paint.fillRect(x, 0, 1, height(), flat_ ? flat : QColor(x % 256, 200, 200));
+            paint.fillRect(x, 0, 1, height(), shaded ? QColor(x % 256, 200, 200 - (x >= 30) * deeper) : flat);
     }
-
-private:
-    bool flat_;
 };
 
 struct Window {
@@ -122,6 +121,9 @@ TEST(CachedTextLabel, AKeptPaintFollowsEveryChangeOfLook)
         {"indent", [](QLabel *l, Backdrop *) { l->setIndent(6); }},
         {"moved", [](QLabel *l, Backdrop *) { l->move(14, 3); }},
         {"colour under it", [](QLabel *, Backdrop *b) { b->flat = QColor(255, 128, 128); }},
+        {"shading under it", [](QLabel *, Backdrop *b) { b->shaded = true; }},
+        {"other shading, same first colour", [](QLabel *, Backdrop *b) { b->deeper = 60; }},
+        {"flat again", [](QLabel *, Backdrop *b) { b->shaded = false; }},
         {"own background", [](QLabel *l, Backdrop *) { l->setAutoFillBackground(true); }},
         {"own background colour", palette(QPalette::Window, QColor(128, 0, 0))},
         {"text again", [](QLabel *l, Backdrop *) { l->setText(QStringLiteral("E")); }},
