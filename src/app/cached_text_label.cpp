@@ -69,13 +69,40 @@ void CachedTextLabel::layOut()
     width_ = line.naturalTextWidth();
     laidOutText_ = text();
     laidOut_ = true;
-    // Drawn glyph by glyph as the line draws them, in the same order, when
-    // the line is one run of the label's own font, one glyph per character.
-    const QList<QGlyphRun> runs = layout_.glyphRuns();
-    const QFont &f = font();
-    const bool plain = !f.underline() && !f.overline() && !f.strikeOut();
-    run_ = plain && runs.size() == 1 && runs.front().glyphIndexes().size() == text().size() ? runs.front() : QGlyphRun();
+    run_ = QGlyphRun();
+    runPending_ = true;
     runBeginsAsKept_ = false;
+}
+
+// Drawn glyph by glyph as the line draws them, in the same order, when the
+// line is one run of the label's own font, one glyph per character; taken
+// from the layout when first needed.
+bool CachedTextLabel::oneRun()
+{
+    if (runPending_) {
+        runPending_ = false;
+        const QList<QGlyphRun> runs = layout_.glyphRuns();
+        const QFont &f = font();
+        const bool plain = !f.underline() && !f.overline() && !f.strikeOut();
+        if (plain && runs.size() == 1 && runs.front().glyphIndexes().size() == laidOutText_.size())
+            run_ = runs.front();
+    }
+    return !run_.isEmpty();
+}
+
+// A beginning kept as a whole line takes its glyphs from that line's layout,
+// while the label still holds it.
+bool CachedTextLabel::takeBeginningGlyphs()
+{
+    if (!beginning_->glyphsPending)
+        return true;
+    if (laidOutText_ != beginning_->look.text || !oneRun()) {
+        beginning_.reset();
+        return false;
+    }
+    beginning_->glyphs = run_;
+    beginning_->glyphsPending = false;
+    return true;
 }
 
 // The characters after the kept beginning laid out from the font's glyph
@@ -83,7 +110,8 @@ void CachedTextLabel::layOut()
 bool CachedTextLabel::layOutAfterBeginning()
 {
     const QString now = text();
-    if (!beginning_ || beginning_->look.text.isEmpty() || !now.startsWith(beginning_->look.text))
+    if (!beginning_ || beginning_->look.text.isEmpty() || !now.startsWith(beginning_->look.text)
+        || !takeBeginningGlyphs())
         return false;
     if (!glyphTable_)
         glyphTable_ = GlyphTable::of(font());
@@ -96,6 +124,7 @@ bool CachedTextLabel::layOutAfterBeginning()
     run_.setRawFont(beginning_->glyphs.rawFont());
     run_.setGlyphIndexes(glyphs);
     run_.setPositions(positions);
+    runPending_ = false;
     width_ = width;
     laidOutText_ = now;
     laidOut_ = true;
@@ -117,13 +146,13 @@ void CachedTextLabel::drawGlyphs(QPainter &paint, QPointF origin, int from, int 
 
 // The kept beginning is this line's: same look but for the text, which it
 // begins, and the same glyphs at the same places.
-bool CachedTextLabel::startsWith(const Beginning &beginning, const Look &look, QPointF origin, bool clipped) const
+bool CachedTextLabel::startsWith(const Beginning &beginning, const Look &look, QPointF origin, bool clipped)
 {
     Look same = look;
     same.text = beginning.look.text;
     const int count = int(beginning.look.text.size());
     if (!(beginning.look == same && beginning.origin == origin && beginning.clipped == clipped
-          && text().startsWith(beginning.look.text) && !run_.isEmpty()))
+          && text().startsWith(beginning.look.text) && oneRun()))
         return false;
     return runBeginsAsKept_
            || (beginning.glyphs.rawFont() == run_.rawFont()
@@ -155,15 +184,16 @@ void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, cons
             paint.setClipRect(area, Qt::IntersectClip);
     };
     const QString previous = std::exchange(previousText_, text());
-    if (run_.isEmpty()) {
-        fill();
-        layout_.lineAt(0).draw(&paint, origin);
-        return;
-    }
     const int count = int(text().size());
+    const auto drawWhole = [&] {
+        if (runPending_ || run_.isEmpty())
+            layout_.lineAt(0).draw(&paint, origin);
+        else
+            drawGlyphs(paint, origin, 0, count);
+    };
     if (!look) {
         fill();
-        drawGlyphs(paint, origin, 0, count);
+        drawWhole();
         return;
     }
     const QString now = text();
@@ -171,7 +201,7 @@ void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, cons
         return int(std::mismatch(before.begin(), before.end(), now.begin(), now.end()).second - now.begin());
     };
     // A kept beginning of no glyph gives way to the glyphs this text shares with the one before.
-    if (beginning_ && startsWith(*beginning_, *look, origin, clipped)
+    if (beginning_ && takeBeginningGlyphs() && startsWith(*beginning_, *look, origin, clipped)
         && (!beginning_->look.text.isEmpty() || !pixels->wholeExposed() || sharedWith(previous) == 0)) {
         pixels->paste(beginning_->pixels);
         if (clipped)
@@ -180,28 +210,35 @@ void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, cons
         return;
     }
     fill();
-    if (!pixels->wholeExposed()) {
-        drawGlyphs(paint, origin, 0, count);
+    // The glyphs this text shares with the one before are kept apart; a first
+    // text is kept whole, its glyphs taken from its layout only if needed.
+    const int shared = previous.isEmpty() ? count : sharedWith(previous);
+    const bool whole = shared == count && runPending_;
+    if (!pixels->wholeExposed() || (!whole && !oneRun())) {
+        drawWhole();
         return;
     }
-    // The glyphs this text shares with the one before are kept apart.
-    const int shared = previous.isEmpty() ? count : sharedWith(previous);
-    drawGlyphs(paint, origin, 0, shared);
-    Look kept = *look;
-    kept.text = now.first(shared);
-    QGlyphRun glyphs;
-    glyphs.setRawFont(run_.rawFont());
-    glyphs.setGlyphIndexes(run_.glyphIndexes().first(shared));
-    glyphs.setPositions(run_.positions().first(shared));
+    if (whole)
+        drawWhole();
+    else
+        drawGlyphs(paint, origin, 0, shared);
     if (!beginning_)
         beginning_.emplace();
-    beginning_->look = kept;
+    beginning_->look = *look;
+    beginning_->look.text = now.first(shared);
     beginning_->origin = origin;
     beginning_->clipped = clipped;
-    beginning_->glyphs = glyphs;
-    runBeginsAsKept_ = true;
+    beginning_->glyphsPending = whole;
+    beginning_->glyphs = QGlyphRun();
+    if (!whole) {
+        beginning_->glyphs.setRawFont(run_.rawFont());
+        beginning_->glyphs.setGlyphIndexes(run_.glyphIndexes().first(shared));
+        beginning_->glyphs.setPositions(run_.positions().first(shared));
+    }
+    runBeginsAsKept_ = !whole;
     pixels->copyTo(beginning_->pixels);
-    drawGlyphs(paint, origin, shared, count);
+    if (!whole)
+        drawGlyphs(paint, origin, shared, count);
 }
 
 // A paint can be kept only over one flat colour, in a backing store it reaches

@@ -70,6 +70,7 @@ private:
         Look look;  // its text: the characters of those glyphs
         QPointF origin;
         bool clipped = false;
+        bool glyphsPending = false;  // a whole line's, still in the label's layout
         QGlyphRun glyphs;
         QImage pixels;
     };
@@ -77,9 +78,11 @@ private:
     bool drawsItself() const;
     void layOut();
     bool layOutAfterBeginning();
+    bool oneRun();
+    bool takeBeginningGlyphs();
     void drawLine(QPainter &paint, const QStyleOption &option, const QPaintEvent &event,
                   const std::optional<DevicePixels> &pixels, const std::optional<Look> &look);
-    bool startsWith(const Beginning &beginning, const Look &look, QPointF origin, bool clipped) const;
+    bool startsWith(const Beginning &beginning, const Look &look, QPointF origin, bool clipped);
     void drawGlyphs(QPainter &paint, QPointF origin, int from, int to) const;
     std::optional<Look> lookOf(const QStyleOption &option, const std::optional<DevicePixels> &pixels,
                                std::optional<QRgb> background) const;
@@ -91,6 +94,7 @@ private:
     qreal lineHeight_ = 0;
     qreal width_ = 0;       // the line's natural width
     QGlyphRun run_;         // the line's glyphs, when they are one run of one glyph per character
+    bool runPending_ = false;  // run_ not yet taken from the layout
     QString previousText_;  // the text of the paint before
     bool watchesBackground_ = false;
     std::optional<QRgb> flatBackground_;  // learnt from a paint, while it holds
