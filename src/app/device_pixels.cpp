@@ -1,0 +1,88 @@
+#include "app/device_pixels.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+
+#include <cmath>
+#include <cstring>
+
+namespace brelo {
+
+namespace {
+
+bool whole(qreal v) { return v == std::floor(v); }
+
+QRgb *pixelAt(const QImage &image, int x, int y)
+{
+    // Written in place: the backing store is never shared, and a non-const
+    // scanLine() would ask it to detach.
+    return const_cast<QRgb *>(reinterpret_cast<const QRgb *>(image.constScanLine(y))) + x;
+}
+
+} // namespace
+
+DevicePixels::DevicePixels(const QImage *device, QRect rect, QRegion exposed, int scale)
+    : device_(device), rect_(rect), exposed_(std::move(exposed)), scale_(scale),
+      whole_((QRegion(rect_) - exposed_).isEmpty())
+{
+}
+
+std::optional<DevicePixels> DevicePixels::under(const QPainter &paint, const QRect &widgetRect)
+{
+    QPaintEngine *engine = paint.paintEngine();
+    if (!engine || !engine->paintDevice() || engine->paintDevice()->devType() != QInternal::Image)
+        return std::nullopt;
+    const auto *device = static_cast<const QImage *>(engine->paintDevice());
+    if (device->depth() != 32 || engine->systemClip().isEmpty())
+        return std::nullopt;
+    const QTransform toDevice = paint.deviceTransform();
+    if (toDevice.type() > QTransform::TxScale || toDevice.m11() != toDevice.m22() || toDevice.m11() < 1
+        || !whole(toDevice.m11()) || !whole(toDevice.dx()) || !whole(toDevice.dy()))
+        return std::nullopt;
+    const QRect rect = toDevice.mapRect(QRectF(widgetRect)).toRect();
+    if (rect.isEmpty() || !device->rect().contains(rect))
+        return std::nullopt;
+    return DevicePixels(device, rect, engine->systemClip() & rect, int(toDevice.m11()));
+}
+
+std::optional<QRgb> DevicePixels::flatColour() const
+{
+    if (exposed_.isEmpty())
+        return std::nullopt;
+    const QRgb colour = *pixelAt(*device_, exposed_.begin()->left(), exposed_.begin()->top());
+    if (qAlpha(colour) != 255)
+        return std::nullopt;
+    for (const QRect &part : exposed_) {
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            // Without an early exit the compiler compares many pixels at a time.
+            const QRgb *line = pixelAt(*device_, part.left(), y);
+            QRgb differ = 0;
+            for (int x = 0; x < part.width(); ++x)
+                differ |= line[x] ^ colour;
+            if (differ != 0)
+                return std::nullopt;
+        }
+    }
+    return colour;
+}
+
+void DevicePixels::copyTo(QImage &copied) const
+{
+    // The kept copy is written over when it is the only one of its pixels.
+    if (copied.size() != rect_.size() || copied.format() != device_->format() || copied.isDetached() == false)
+        copied = QImage(rect_.size(), device_->format());
+    for (int y = 0; y < rect_.height(); ++y)
+        std::memcpy(copied.scanLine(y), pixelAt(*device_, rect_.left(), rect_.top() + y), rect_.width() * sizeof(QRgb));
+}
+
+void DevicePixels::paste(const QImage &copied) const
+{
+    for (const QRect &part : exposed_) {
+        const QPoint from = part.topLeft() - rect_.topLeft();
+        for (int y = 0; y < part.height(); ++y)
+            std::memcpy(pixelAt(*device_, part.left(), part.top() + y),
+                        copied.constScanLine(from.y() + y) + from.x() * sizeof(QRgb), part.width() * sizeof(QRgb));
+    }
+}
+
+} // namespace brelo
