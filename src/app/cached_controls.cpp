@@ -5,11 +5,11 @@
 namespace brelo {
 
 CachedLineEdit::CachedLineEdit(const QString &text, QWidget *parent)
-    : QLineEdit(text, parent), look_(this, 2, [this] { return key(); }, LookCache::Ground::Transparent)
+    : CachedLook<QLineEdit>(2, LookCache::Ground::Transparent, text, parent)
 {
 }
 
-std::optional<LookKey> CachedLineEdit::key() const
+std::optional<LookKey> CachedLineEdit::lookKey() const
 {
     if (hasFocus())
         return std::nullopt;
@@ -27,37 +27,15 @@ std::optional<LookKey> CachedLineEdit::key() const
     return key;
 }
 
-void CachedLineEdit::paintEvent(QPaintEvent *event)
-{
-    look_.paint(event, [&] { QLineEdit::paintEvent(event); });
-}
+CachedSeparator::CachedSeparator(QWidget *parent) : CachedLook<QFrame>(1, LookCache::Ground::Transparent, parent) {}
 
-bool CachedLineEdit::event(QEvent *event)
-{
-    look_.watch(event);
-    return QLineEdit::event(event);
-}
-
-CachedSeparator::CachedSeparator(QWidget *parent) : QFrame(parent), look_(this, 1, [this] { return key(); }, LookCache::Ground::Transparent) {}
-
-std::optional<LookKey> CachedSeparator::key() const
+std::optional<LookKey> CachedSeparator::lookKey() const
 {
     LookKey key = lookKeyOf(*this);
     const QRect frame = frameRect();
     key.details = {frameStyle(), lineWidth(), midLineWidth(), frame.x() | frame.y() << 16,
                    frame.width() | frame.height() << 16};
     return key;
-}
-
-void CachedSeparator::paintEvent(QPaintEvent *event)
-{
-    look_.paint(event, [&] { QFrame::paintEvent(event); });
-}
-
-bool CachedSeparator::event(QEvent *event)
-{
-    look_.watch(event);
-    return QFrame::event(event);
 }
 
 } // namespace brelo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/look_cache.h"
+#include "app/cached_look.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -15,58 +15,35 @@ namespace brelo {
 // a page change repaints every field through the style, and their looks only
 // change with their text or state. A focused field (cursor, selection) paints
 // itself.
-class CachedLineEdit : public QLineEdit {
+class CachedLineEdit : public CachedLook<QLineEdit> {
 public:
     explicit CachedLineEdit(const QString &text, QWidget *parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
-
-private:
-    std::optional<LookKey> key() const;
-
-    LookCache look_;
+    std::optional<LookKey> lookKey() const override;
 };
 
 // A separator line that copies its look from a picture per state.
-class CachedSeparator : public QFrame {
+class CachedSeparator : public CachedLook<QFrame> {
 public:
     explicit CachedSeparator(QWidget *parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
-
-private:
-    std::optional<LookKey> key() const;
-
-    LookCache look_;
+    std::optional<LookKey> lookKey() const override;
 };
 
 // A push button or check box that copies its look from a picture per state
 // (caption, pressed, checked, default, focus, hover).
 template <class Button>
-class CachedButton : public Button {
+class CachedButton : public CachedLook<Button> {
 public:
     CachedButton(const QString &caption, QWidget *parent)
-        : Button(caption, parent), look_(this, 3, [this] { return key(); }, LookCache::Ground::Transparent)
+        : CachedLook<Button>(3, LookCache::Ground::Transparent, caption, parent)
     {
     }
 
 protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        look_.paint(event, [&] { Button::paintEvent(event); });
-    }
-    bool event(QEvent *event) override
-    {
-        look_.watch(event);
-        return Button::event(event);
-    }
-
-private:
-    std::optional<LookKey> key() const
+    std::optional<LookKey> lookKey() const override
     {
         LookKey key = lookKeyOf(*this);
         key.text = this->text();
@@ -80,8 +57,6 @@ private:
             key.details[4] = static_cast<int>(this->checkState()) | (this->isTristate() ? 4 : 0);
         return key;
     }
-
-    LookCache look_;
 };
 
 using CachedPushButton = CachedButton<QPushButton>;

@@ -13,11 +13,11 @@ constexpr int kTitleMargin = 4;
 } // namespace
 
 CachedGroupBox::CachedGroupBox(const QString &title, QWidget *parent)
-    : QGroupBox(title, parent), look_(this, 2, [this] { return key(); }, LookCache::Ground::Transparent)
+    : CachedLook<QGroupBox>(2, LookCache::Ground::Transparent, title, parent)
 {
 }
 
-std::optional<LookKey> CachedGroupBox::key() const
+std::optional<LookKey> CachedGroupBox::lookKey() const
 {
     if (isCheckable())
         return std::nullopt;
@@ -56,11 +56,6 @@ void CachedGroupBox::measure()
     measured_ = true;
 }
 
-void CachedGroupBox::paintEvent(QPaintEvent *event)
-{
-    look_.paint(event, [&] { paintItself(event); });
-}
-
 void CachedGroupBox::paintItself(QPaintEvent *event)
 {
     if (!measured_ || measuredTitle_ != title() || borderPicture_.devicePixelRatio() != devicePixelRatioF()
@@ -89,12 +84,6 @@ void CachedGroupBox::changeEvent(QEvent *event)
         break;
     }
     QGroupBox::changeEvent(event);
-}
-
-bool CachedGroupBox::event(QEvent *event)
-{
-    look_.watch(event);
-    return QGroupBox::event(event);
 }
 
 void CachedGroupBox::resizeEvent(QResizeEvent *event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/look_cache.h"
+#include "app/cached_look.h"
 
 #include <QGroupBox>
 #include <QPixmap>
@@ -17,27 +17,24 @@ namespace brelo {
 // enabled or active state, the direction or the title change. Where the
 // pixels under the frame are those a picture of its state was made over, the
 // whole frame, title included, is copied from that picture instead.
-class CachedGroupBox : public QGroupBox {
+class CachedGroupBox : public CachedLook<QGroupBox> {
 public:
     explicit CachedGroupBox(const QString &title, QWidget *parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    std::optional<LookKey> lookKey() const override;
+    void paintItself(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     void measure();
-    void paintItself(QPaintEvent *event);
-    std::optional<LookKey> key() const;
 
     bool measured_ = false;
     QString measuredTitle_;
     QStyleOptionFrame border_;  // what the style hands its border primitive
     QPixmap borderPicture_;     // the border alone, on a clear background
     QRect titleArea_;           // the title and what its glyphs may spill over
-    LookCache look_;
 };
 
 } // namespace brelo

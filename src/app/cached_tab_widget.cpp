@@ -14,11 +14,11 @@ constexpr int kPaneLooks = 2;  // the pane knows which tab is current
 } // namespace
 
 CachedTabBar::CachedTabBar(QWidget *parent)
-    : QTabBar(parent), look_(this, kTabLooks, [this] { return key(); }, LookCache::Ground::Transparent)
+    : CachedLook<QTabBar>(kTabLooks, LookCache::Ground::Transparent, parent)
 {
 }
 
-std::optional<LookKey> CachedTabBar::key() const
+std::optional<LookKey> CachedTabBar::lookKey() const
 {
     LookKey key = lookKeyOf(*this);
     int enabledTabs = 0;
@@ -31,11 +31,6 @@ std::optional<LookKey> CachedTabBar::key() const
     key.details = {currentIndex() | count() << 8 | (hovered_ + 1) << 16 | (pressed_ + 1) << 24, enabledTabs, flags,
                    count() > 0 ? tabRect(0).x() : 0};  // scrolled tabs
     return key;
-}
-
-void CachedTabBar::paintEvent(QPaintEvent *event)
-{
-    look_.paint(event, [&] { QTabBar::paintEvent(event); });
 }
 
 bool CachedTabBar::event(QEvent *event)
@@ -56,14 +51,13 @@ bool CachedTabBar::event(QEvent *event)
             pressed_ = -1;
         break;
     default:
-        look_.watch(event);
         break;
     }
-    return QTabBar::event(event);
+    return CachedLook<QTabBar>::event(event);
 }
 
 CachedTabWidget::CachedTabWidget(QWidget *parent)
-    : QTabWidget(parent), look_(this, kPaneLooks, [this] { return key(); }, LookCache::Ground::FlatOpaque)
+    : CachedLook<QTabWidget>(kPaneLooks, LookCache::Ground::FlatOpaque, parent)
 {
     // As the tab widget sets up its own tabs: the pane draws the base line.
     auto *tabs = new CachedTabBar(this);
@@ -72,7 +66,7 @@ CachedTabWidget::CachedTabWidget(QWidget *parent)
     setTabBar(tabs);
 }
 
-std::optional<LookKey> CachedTabWidget::key() const
+std::optional<LookKey> CachedTabWidget::lookKey() const
 {
     LookKey key = lookKeyOf(*this);
     const QRect bar = tabBar()->geometry();
@@ -82,17 +76,6 @@ std::optional<LookKey> CachedTabWidget::key() const
                    static_cast<int>(tabPosition()) | static_cast<int>(tabShape()) << 4 | (documentMode() ? 1 << 8 : 0),
                    count()};
     return key;
-}
-
-void CachedTabWidget::paintEvent(QPaintEvent *event)
-{
-    look_.paint(event, [&] { QTabWidget::paintEvent(event); });
-}
-
-bool CachedTabWidget::event(QEvent *event)
-{
-    look_.watch(event);
-    return QTabWidget::event(event);
 }
 
 } // namespace brelo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/look_cache.h"
+#include "app/cached_look.h"
 
 #include <QTabBar>
 #include <QTabWidget>
@@ -8,37 +8,28 @@
 namespace brelo {
 
 // The tabs, copied from a picture per state over the pane under them.
-class CachedTabBar : public QTabBar {
+class CachedTabBar : public CachedLook<QTabBar> {
 public:
     explicit CachedTabBar(QWidget *parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    std::optional<LookKey> lookKey() const override;
     bool event(QEvent *event) override;
 
 private:
-    std::optional<LookKey> key() const;
-
     int hovered_ = -1;  // the tab under the mouse, as the hover events tell it
     int pressed_ = -1;  // the tab a held button went down on
-    LookCache look_;
 };
 
 // A tab widget whose pane is copied from a picture per state, over the flat
 // colour of the window: a page change repaints the whole pane, which the
 // style would draw again through its frame primitives.
-class CachedTabWidget : public QTabWidget {
+class CachedTabWidget : public CachedLook<QTabWidget> {
 public:
     explicit CachedTabWidget(QWidget *parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
-
-private:
-    std::optional<LookKey> key() const;
-
-    LookCache look_;
+    std::optional<LookKey> lookKey() const override;
 };
 
 } // namespace brelo

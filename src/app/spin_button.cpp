@@ -1,6 +1,6 @@
 #include "app/spin_button.h"
 
-#include "app/look_cache.h"
+#include "app/cached_look.h"
 #include "common/numeric_text.h"
 
 #include <QKeyEvent>
@@ -29,24 +29,15 @@ std::optional<int> wholeNumberIn(const QString &text, char decimalSeparator)
 // look is the same once the event is over. Its looks (at rest, pressed,
 // hovered) are copied from pictures, where the pixels under it are those a
 // picture was made over.
-class SpinArrow : public QToolButton {
+class SpinArrow : public CachedLook<QToolButton> {
 public:
-    explicit SpinArrow(QWidget *parent) : QToolButton(parent), look_(this, 3, [this] { return key(); }, LookCache::Ground::Transparent)
+    explicit SpinArrow(QWidget *parent) : CachedLook<QToolButton>(3, LookCache::Ground::Transparent, parent)
     {
         // Released is told after the release's own repaint, before the click.
         connect(this, &QToolButton::released, this, [this] { setUpdatesEnabled(true); });
     }
 
 protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        look_.paint(event, [&] { QToolButton::paintEvent(event); });
-    }
-    bool event(QEvent *event) override
-    {
-        look_.watch(event);
-        return QToolButton::event(event);
-    }
     void mousePressEvent(QMouseEvent *event) override
     {
         setUpdatesEnabled(false);
@@ -60,8 +51,7 @@ protected:
         setUpdatesEnabled(true);  // when the release was not a click
     }
 
-private:
-    std::optional<LookKey> key() const
+    std::optional<LookKey> lookKey() const override
     {
         LookKey key = lookKeyOf(*this);
         key.text = text();
@@ -69,8 +59,6 @@ private:
                        static_cast<int>(toolButtonStyle()), static_cast<int>(popupMode()), icon().isNull() ? 0 : 1};
         return key;
     }
-
-    LookCache look_;
 };
 
 } // namespace
