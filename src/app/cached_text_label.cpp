@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyleOption>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -160,7 +159,7 @@ bool CachedTextLabel::startsWith(const Beginning &beginning, const Look &look, Q
                && beginning.glyphs.positions() == run_.positions().first(count));
 }
 
-void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, const QPaintEvent &event,
+void CachedTextLabel::drawLine(QPainter &paint, const QBrush &pen, const QPaintEvent &event,
                                const std::optional<DevicePixels> &pixels, const std::optional<Look> &look)
 {
     if ((!laidOut_ || laidOutText_ != text()) && !layOutAfterBeginning())
@@ -173,7 +172,7 @@ void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, cons
     else if (vertical == Qt::AlignVCenter)
         top += (area.height() - lineHeight_) / 2;
 
-    paint.setPen(QPen(option.palette.brush(foregroundRole()), paint.pen().widthF()));
+    paint.setPen(QPen(pen, paint.pen().widthF()));
     const QRectF bounds(area.x(), top, width_, lineHeight_);
     const bool clipped = !QRectF(area).contains(bounds);
     const QPointF origin(area.x(), top);
@@ -243,11 +242,10 @@ void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, cons
 
 // A paint can be kept only over one flat colour, in a backing store it reaches
 // pixel for pixel, with a plain pen.
-std::optional<CachedTextLabel::Look> CachedTextLabel::lookOf(const QStyleOption &option,
+std::optional<CachedTextLabel::Look> CachedTextLabel::lookOf(const QBrush &pen,
                                                              const std::optional<DevicePixels> &pixels,
                                                              std::optional<QRgb> background) const
 {
-    const QBrush &pen = option.palette.brush(foregroundRole());
     if (!pixels || !background || pen.style() != Qt::SolidPattern)
         return std::nullopt;
     const QPixmap picture = pixmap();
@@ -273,15 +271,17 @@ void CachedTextLabel::paintEvent(QPaintEvent *event)
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-    QStyleOption option;
-    option.initFrom(this);
-    const std::optional<Look> look = lookOf(option, pixels, background);
+    // The text's colour as the style's text drawing takes it (a style option
+    // made from the label holds the label's palette; its states and metrics
+    // are not needed here).
+    const QBrush &pen = palette().brush(foregroundRole());
+    const std::optional<Look> look = lookOf(pen, pixels, background);
     if (look && last_ && last_->look == *look) {
         pixels->paste(last_->pixels);
         return;
     }
     if (drawsItself()) {
-        drawLine(paint, option, *event, pixels, look);
+        drawLine(paint, pen, *event, pixels, look);
         paint.end();
     } else {
         if (flatBackground_)

@@ -23,8 +23,11 @@ QRgb *pixelAt(const QImage &image, int x, int y)
 
 DevicePixels::DevicePixels(const QImage *device, QRect rect, QRegion exposed, int scale)
     : device_(device), rect_(rect), exposed_(std::move(exposed)), scale_(scale),
-      whole_((QRegion(rect_) - exposed_).isEmpty())
+      whole_(exposed_.boundingRect() == rect_
+             && (exposed_.rectCount() == 1 || (QRegion(rect_) - exposed_).isEmpty()))
 {
+    // A region is kept as its fewest bands of rectangles: all of the widget
+    // exposed is, in the usual case, its one rectangle (no subtraction).
 }
 
 std::optional<DevicePixels> DevicePixels::under(const QPainter &paint, const QRect &widgetRect)
