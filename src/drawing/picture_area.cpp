@@ -360,6 +360,17 @@ void PictureArea::plotLine(const DrawingLedger::Shape &line) const
     const int height = image_.height();
     drawn_.markRect(std::min(x, xEnd) - offset, std::min(y, yEnd) - offset, std::max(x, xEnd) - offset + pen,
                     std::max(y, yEnd) - offset + pen);
+    // A solid line along a row or a column is one block: the pen's squares
+    // from the first pixel up to the one before the last, side by side.
+    if (period == on && (dx == 0 || dy == 0)) {
+        const int left = std::min(x, xEnd + (stepX < 0 && dx != 0 ? 1 : 0));
+        const int right = std::max(x, xEnd - (stepX > 0 && dx != 0 ? 1 : 0));
+        const int top = std::min(y, yEnd + (stepY < 0 && dy != 0 ? 1 : 0));
+        const int bottom = std::max(y, yEnd - (stepY > 0 && dy != 0 ? 1 : 0));
+        if (dx != 0 || dy != 0)
+            fillRect(left - offset, top - offset, right - left + pen, bottom - top + pen, color);
+        return;
+    }
     QRgb *const first = row(0);  // rows follow one another at stride_
     int error = dx + dy;
     for (int phase = 0; x != xEnd || y != yEnd; phase = phase + 1 == period ? 0 : phase + 1) {
@@ -529,15 +540,19 @@ void PictureArea::pixels(std::span<const CanvasPoint> points, CanvasColor color)
 // smeared, clipped to the image.
 void PictureArea::fillBlock(int left, int top, int size, QRgb color) const
 {
+    fillRect(left, top, size, size, color);
+}
+
+void PictureArea::fillRect(int left, int top, int width, int height, QRgb color) const
+{
     const int x0 = std::max(left, 0);
-    const int x1 = std::min(left + size, image_.width());
+    const int x1 = std::min(left + width, image_.width());
     const int y0 = std::max(top, 0);
-    const int y1 = std::min(top + size, image_.height());
-    for (int y = y0; y < y1; ++y) {
-        QRgb *line = row(y);
-        if (x0 < x1)
-            std::fill(line + x0, line + x1, color);
-    }
+    const int y1 = std::min(top + height, image_.height());
+    if (x0 >= x1)
+        return;
+    for (int y = y0; y < y1; ++y)
+        fillRun(row(y) + x0, x1 - x0, color);
 }
 
 void PictureArea::remember(const QRect &device)

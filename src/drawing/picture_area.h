@@ -79,6 +79,7 @@ private:
     void paintShape(const DrawingLedger::Shape &shape) const;
     void plotLine(const DrawingLedger::Shape &line) const;
     void fillBlock(int left, int top, int size, QRgb color) const;  // device pixels
+    void fillRect(int left, int top, int width, int height, QRgb color) const;
     void settle() const;
     void fillDrawn() const;
     void redraw() const;

@@ -407,5 +407,40 @@ TEST(PictureArea, ShapesFarOutsideAreClippedNotLost)
         EXPECT_EQ(at(area.image(), 6, y), QColor(0, 0, 255)) << y;
 }
 
+// Solid lines along a row or a column, as the original platform draws them:
+// every pixel from the first up to the one before the last, each the top-left
+// of a pen-sized square centred on the line, clipped to the picture.
+TEST(PictureArea, StraightSolidLinesCoverThePenSquaresOfTheirPixels)
+{
+    const struct {
+        int x1, y1, x2, y2, pen;
+    } lines[] = {
+        {10, 20, 10, 120, 1},  {10, 120, 10, 20, 1},  {40, 50, 300, 50, 1},   {300, 50, 40, 50, 1},
+        {60, 10, 60, 150, 2},  {60, 150, 60, 10, 2},  {70, 90, 500, 90, 2},   {500, 90, 70, 90, 3},
+        {80, 30, 80, 31, 3},   {90, 40, 90, 40, 2},   {0, -20, 0, 60, 2},     {740, 100, 790, 100, 3},
+        {5, 180, 5, 210, 4},
+    };
+    const QRgb red = qRgb(255, 0, 0);
+    for (const auto &line : lines) {
+        PictureArea area(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+        area.setPenWidth(line.pen);
+        area.segment(15.0f * line.x1, 15.0f * line.y1, 15.0f * line.x2, 15.0f * line.y2, CanvasColor::of(255, 0, 0));
+        const QImage drawn = area.image();
+        ASSERT_EQ(drawn.devicePixelRatio(), 1.0);
+        QImage expected(drawn.size(), drawn.format());
+        expected.fill(kLayoutBackground);
+        const int stepX = line.x2 > line.x1 ? 1 : line.x2 < line.x1 ? -1 : 0;
+        const int stepY = line.y2 > line.y1 ? 1 : line.y2 < line.y1 ? -1 : 0;
+        const int offset = (line.pen - 1) / 2;
+        for (int x = line.x1, y = line.y1; x != line.x2 || y != line.y2; x += stepX, y += stepY)
+            for (int dy = 0; dy < line.pen; ++dy)
+                for (int dx = 0; dx < line.pen; ++dx)
+                    if (expected.rect().contains(x - offset + dx, y - offset + dy))
+                        expected.setPixel(x - offset + dx, y - offset + dy, red);
+        EXPECT_EQ(drawn, expected) << line.x1 << "," << line.y1 << " to " << line.x2 << "," << line.y2 << " pen "
+                                   << line.pen;
+    }
+}
+
 } // namespace
 } // namespace brelo
