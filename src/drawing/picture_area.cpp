@@ -372,24 +372,36 @@ void PictureArea::plotLine(const DrawingLedger::Shape &line) const
         return;
     }
     QRgb *const first = row(0);  // rows follow one another at stride_
-    int error = dx + dy;
-    for (int phase = 0; x != xEnd || y != yEnd; phase = phase + 1 == period ? 0 : phase + 1) {
-        if (phase < on) {
-            if (pen != 1)
-                fillBlock(x - offset, y - offset, pen, color);
-            else if (x >= 0 && x < width && y >= 0 && y < height)
-                first[static_cast<std::size_t>(y) * stride_ + static_cast<std::size_t>(x)] = color;  // in place
+    const auto walk = [&](auto plot) {
+        int error = dx + dy;
+        for (int phase = 0; x != xEnd || y != yEnd; phase = phase + 1 == period ? 0 : phase + 1) {
+            if (phase < on)
+                plot(x, y);
+            const int twice = 2 * error;
+            if (twice >= dy) {
+                error += dy;
+                x += stepX;
+            }
+            if (twice <= dx) {
+                error += dx;
+                y += stepY;
+            }
         }
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += stepX;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += stepY;
-        }
-    }
+    };
+    const auto inImage = [width, height](int px, int py) { return px >= 0 && px < width && py >= 0 && py < height; };
+    const auto dot = [first, this, color](int px, int py) {
+        first[static_cast<std::size_t>(py) * stride_ + static_cast<std::size_t>(px)] = color;  // in place
+    };
+    // Every pixel of a line lies within the box of its ends.
+    if (pen != 1)
+        walk([&](int px, int py) { fillBlock(px - offset, py - offset, pen, color); });
+    else if (inImage(x, y) && inImage(xEnd, yEnd))
+        walk(dot);
+    else
+        walk([&](int px, int py) {
+            if (inImage(px, py))
+                dot(px, py);
+        });
 }
 
 void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
