@@ -29,6 +29,7 @@ void CachedTextLabel::paintFlatBackgroundItself()
 void CachedTextLabel::forgetBackground()
 {
     last_.reset();
+    drawnOnce_.reset();
     beginning_.reset();
     runBeginsAsKept_ = false;
     if (!flatBackground_)
@@ -289,11 +290,17 @@ void CachedTextLabel::paintEvent(QPaintEvent *event)
         paint.end();
         QLabel::paintEvent(event);
     }
+    // A look is kept once it is painted a second time: a result label's new
+    // text is usually replaced before the label is painted again.
     if (look && pixels->wholeExposed()) {
-        if (!last_)
-            last_.emplace();
-        last_->look = *look;
-        pixels->copyTo(last_->pixels);
+        if (drawnOnce_ != look) {
+            drawnOnce_ = look;
+        } else {
+            if (!last_)
+                last_.emplace();
+            last_->look = *look;
+            pixels->copyTo(last_->pixels);
+        }
     }
 }
 
@@ -315,6 +322,7 @@ void CachedTextLabel::changeEvent(QEvent *event)
     case QEvent::LayoutDirectionChange:
     case QEvent::ContentsRectChange:
         last_.reset();
+        drawnOnce_.reset();
         beginning_.reset();
         runBeginsAsKept_ = false;
         break;

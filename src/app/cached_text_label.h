@@ -99,6 +99,7 @@ private:
     bool watchesBackground_ = false;
     std::optional<QRgb> flatBackground_;  // learnt from a paint, while it holds
     std::optional<Paint> last_;           // the last whole paint over a flat colour
+    std::optional<Look> drawnOnce_;       // the last whole paint's look, until it repeats
     std::optional<Beginning> beginning_;
     bool runBeginsAsKept_ = false;  // run_'s first glyphs are the kept beginning's own
     std::shared_ptr<GlyphTable> glyphTable_;  // of the label's font

@@ -84,7 +84,7 @@ TEST(CachedTextLabel, OverAFlatFrameANewTextRepaintsTheLabelAlone)
 }
 
 // The same label, kept by a cached label and drawn anew by QLabel, after each
-// change a user or the window can make: after a whole repaint (which copies
+// change a user or the window can make: after whole repaints (which copy
 // the kept paint when its look is unchanged) both windows show the same
 // pixels, so every change reaches the kept paint.
 TEST(CachedTextLabel, AKeptPaintFollowsEveryChangeOfLook)
@@ -149,7 +149,9 @@ TEST(CachedTextLabel, AKeptPaintFollowsEveryChangeOfLook)
         c.change(pair.plain, &pair.plainBackdrop);
         QCoreApplication::processEvents();
         const QImage expected = shot(pair.plainBackdrop);
+        // A look is kept at its second whole paint and copied from the third.
         EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // drawn, or copied from the last paint
+        EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // drawn again and kept
         EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // copied
         // Two new numbers after the same caption: the second one is drawn
         // after a copy of the caption's glyphs kept with the first.
