@@ -530,8 +530,10 @@ void PictureArea::pixels(std::span<const CanvasPoint> points, CanvasColor color)
     Lifted *lifted = undo_.data() + undone;
     std::uint32_t lowest = DrawingLedger::kMissed;
     std::uint32_t highest = 0;
+    const UserCoordinates user = user_;
+    const DotGrid grid = dotGrid();
     for (const CanvasPoint &point : points) {
-        const std::uint32_t at = dotAt(user_.toPixels(point.x, point.y));
+        const std::uint32_t at = grid.at(user.toPixels(point.x, point.y));
         *noted++ = {at, rgb};
         if (at != DrawingLedger::kMissed) {
             *lifted++ = {at, first[at]};
