@@ -16,6 +16,13 @@ namespace brelo {
 namespace {
 // The line width the painter's text drawing lays an unwrapped text out at.
 constexpr qreal kUnwrappedWidth = 0x01000000;
+
+// A text without '<' or '&' holds no tag and no entity: Qt's closer look at
+// it, which costs more than the search, is skipped.
+bool mightBeRichText(const QString &text)
+{
+    return (text.contains(QLatin1Char('<')) || text.contains(QLatin1Char('&'))) && Qt::mightBeRichText(text);
+}
 } // namespace
 
 CachedTextLabel::CachedTextLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {}
@@ -41,7 +48,7 @@ void CachedTextLabel::forgetBackground()
 bool CachedTextLabel::drawsItself() const
 {
     const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
-    const bool plain = textFormat() == Qt::PlainText || (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text()));
+    const bool plain = textFormat() == Qt::PlainText || (textFormat() == Qt::AutoText && !mightBeRichText(text()));
     return plain && !text().isEmpty() && !wordWrap() && isEnabled() && frameWidth() == 0 && margin() == 0
            && indent() <= 0 && pixmap().isNull() && !buddy() && layoutDirection() == Qt::LeftToRight
            && (horizontal == Qt::AlignLeft || horizontal == Qt::AlignLeading)

@@ -210,5 +210,40 @@ TEST(CachedTextLabel, EveryReferenceTextIsDrawnAsQLabelDrawsIt)
     }
 }
 
+// Texts that Qt may take for rich text, or not: the cached label shows each
+// as QLabel does.
+TEST(CachedTextLabel, TextsThatMayBeRichAreShownAsQLabelShowsThem)
+{
+    const char *const texts[] = {
+        "<b>gras</b> = 1",  "  <i>penché</i>", "a &lt; b",   "&amp; 2",     "x < y",    "x <y> z",
+        "R&D = 3",          "a & b",           "<br>",       "1 <2",        "<p>P</p>", "& ;",
+        "\u00b0 <sup>2</sup>", "B0 = -7.12\u00b0",
+    };
+    Backdrop cachedBackdrop(true), plainBackdrop(true);
+    auto *cached = new CachedTextLabel(QString(), &cachedBackdrop);
+    auto *plain = new QLabel(&plainBackdrop);
+    for (QLabel *label : {static_cast<QLabel *>(cached), plain})
+        label->setGeometry(10, 10, 150, 30);
+    for (Backdrop *backdrop : {&cachedBackdrop, &plainBackdrop}) {
+        backdrop->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(backdrop));
+    }
+    const auto shot = [](Backdrop &backdrop) {
+        backdrop.update();
+        QCoreApplication::processEvents();
+        return backdrop.screen()->grabWindow(backdrop.winId()).toImage();
+    };
+    for (const char *text : texts) {
+        const QString shown = QString::fromUtf8(text);
+        cached->setText(shown);
+        plain->setText(shown);
+        QCoreApplication::processEvents();
+        const QImage expected = shot(plainBackdrop);
+        EXPECT_EQ(shot(cachedBackdrop), expected) << text;
+        EXPECT_EQ(shot(cachedBackdrop), expected) << text;  // kept
+        EXPECT_EQ(shot(cachedBackdrop), expected) << text;  // copied
+    }
+}
+
 } // namespace
 } // namespace brelo
