@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyleOption>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -17,6 +16,13 @@ namespace brelo {
 namespace {
 // The line width the painter's text drawing lays an unwrapped text out at.
 constexpr qreal kUnwrappedWidth = 0x01000000;
+
+// A text without '<' or '&' holds no tag and no entity: Qt's closer look at
+// it, which costs more than the search, is skipped.
+bool mightBeRichText(const QString &text)
+{
+    return (text.contains(QLatin1Char('<')) || text.contains(QLatin1Char('&'))) && Qt::mightBeRichText(text);
+}
 } // namespace
 
 CachedTextLabel::CachedTextLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {}
@@ -30,6 +36,7 @@ void CachedTextLabel::paintFlatBackgroundItself()
 void CachedTextLabel::forgetBackground()
 {
     last_.reset();
+    drawnOnce_.reset();
     beginning_.reset();
     runBeginsAsKept_ = false;
     if (!flatBackground_)
@@ -41,7 +48,7 @@ void CachedTextLabel::forgetBackground()
 bool CachedTextLabel::drawsItself() const
 {
     const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
-    const bool plain = textFormat() == Qt::PlainText || (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text()));
+    const bool plain = textFormat() == Qt::PlainText || (textFormat() == Qt::AutoText && !mightBeRichText(text()));
     return plain && !text().isEmpty() && !wordWrap() && isEnabled() && frameWidth() == 0 && margin() == 0
            && indent() <= 0 && pixmap().isNull() && !buddy() && layoutDirection() == Qt::LeftToRight
            && (horizontal == Qt::AlignLeft || horizontal == Qt::AlignLeading)
@@ -160,7 +167,7 @@ bool CachedTextLabel::startsWith(const Beginning &beginning, const Look &look, Q
                && beginning.glyphs.positions() == run_.positions().first(count));
 }
 
-void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, const QPaintEvent &event,
+void CachedTextLabel::drawLine(QPainter &paint, const QBrush &pen, const QPaintEvent &event,
                                const std::optional<DevicePixels> &pixels, const std::optional<Look> &look)
 {
     if ((!laidOut_ || laidOutText_ != text()) && !layOutAfterBeginning())
@@ -173,7 +180,7 @@ void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, cons
     else if (vertical == Qt::AlignVCenter)
         top += (area.height() - lineHeight_) / 2;
 
-    paint.setPen(QPen(option.palette.brush(foregroundRole()), paint.pen().widthF()));
+    paint.setPen(QPen(pen, paint.pen().widthF()));
     const QRectF bounds(area.x(), top, width_, lineHeight_);
     const bool clipped = !QRectF(area).contains(bounds);
     const QPointF origin(area.x(), top);
@@ -243,11 +250,10 @@ void CachedTextLabel::drawLine(QPainter &paint, const QStyleOption &option, cons
 
 // A paint can be kept only over one flat colour, in a backing store it reaches
 // pixel for pixel, with a plain pen.
-std::optional<CachedTextLabel::Look> CachedTextLabel::lookOf(const QStyleOption &option,
+std::optional<CachedTextLabel::Look> CachedTextLabel::lookOf(const QBrush &pen,
                                                              const std::optional<DevicePixels> &pixels,
                                                              std::optional<QRgb> background) const
 {
-    const QBrush &pen = option.palette.brush(foregroundRole());
     if (!pixels || !background || pen.style() != Qt::SolidPattern)
         return std::nullopt;
     const QPixmap picture = pixmap();
@@ -273,15 +279,17 @@ void CachedTextLabel::paintEvent(QPaintEvent *event)
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-    QStyleOption option;
-    option.initFrom(this);
-    const std::optional<Look> look = lookOf(option, pixels, background);
+    // The text's colour as the style's text drawing takes it (a style option
+    // made from the label holds the label's palette; its states and metrics
+    // are not needed here).
+    const QBrush &pen = palette().brush(foregroundRole());
+    const std::optional<Look> look = lookOf(pen, pixels, background);
     if (look && last_ && last_->look == *look) {
         pixels->paste(last_->pixels);
         return;
     }
     if (drawsItself()) {
-        drawLine(paint, option, *event, pixels, look);
+        drawLine(paint, pen, *event, pixels, look);
         paint.end();
     } else {
         if (flatBackground_)
@@ -289,11 +297,17 @@ void CachedTextLabel::paintEvent(QPaintEvent *event)
         paint.end();
         QLabel::paintEvent(event);
     }
+    // A look is kept once it is painted a second time: a result label's new
+    // text is usually replaced before the label is painted again.
     if (look && pixels->wholeExposed()) {
-        if (!last_)
-            last_.emplace();
-        last_->look = *look;
-        pixels->copyTo(last_->pixels);
+        if (drawnOnce_ != look) {
+            drawnOnce_ = look;
+        } else {
+            if (!last_)
+                last_.emplace();
+            last_->look = *look;
+            pixels->copyTo(last_->pixels);
+        }
     }
 }
 
@@ -315,6 +329,7 @@ void CachedTextLabel::changeEvent(QEvent *event)
     case QEvent::LayoutDirectionChange:
     case QEvent::ContentsRectChange:
         last_.reset();
+        drawnOnce_.reset();
         beginning_.reset();
         runBeginsAsKept_ = false;
         break;

@@ -8,8 +8,8 @@
 #include <memory>
 #include <optional>
 
+class QBrush;
 class QPainter;
-class QStyleOption;
 
 namespace brelo {
 
@@ -80,11 +80,11 @@ private:
     bool layOutAfterBeginning();
     bool oneRun();
     bool takeBeginningGlyphs();
-    void drawLine(QPainter &paint, const QStyleOption &option, const QPaintEvent &event,
+    void drawLine(QPainter &paint, const QBrush &pen, const QPaintEvent &event,
                   const std::optional<DevicePixels> &pixels, const std::optional<Look> &look);
     bool startsWith(const Beginning &beginning, const Look &look, QPointF origin, bool clipped);
     void drawGlyphs(QPainter &paint, QPointF origin, int from, int to) const;
-    std::optional<Look> lookOf(const QStyleOption &option, const std::optional<DevicePixels> &pixels,
+    std::optional<Look> lookOf(const QBrush &pen, const std::optional<DevicePixels> &pixels,
                                std::optional<QRgb> background) const;
     void forgetBackground();
 
@@ -99,6 +99,7 @@ private:
     bool watchesBackground_ = false;
     std::optional<QRgb> flatBackground_;  // learnt from a paint, while it holds
     std::optional<Paint> last_;           // the last whole paint over a flat colour
+    std::optional<Look> drawnOnce_;       // the last whole paint's look, until it repeats
     std::optional<Beginning> beginning_;
     bool runBeginsAsKept_ = false;  // run_'s first glyphs are the kept beginning's own
     std::shared_ptr<GlyphTable> glyphTable_;  // of the label's font

@@ -23,8 +23,11 @@ QRgb *pixelAt(const QImage &image, int x, int y)
 
 DevicePixels::DevicePixels(const QImage *device, QRect rect, QRegion exposed, int scale)
     : device_(device), rect_(rect), exposed_(std::move(exposed)), scale_(scale),
-      whole_((QRegion(rect_) - exposed_).isEmpty())
+      whole_(exposed_.boundingRect() == rect_
+             && (exposed_.rectCount() == 1 || (QRegion(rect_) - exposed_).isEmpty()))
 {
+    // A region is kept as its fewest bands of rectangles: all of the widget
+    // exposed is, in the usual case, its one rectangle (no subtraction).
 }
 
 std::optional<DevicePixels> DevicePixels::under(const QPainter &paint, const QRect &widgetRect)
@@ -71,17 +74,25 @@ void DevicePixels::copyTo(QImage &copied) const
     // The kept copy is written over when it is the only one of its pixels.
     if (copied.size() != rect_.size() || copied.format() != device_->format() || copied.isDetached() == false)
         copied = QImage(rect_.size(), device_->format());
-    for (int y = 0; y < rect_.height(); ++y)
-        std::memcpy(copied.scanLine(y), pixelAt(*device_, rect_.left(), rect_.top() + y), rect_.width() * sizeof(QRgb));
+    // Row addresses from the first row's and the strides (no call per row).
+    uchar *to = copied.bits();
+    const uchar *from = reinterpret_cast<const uchar *>(pixelAt(*device_, rect_.left(), rect_.top()));
+    const qsizetype toStride = copied.bytesPerLine();
+    const qsizetype fromStride = device_->bytesPerLine();
+    for (int y = 0; y < rect_.height(); ++y, to += toStride, from += fromStride)
+        std::memcpy(to, from, rect_.width() * sizeof(QRgb));
 }
 
 void DevicePixels::paste(const QImage &copied) const
 {
+    const qsizetype toStride = device_->bytesPerLine();
+    const qsizetype fromStride = copied.bytesPerLine();
     for (const QRect &part : exposed_) {
-        const QPoint from = part.topLeft() - rect_.topLeft();
-        for (int y = 0; y < part.height(); ++y)
-            std::memcpy(pixelAt(*device_, part.left(), part.top() + y),
-                        copied.constScanLine(from.y() + y) + from.x() * sizeof(QRgb), part.width() * sizeof(QRgb));
+        const QPoint offset = part.topLeft() - rect_.topLeft();
+        auto *to = reinterpret_cast<uchar *>(pixelAt(*device_, part.left(), part.top()));
+        const uchar *from = copied.constScanLine(offset.y()) + offset.x() * sizeof(QRgb);
+        for (int y = 0; y < part.height(); ++y, to += toStride, from += fromStride)
+            std::memcpy(to, from, part.width() * sizeof(QRgb));
     }
 }
 

@@ -454,7 +454,7 @@ void Form1::moveElementLabels(const LayoutLabelEdges &edges)
         QWidget *label = control(QString::fromLatin1(name));
         const double twips = edge - kLayoutLeftEdge;
         label->move(PictureArea::kBorderPx + twipsToPixels(twips * picture1_->zoom()), label->y());
-        label->setProperty("leftTwips", twips);
+        elementLeftTwips_.insert(label, twips);
     }
 }
 
@@ -525,9 +525,8 @@ bool Form1::ephemerisStale() const { return ephemerisResults_->textsStale(); }
 
 double Form1::leftTwips(const QWidget *widget) const
 {
-    const QVariant moved = widget->property("leftTwips");
-    if (moved.isValid())
-        return moved.toDouble();
+    if (const auto moved = elementLeftTwips_.constFind(widget); moved != elementLeftTwips_.cend())
+        return *moved;
     const int border = qobject_cast<const PictureArea *>(widget->parentWidget()) ? PictureArea::kBorderPx : 0;
     const auto *picture = qobject_cast<const PictureArea *>(widget->parentWidget());
     return (widget->x() - border) * kTwipsPerPixel / (picture ? picture->zoom() : 1.0);

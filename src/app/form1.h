@@ -140,6 +140,9 @@ private:
     QString parametersFile_;
     std::optional<OpticsRun> lastOptics_;
     std::optional<EphemerisRun> lastEphemeris_;
+    // The element labels' left edges in twips, as the last layout drawing
+    // placed them (a dynamic property would send each label an event per run).
+    QHash<const QWidget *, double> elementLeftTwips_;
 };
 
 } // namespace brelo

@@ -36,6 +36,8 @@ public:
 
     void addShape(Shape shape);
     struct Dot {
+        Dot() {}  // left unset: the room is filled right after it is made
+        Dot(std::uint32_t pixel, std::uint32_t colour) : pixel(pixel), colour(colour) {}
         std::uint32_t pixel, colour;
     };
     // Room for the next `count` dots, to be filled in order.

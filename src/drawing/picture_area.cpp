@@ -360,25 +360,48 @@ void PictureArea::plotLine(const DrawingLedger::Shape &line) const
     const int height = image_.height();
     drawn_.markRect(std::min(x, xEnd) - offset, std::min(y, yEnd) - offset, std::max(x, xEnd) - offset + pen,
                     std::max(y, yEnd) - offset + pen);
-    QRgb *const first = row(0);  // rows follow one another at stride_
-    int error = dx + dy;
-    for (int phase = 0; x != xEnd || y != yEnd; phase = phase + 1 == period ? 0 : phase + 1) {
-        if (phase < on) {
-            if (pen != 1)
-                fillBlock(x - offset, y - offset, pen, color);
-            else if (x >= 0 && x < width && y >= 0 && y < height)
-                first[static_cast<std::size_t>(y) * stride_ + static_cast<std::size_t>(x)] = color;  // in place
-        }
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += stepX;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += stepY;
-        }
+    // A solid line along a row or a column is one block: the pen's squares
+    // from the first pixel up to the one before the last, side by side.
+    if (period == on && (dx == 0 || dy == 0)) {
+        const int left = std::min(x, xEnd + (stepX < 0 && dx != 0 ? 1 : 0));
+        const int right = std::max(x, xEnd - (stepX > 0 && dx != 0 ? 1 : 0));
+        const int top = std::min(y, yEnd + (stepY < 0 && dy != 0 ? 1 : 0));
+        const int bottom = std::max(y, yEnd - (stepY > 0 && dy != 0 ? 1 : 0));
+        if (dx != 0 || dy != 0)
+            fillRect(left - offset, top - offset, right - left + pen, bottom - top + pen, color);
+        return;
     }
+    QRgb *const first = row(0);  // rows follow one another at stride_
+    const auto walk = [&](auto plot) {
+        int error = dx + dy;
+        for (int phase = 0; x != xEnd || y != yEnd; phase = phase + 1 == period ? 0 : phase + 1) {
+            if (phase < on)
+                plot(x, y);
+            const int twice = 2 * error;
+            if (twice >= dy) {
+                error += dy;
+                x += stepX;
+            }
+            if (twice <= dx) {
+                error += dx;
+                y += stepY;
+            }
+        }
+    };
+    const auto inImage = [width, height](int px, int py) { return px >= 0 && px < width && py >= 0 && py < height; };
+    const auto dot = [first, this, color](int px, int py) {
+        first[static_cast<std::size_t>(py) * stride_ + static_cast<std::size_t>(px)] = color;  // in place
+    };
+    // Every pixel of a line lies within the box of its ends.
+    if (pen != 1)
+        walk([&](int px, int py) { fillBlock(px - offset, py - offset, pen, color); });
+    else if (inImage(x, y) && inImage(xEnd, yEnd))
+        walk(dot);
+    else
+        walk([&](int px, int py) {
+            if (inImage(px, py))
+                dot(px, py);
+        });
 }
 
 void PictureArea::circle(float cx, float cy, float radius, CanvasColor outline)
@@ -507,8 +530,10 @@ void PictureArea::pixels(std::span<const CanvasPoint> points, CanvasColor color)
     Lifted *lifted = undo_.data() + undone;
     std::uint32_t lowest = DrawingLedger::kMissed;
     std::uint32_t highest = 0;
+    const UserCoordinates user = user_;
+    const DotGrid grid = dotGrid();
     for (const CanvasPoint &point : points) {
-        const std::uint32_t at = dotAt(user_.toPixels(point.x, point.y));
+        const std::uint32_t at = grid.at(user.toPixels(point.x, point.y));
         *noted++ = {at, rgb};
         if (at != DrawingLedger::kMissed) {
             *lifted++ = {at, first[at]};
@@ -529,15 +554,19 @@ void PictureArea::pixels(std::span<const CanvasPoint> points, CanvasColor color)
 // smeared, clipped to the image.
 void PictureArea::fillBlock(int left, int top, int size, QRgb color) const
 {
+    fillRect(left, top, size, size, color);
+}
+
+void PictureArea::fillRect(int left, int top, int width, int height, QRgb color) const
+{
     const int x0 = std::max(left, 0);
-    const int x1 = std::min(left + size, image_.width());
+    const int x1 = std::min(left + width, image_.width());
     const int y0 = std::max(top, 0);
-    const int y1 = std::min(top + size, image_.height());
-    for (int y = y0; y < y1; ++y) {
-        QRgb *line = row(y);
-        if (x0 < x1)
-            std::fill(line + x0, line + x1, color);
-    }
+    const int y1 = std::min(top + height, image_.height());
+    if (x0 >= x1)
+        return;
+    for (int y = y0; y < y1; ++y)
+        fillRun(row(y) + x0, x1 - x0, color);
 }
 
 void PictureArea::remember(const QRect &device)

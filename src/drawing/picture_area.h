@@ -60,25 +60,40 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    // The device pixel a dot at this logical point writes, as an offset from
-    // the first row's start, or kMissed.
-    std::uint32_t dotAt(QPointF logical) const
+    // Where dots land in the image, copied out of the picture so that a loop
+    // over many dots keeps it in registers (its writes to the image could
+    // otherwise be the picture's own members, to be read again per dot).
+    struct DotGrid {
+        double width, height;  // logical: a dot lands below them
+        double ratio;
+        int lastColumn, lastLine;
+        std::uint32_t stride;
+
+        // The device pixel a dot at this logical point writes, as an offset
+        // from the first row's start, or kMissed.
+        std::uint32_t at(QPointF logical) const
+        {
+            // floor(v) is in [0, n) exactly when v is in [0, ceil(n)), and there a
+            // conversion to int is the floor (without a library call per dot).
+            if (!(logical.x() >= 0.0 && logical.x() < width && logical.y() >= 0.0 && logical.y() < height))
+                return DrawingLedger::kMissed;
+            const int column = std::min(static_cast<int>(logical.x() * ratio), lastColumn);
+            const int line = std::min(static_cast<int>(logical.y() * ratio), lastLine);
+            return static_cast<std::uint32_t>(line) * stride + static_cast<std::uint32_t>(column);
+        }
+    };
+    DotGrid dotGrid() const
     {
-        // floor(v) is in [0, n) exactly when v is in [0, ceil(n)), and there a
-        // conversion to int is the floor (without a library call per dot).
-        if (!(logical.x() >= 0.0 && logical.x() < dotLimit_.width() && logical.y() >= 0.0
-              && logical.y() < dotLimit_.height()))
-            return DrawingLedger::kMissed;
-        const int column = std::min(static_cast<int>(logical.x() * ratio_), lastColumn_);
-        const int line = std::min(static_cast<int>(logical.y() * ratio_), lastLine_);
-        return static_cast<std::uint32_t>(line) * stride_ + static_cast<std::uint32_t>(column);
+        return {dotLimit_.width(), dotLimit_.height(), ratio_, lastColumn_, lastLine_, stride_};
     }
+    std::uint32_t dotAt(QPointF logical) const { return dotGrid().at(logical); }
     void compareAll(std::vector<QRect> &changed);
     void compareDots(std::vector<QRect> &changed);
     void draw(const DrawingLedger::Shape &shape);
     void paintShape(const DrawingLedger::Shape &shape) const;
     void plotLine(const DrawingLedger::Shape &line) const;
     void fillBlock(int left, int top, int size, QRgb color) const;  // device pixels
+    void fillRect(int left, int top, int width, int height, QRgb color) const;
     void settle() const;
     void fillDrawn() const;
     void redraw() const;
@@ -129,6 +144,8 @@ private:
     // Each dot of the drawing and the colour it covered, while the picture is
     // its shapes and then these dots.
     struct Lifted {
+        Lifted() {}  // left unset: the room is filled right after it is made
+        Lifted(std::uint32_t pixel, QRgb under) : pixel(pixel), under(under) {}
         std::uint32_t pixel;
         QRgb under;
     };

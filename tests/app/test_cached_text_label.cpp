@@ -84,7 +84,7 @@ TEST(CachedTextLabel, OverAFlatFrameANewTextRepaintsTheLabelAlone)
 }
 
 // The same label, kept by a cached label and drawn anew by QLabel, after each
-// change a user or the window can make: after a whole repaint (which copies
+// change a user or the window can make: after whole repaints (which copy
 // the kept paint when its look is unchanged) both windows show the same
 // pixels, so every change reaches the kept paint.
 TEST(CachedTextLabel, AKeptPaintFollowsEveryChangeOfLook)
@@ -149,7 +149,9 @@ TEST(CachedTextLabel, AKeptPaintFollowsEveryChangeOfLook)
         c.change(pair.plain, &pair.plainBackdrop);
         QCoreApplication::processEvents();
         const QImage expected = shot(pair.plainBackdrop);
+        // A look is kept at its second whole paint and copied from the third.
         EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // drawn, or copied from the last paint
+        EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // drawn again and kept
         EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // copied
         // Two new numbers after the same caption: the second one is drawn
         // after a copy of the caption's glyphs kept with the first.
@@ -205,6 +207,41 @@ TEST(CachedTextLabel, EveryReferenceTextIsDrawnAsQLabelDrawsIt)
                 }
             }
         }
+    }
+}
+
+// Texts that Qt may take for rich text, or not: the cached label shows each
+// as QLabel does.
+TEST(CachedTextLabel, TextsThatMayBeRichAreShownAsQLabelShowsThem)
+{
+    const char *const texts[] = {
+        "<b>gras</b> = 1",  "  <i>penché</i>", "a &lt; b",   "&amp; 2",     "x < y",    "x <y> z",
+        "R&D = 3",          "a & b",           "<br>",       "1 <2",        "<p>P</p>", "& ;",
+        "\u00b0 <sup>2</sup>", "B0 = -7.12\u00b0",
+    };
+    Backdrop cachedBackdrop(true), plainBackdrop(true);
+    auto *cached = new CachedTextLabel(QString(), &cachedBackdrop);
+    auto *plain = new QLabel(&plainBackdrop);
+    for (QLabel *label : {static_cast<QLabel *>(cached), plain})
+        label->setGeometry(10, 10, 150, 30);
+    for (Backdrop *backdrop : {&cachedBackdrop, &plainBackdrop}) {
+        backdrop->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(backdrop));
+    }
+    const auto shot = [](Backdrop &backdrop) {
+        backdrop.update();
+        QCoreApplication::processEvents();
+        return backdrop.screen()->grabWindow(backdrop.winId()).toImage();
+    };
+    for (const char *text : texts) {
+        const QString shown = QString::fromUtf8(text);
+        cached->setText(shown);
+        plain->setText(shown);
+        QCoreApplication::processEvents();
+        const QImage expected = shot(plainBackdrop);
+        EXPECT_EQ(shot(cachedBackdrop), expected) << text;
+        EXPECT_EQ(shot(cachedBackdrop), expected) << text;  // kept
+        EXPECT_EQ(shot(cachedBackdrop), expected) << text;  // copied
     }
 }
 

@@ -407,5 +407,70 @@ TEST(PictureArea, ShapesFarOutsideAreClippedNotLost)
         EXPECT_EQ(at(area.image(), 6, y), QColor(0, 0, 255)) << y;
 }
 
+// Lines as the original platform draws them: Bresenham's pixels from the
+// first up to the one before the last, 18 on and 6 off when dashed, 3 and 3
+// when dotted, each the top-left of a pen-sized square centred on the line,
+// clipped to the picture.
+QImage expectedLine(QSize size, int x, int y, int xEnd, int yEnd, int pen, LineStyle style)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kLayoutBackground);
+    const int on = style == LineStyle::Dashed ? 18 : style == LineStyle::Dotted ? 3 : 1;
+    const int off = style == LineStyle::Dashed ? 6 : style == LineStyle::Dotted ? 3 : 0;
+    const int dx = std::abs(xEnd - x), dy = -std::abs(yEnd - y);
+    const int offset = (pen - 1) / 2;
+    for (int error = dx + dy, step = 0; x != xEnd || y != yEnd; ++step) {
+        if (step % (on + off) < on)
+            for (int i = 0; i < pen * pen; ++i)
+                if (image.rect().contains(x - offset + i % pen, y - offset + i / pen))
+                    image.setPixel(x - offset + i % pen, y - offset + i / pen, qRgb(255, 0, 0));
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += x < xEnd ? 1 : -1;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += y < yEnd ? 1 : -1;
+        }
+    }
+    return image;
+}
+
+TEST(PictureArea, LinesCoverThePenSquaresOfTheirPixels)
+{
+    const struct {
+        int x1, y1, x2, y2, pen;
+        LineStyle style;
+    } lines[] = {
+        // along a row or a column, every way, solid and broken
+        {10, 20, 10, 120, 1, LineStyle::Solid},   {10, 120, 10, 20, 1, LineStyle::Solid},
+        {40, 50, 300, 50, 1, LineStyle::Solid},   {300, 50, 40, 50, 1, LineStyle::Solid},
+        {60, 10, 60, 150, 2, LineStyle::Solid},   {60, 150, 60, 10, 2, LineStyle::Solid},
+        {70, 90, 500, 90, 2, LineStyle::Solid},   {500, 90, 70, 90, 3, LineStyle::Solid},
+        {80, 30, 80, 31, 3, LineStyle::Solid},    {90, 40, 90, 40, 2, LineStyle::Solid},
+        {0, -20, 0, 60, 2, LineStyle::Solid},     {740, 100, 790, 100, 3, LineStyle::Solid},
+        {5, 180, 5, 210, 4, LineStyle::Solid},    {20, 70, 400, 70, 1, LineStyle::Dashed},
+        {30, 190, 30, 5, 1, LineStyle::Dotted},
+        // slanted, inside the picture and across each of its edges
+        {0, 0, 380, 190, 1, LineStyle::Dashed},   {380, 190, 0, 0, 1, LineStyle::Solid},
+        {700, 10, 650, 180, 1, LineStyle::Dotted}, {-25, 100, 200, 20, 1, LineStyle::Dashed},
+        {300, -30, 340, 150, 1, LineStyle::Solid}, {600, 50, 790, 120, 1, LineStyle::Dashed},
+        {100, 150, 160, 220, 1, LineStyle::Dotted}, {50, 10, 350, 180, 2, LineStyle::Dashed},
+        {760, 190, 700, -10, 2, LineStyle::Solid},
+    };
+    for (const auto &line : lines) {
+        PictureArea area(kLayoutBackground, {kLayoutInnerWidthTwips, kLayoutInnerHeightTwips});
+        area.setPenWidth(line.pen);
+        area.setLineStyle(line.style);
+        area.segment(15.0f * line.x1, 15.0f * line.y1, 15.0f * line.x2, 15.0f * line.y2, CanvasColor::of(255, 0, 0));
+        const QImage drawn = area.image();
+        ASSERT_EQ(drawn.devicePixelRatio(), 1.0);
+        EXPECT_EQ(drawn, expectedLine(drawn.size(), line.x1, line.y1, line.x2, line.y2, line.pen, line.style))
+            << line.x1 << "," << line.y1 << " to " << line.x2 << "," << line.y2 << " pen " << line.pen << " style "
+            << static_cast<int>(line.style);
+    }
+}
+
 } // namespace
 } // namespace brelo
