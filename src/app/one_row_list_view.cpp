@@ -1,8 +1,11 @@
 #include "app/one_row_list_view.h"
 
+#include "app/glyph_table.h"
+
 #include <QAbstractItemModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
@@ -14,6 +17,7 @@ namespace brelo {
 namespace {
 
 constexpr int kTextMargin = 2;
+constexpr int kRowAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
 // The lists' range grows at every computation while the slider, already at
 // its smallest, stays where it is: a change of range repaints the bar only
@@ -143,8 +147,37 @@ void OneRowListView::paintEvent(QPaintEvent *)
             painter.fillRect(line, pal.brush(QPalette::Highlight));
         painter.setPen(pal.color(selected ? QPalette::HighlightedText : QPalette::Text));
         const QString text = model_->data(model_->index(row, 0)).toString();
-        painter.drawText(line.adjusted(kTextMargin, 0, -kTextMargin, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        drawRow(painter, line.adjusted(kTextMargin, 0, -kTextMargin, 0), text);
     }
+}
+
+// Drawn as the painter's text drawing draws it (the line centred in the row,
+// clipped to it when it runs past), with the glyphs and places the font's
+// glyph table gives instead of a shaping of the whole row at every paint.
+void OneRowListView::drawRow(QPainter &painter, const QRect &area, const QString &text)
+{
+    const QFont &font = viewport()->font();
+    if (!glyphTable_ || glyphFont_ != font) {
+        glyphTable_ = GlyphTable::of(font);
+        glyphFont_ = font;
+    }
+    QGlyphRun run;
+    qreal width = 0;
+    const bool decorated = font.underline() || font.overline() || font.strikeOut();
+    if (decorated || layoutDirection() != Qt::LeftToRight || !glyphTable_->layOut(text, run, width)) {
+        painter.drawText(area, kRowAlignment, text);
+        return;
+    }
+    const qreal height = glyphTable_->lineHeight();
+    const QPointF origin(area.x(), area.y() + (area.height() - height) / 2);
+    const bool clipped = !QRectF(area).contains(QRectF(origin, QSizeF(width, height)));
+    if (clipped) {
+        painter.save();
+        painter.setClipRect(QRectF(area), Qt::IntersectClip);
+    }
+    painter.drawGlyphRun(origin, run);
+    if (clipped)
+        painter.restore();
 }
 
 void OneRowListView::resizeEvent(QResizeEvent *event)

@@ -2,10 +2,17 @@
 
 #include <QAbstractItemModel>
 #include <QAbstractScrollArea>
+#include <QFont>
 #include <QPointer>
+
+#include <memory>
+
+class QPainter;
 
 
 namespace brelo {
+
+class GlyphTable;
 
 // A list box that asks its model only for the rows it shows. QListView lays
 // out every row again after each insertion, which with the yearly lists'
@@ -37,9 +44,12 @@ private:
     int visibleRows() const;
     void updateScrollRange();
     void rowsInserted(int first, int last);
+    void drawRow(QPainter &painter, const QRect &area, const QString &text);
 
     QPointer<QAbstractItemModel> model_;
     int current_ = -1;
+    std::shared_ptr<GlyphTable> glyphTable_;  // of glyphFont_, the rows' font
+    QFont glyphFont_;
 };
 
 } // namespace brelo
