@@ -1,14 +1,18 @@
 // The yearly lists draw their rows from the font's glyph table: every row text
 // the optics reference table shows must come out as the painter's own text
 // drawing puts it, selected or not, fitting its row or clipped by it.
+#include "app/glyph_table.h"
 #include "app/one_row_list_view.h"
 #include "support/reference_tsv.h"
 
 #include <QPainter>
+#include <QScreen>
 #include <QStringListModel>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace brelo {
 namespace {
@@ -123,6 +127,98 @@ TEST(OneRowListView, OtherTextsAndFontsAreDrawnAsThePainterDrawsThem)
         plain.resize(200, int(texts.size()) * plain.fontMetrics().height());
         showAsPlain(window, view, plain);
         EXPECT_EQ(pixels(*view.viewport()), pixels(plain)) << font.toString().toStdString();
+    }
+}
+
+// A row alone in view keeps the paint of its first characters: after every
+// change a user can make, the window shows what the painter's text drawing
+// shows for the same row.
+TEST(OneRowListView, ALoneRowShowsWhatThePainterDrawsAfterEveryChange)
+{
+    const auto recolour = [](QWidget &w) {
+        QPalette palette = w.palette();
+        palette.setColor(QPalette::Text, QColor(20, 40, 200));
+        palette.setColor(QPalette::Base, QColor(250, 240, 200));
+        w.setPalette(palette);
+    };
+    const auto enlarge = [](QWidget &w) {
+        QFont font = w.font();
+        font.setPointSizeF(font.pointSizeF() * 1.25);
+        w.setFont(font);
+    };
+    using Change = std::function<void(OneRowListView &, PlainRows &)>;
+    const struct {
+        const char *what;
+        const char *text;
+        Change change;
+    } steps[] = {
+        {"a first text", "1er Janvier: 19.663", nullptr},
+        {"its last digits", "1er Janvier: 19.657", nullptr},
+        {"the same again", "1er Janvier: 19.657", nullptr},
+        {"back", "1er Janvier: 19.663", nullptr},
+        {"fewer digits", "1er Janvier: 2", nullptr},
+        {"another month", "15 Août: 3,5", nullptr},
+        {"and its digits", "15 Août: 3,55", nullptr},
+        {"other colours", "15 Août: 3,56", [&](OneRowListView &v, PlainRows &p) { recolour(v); recolour(p); }},
+        {"a larger font", "15 Août: 3,57", [&](OneRowListView &v, PlainRows &p) { enlarge(v); enlarge(p); }},
+        {"selected", "15 Août: 3,58", [](OneRowListView &v, PlainRows &p) { v.setCurrentRow(0); p.current = 0; }},
+        {"selected, next", "15 Août: 3,581", [](OneRowListView &v, PlainRows &p) { v.setCurrentRow(0); p.current = 0; }},
+        {"unselected", "15 Août: 3,582", nullptr},
+        {"disabled", "15 Août: 3,583", [](OneRowListView &v, PlainRows &p) { v.setEnabled(false); p.setEnabled(false); }},
+        {"enabled", "15 Août: 3,584", [](OneRowListView &v, PlainRows &p) { v.setEnabled(true); p.setEnabled(true); }},
+        {"narrower, clipped", "15 Août: 3,5845678", [](OneRowListView &v, PlainRows &p) { v.resize(60, v.height()); p.resize(60, p.height()); }},
+        {"not from the table", "15 Août: \u2212 3", nullptr},
+        {"from the table again", "15 Août: 3,59", nullptr},
+    };
+    // The font's glyph table knows every text beforehand: each is drawn from it.
+    for (const QFont &font : {windowFont(8.25, 100), windowFont(8.25 * 1.25, 100)}) {
+        for (const auto &step : steps) {
+            QGlyphRun run;
+            qreal width = 0;
+            const QString text = QString::fromUtf8(step.text);
+            EXPECT_EQ(GlyphTable::of(font)->layOut(text, run, width, 1 << 20), !text.contains(QChar(0x2212)));
+        }
+    }
+    QWidget window;
+    OneRowListView view;
+    PlainRows plain;
+    QStringListModel model;
+    view.setModel(&model);
+    for (QWidget *w : {static_cast<QWidget *>(&view), static_cast<QWidget *>(&plain)}) {
+        w->setParent(&window);
+        w->setFont(windowFont(8.25, 100));
+    }
+    view.setFrameShape(QFrame::NoFrame);
+    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const auto fitRows = [&] {
+        const int height = plain.fontMetrics().height();  // one row high
+        view.resize(view.width(), height);
+        plain.setGeometry(0, height + 2, view.width(), height);
+    };
+    view.setGeometry(0, 0, 96, 10);
+    fitRows();
+    window.resize(200, 80);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (const auto &step : steps) {
+        const QString text = QString::fromUtf8(step.text);
+        model.setStringList({text});  // which drops the selection
+        plain.texts = {text};
+        plain.current = -1;
+        if (step.change)
+            step.change(view, plain);
+        fitRows();
+        plain.update();
+        QCoreApplication::processEvents();
+        const QImage shot = window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal scale = shot.devicePixelRatio();
+        const auto part = [&](QWidget &w) {
+            const QRect rect(w.mapTo(&window, QPoint(0, 0)) * scale, w.size() * scale);
+            EXPECT_TRUE(shot.rect().contains(rect)) << step.what;  // a shot at 200 % is the top left quarter
+            return shot.copy(rect);
+        };
+        ASSERT_EQ(view.viewport()->size(), plain.size()) << step.what;
+        EXPECT_EQ(part(*view.viewport()), part(plain)) << step.what;
     }
 }
 
