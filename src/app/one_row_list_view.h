@@ -12,7 +12,6 @@
 
 class QPainter;
 
-
 namespace brelo {
 
 class GlyphTable;
