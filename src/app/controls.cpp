@@ -30,7 +30,7 @@ W *named(W *widget, const char *name, QRect geometry)
 // their designed sizes: a label designed more than a line high wraps its text,
 // a one-line label whose text is too wide is condensed until it fits, and one
 // a little too low for the font grows down to the font's height.
-void fitText(QLabel *label)
+void fitText(QLabel *label, TextWidth width = nullptr)
 {
     const QFontMetrics metrics = label->fontMetrics();
     if (label->height() * 2 >= metrics.height() * 3) {
@@ -39,7 +39,7 @@ void fitText(QLabel *label)
     }
     if (label->height() < metrics.height())  // keep the descenders
         label->resize(label->width(), metrics.height());
-    const int needed = metrics.horizontalAdvance(label->text());
+    const int needed = width ? width(label->font(), label->text()) : metrics.horizontalAdvance(label->text());
     if (needed <= label->width() || needed == 0)
         return;
     constexpr int kNarrowest = 80;  // percent
@@ -75,12 +75,12 @@ void keepLaidOutSize(QWidget *container, const QList<QWidget *> &widgets)
     container->installEventFilter(new SizeKeeper(container, widgets));
 }
 
-void refitText(QLabel *label)
+void refitText(QLabel *label, TextWidth width)
 {
     QFont font = label->font();
     font.setStretch(QFont::AnyStretch);
     label->setFont(font);
-    fitText(label);
+    fitText(label, width);
 }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)

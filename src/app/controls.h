@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QColor;
+class QFont;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -36,7 +37,9 @@ QFrame *makeSeparator(QWidget *parent, const char *name, QRect geometry = {});
 void keepLaidOutSize(QWidget *container, const QList<QWidget *> &widgets);
 
 // After a change of font or text, fits a placed label's text to its size again.
-void refitText(QLabel *label);
+// `width` measures a text in a font as QFontMetrics::horizontalAdvance does.
+using TextWidth = int (*)(const QFont &font, const QString &text);
+void refitText(QLabel *label, TextWidth width = nullptr);
 
 void setTextColor(QWidget *widget, Rgb color);
 void setBold(QWidget *widget, bool bold);

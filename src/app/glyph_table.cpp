@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGlyphRun>
+#include <QFontMetrics>
 #include <QHash>
 #include <QTextLayout>
 
@@ -14,6 +15,7 @@ struct Shaped {
     QList<QGlyphRun> runs;
     qreal width = 0;
     qreal baseline = 0;
+    qreal descent = 0;
 };
 
 Shaped shape(const QString &text, const QFont &font)
@@ -29,7 +31,7 @@ Shaped shape(const QString &text, const QFont &font)
     line.setLineWidth(0x01000000);
     line.setPosition(QPointF(0.0, 0.0));
     layout.endLayout();
-    return {layout.glyphRuns(), line.naturalTextWidth(), line.ascent()};
+    return {layout.glyphRuns(), line.naturalTextWidth(), line.ascent(), line.descent()};
 }
 
 // A visible Latin-1 character: one script, left to right, no soft hyphen.
@@ -80,8 +82,10 @@ const GlyphTable::Glyph *GlyphTable::glyph(QChar c, int &newShapings)
             if (!rawFont_.isValid()) {
                 rawFont_ = run.rawFont();
                 baseline_ = s.baseline;
+                descent_ = s.descent;
             }
-            if (run.rawFont() == rawFont_ && run.positions().front() == QPointF(0, baseline_)) {
+            if (run.rawFont() == rawFont_ && run.positions().front() == QPointF(0, baseline_)
+                && s.descent == descent_) {
                 g = {Glyph::Usable, run.glyphIndexes().front(), s.width};
             }
         }
@@ -148,6 +152,46 @@ bool GlyphTable::extend(const QString &text, int from, const QRawFont &font, QLi
     }
     width = place.x() + glyphs_[text[count - 1].unicode()].advance;
     return true;
+}
+
+bool GlyphTable::layOut(const QString &text, QGlyphRun &run, qreal &width, int newShapings)
+{
+    const Glyph *first = text.isEmpty() ? nullptr : glyph(text[0], newShapings);
+    if (!first)
+        return false;
+    QList<quint32> glyphs{first->index};
+    QList<QPointF> positions{QPointF(0, baseline_)};
+    width = first->advance;
+    if (text.size() > 1 && !extend(text, 1, rawFont_, glyphs, positions, width, newShapings))
+        return false;
+    run = QGlyphRun();
+    run.setRawFont(rawFont_);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    return true;
+}
+
+std::optional<qreal> GlyphTable::width(const QString &text, int newShapings)
+{
+    const qsizetype count = text.size();
+    if (count == 0 || !glyph(text[0], newShapings))
+        return std::nullopt;
+    // Summed as the places are: pair by pair from the line's start.
+    qreal x = 0;
+    for (qsizetype i = 1; i < count; ++i) {
+        qreal advance = 0;
+        if (!glyph(text[i], newShapings) || !pairAdvance(text[i - 1], text[i], newShapings, advance))
+            return std::nullopt;
+        x += advance;
+    }
+    return x + glyphs_[text[count - 1].unicode()].advance;
+}
+
+int horizontalAdvance(const QFont &font, const QString &text)
+{
+    if (const std::optional<qreal> width = GlyphTable::of(font)->width(text))
+        return qRound(*width);
+    return QFontMetrics(font).horizontalAdvance(text);
 }
 
 } // namespace brelo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QList>
 #include <QPointF>
 #include <QRawFont>
@@ -9,6 +10,7 @@
 #include <array>
 #include <limits>
 #include <memory>
+#include <optional>
 
 namespace brelo {
 
@@ -32,6 +34,17 @@ public:
     bool extend(const QString &text, int from, const QRawFont &font, QList<quint32> &glyphs,
                 QList<QPointF> &positions, qreal &width, int newShapings = kNewShapings);
 
+    // The whole line, its first glyph at (0, ascent) in the table's raw font,
+    // as a full shaping lays it out; false when the table cannot vouch for it.
+    bool layOut(const QString &text, QGlyphRun &run, qreal &width, int newShapings = kNewShapings);
+
+    // The natural width of the line a full shaping gives text, or nothing
+    // when the table cannot vouch for it (nor for an empty text).
+    std::optional<qreal> width(const QString &text, int newShapings = kNewShapings);
+
+    // Ascent plus descent of the lines it lays out; known after a layOut.
+    qreal lineHeight() const { return baseline_ + descent_; }
+
     static constexpr int kNewShapings = 6;
 
 private:
@@ -52,8 +65,13 @@ private:
     QFont font_;
     QRawFont rawFont_;  // of the first character learnt; others must share it
     qreal baseline_ = 0;
+    qreal descent_ = 0;
     std::array<Glyph, 256> glyphs_{};
     std::array<std::unique_ptr<PairRow>, 256> pairs_;
 };
+
+// QFontMetrics(font).horizontalAdvance(text), from the font's glyph table
+// when it can vouch for the text, without shaping it.
+int horizontalAdvance(const QFont &font, const QString &text);
 
 } // namespace brelo

@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/form1.h"
+#include "app/glyph_table.h"
 #include "app/local_time.h"
 #include "common/twips_rect.h"
 #include "ephemeris/calculephem.h"
@@ -50,7 +51,7 @@ void setLineText(QLabel *label, const QString &text)
     if (label->text() == text && fit->text == text && label->font() == fit->font && label->size() == fit->size)
         return;
     label->setText(text);
-    refitText(label);
+    refitText(label, horizontalAdvance);
     fit->text = text;
     fit->font = label->font();
     fit->size = label->size();

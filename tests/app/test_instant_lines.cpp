@@ -1,7 +1,11 @@
 #include "app/controls.h"
+#include "app/glyph_table.h"
 #include "app/instant_lines.h"
+#include "app/local_time.h"
 #include "common/twips_rect.h"
+#include "ephemeris/carrington.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -54,6 +58,83 @@ TEST(InstantLines, ALineIsFittedAsAFreshLabelWhateverChanged)
         delete fresh;
     }
     EXPECT_TRUE(condensed);  // the test fits something
+}
+
+// Every kind of text the two lines show: dates and times over five centuries
+// in zones east and west, whole, half and quarter hours off, with and without
+// summer time, and rotations before the first and far after, in both locales.
+QStringList instantLineTexts()
+{
+    const char *const zones[] = {"UTC", "Europe/Paris", "America/St_Johns", "Asia/Kolkata", "Asia/Kathmandu",
+                                 "Australia/Lord_Howe", "Pacific/Chatham", "America/Los_Angeles", "Pacific/Kiritimati"};
+    QStringList texts{localTimeLine(std::nullopt, QTimeZone::utc()), QStringLiteral("Rotation de Carrington : —")};
+    for (double julianDay = 2299161.3; julianDay < 2488070; julianDay += 173.0417) {
+        for (const char *zone : zones)
+            texts.append(localTimeLine(julianDay, QTimeZone(zone)));
+        for (char separator : {'.', ','})
+            texts.append(QStringLiteral("Rotation de Carrington : ")
+                         + QString::fromStdString(carringtonText(carringtonRotation(julianDay), separator)));
+    }
+    for (double julianDay = 2390000.1; julianDay < 2400000; julianDay += 333.3)  // before rotation 1
+        texts.append(QStringLiteral("Rotation de Carrington : ")
+                     + QString::fromStdString(carringtonText(carringtonRotation(julianDay), ',')));
+    return texts;
+}
+
+QFont lineFont(double points)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    return font;
+}
+
+// The width a line is fitted by is the full shaping's, for every text the
+// lines show, in the window's font and zoomed, whatever the table learnt before.
+TEST(InstantLines, TheTableMeasuresEveryLineAsAFullShaping)
+{
+    const QStringList texts = instantLineTexts();
+    ASSERT_GT(texts.size(), 10000);
+    long measured = 0;
+    for (double points : {8.25, 10.3125, 16.5}) {
+        const QFont font = lineFont(points);
+        const QFontMetrics metrics(font);
+        for (const QString &text : texts) {
+            ASSERT_EQ(horizontalAdvance(font, text), metrics.horizontalAdvance(text)) << text.toStdString() << ' ' << points;
+            measured += GlyphTable::of(font)->width(text).has_value();
+        }
+    }
+    EXPECT_GT(measured, 2 * texts.size());  // most of them from the table, not the fallback
+}
+
+// A line given its text by setLineText gets the font, size and pixels of a
+// fresh label fitted by its full measurement, condensed or not.
+TEST(InstantLines, AFittedLineIsDrawnAsAFullMeasurementFitsIt)
+{
+    const QStringList texts = instantLineTexts();
+    QWidget frame;
+    frame.resize(400, 60);
+    int condensed = 0, fitted = 0;
+    for (int width : {293, 240, 180}) {
+        QLabel *line = makeResultLabel(&frame, "lblheureloc", QStringLiteral("Heure locale :"), QRect(8, 8, width, 13));
+        line->setFont(lineFont(8.25));
+        for (qsizetype i = 0; i < texts.size(); i += 7) {
+            setLineText(line, texts[i]);
+            QLabel *fresh = makeResultLabel(&frame, "fresh", texts[i], QRect(8, 8, width, 13));
+            fresh->setFont(lineFont(8.25));
+            refitText(fresh);
+            ASSERT_EQ(line->font(), fresh->font()) << texts[i].toStdString() << ' ' << width;
+            ASSERT_EQ(line->size(), fresh->size()) << texts[i].toStdString() << ' ' << width;
+            ASSERT_EQ(line->grab().toImage(), fresh->grab().toImage()) << texts[i].toStdString() << ' ' << width;
+            condensed += line->font().stretch() != QFont::AnyStretch;
+            ++fitted;
+            delete fresh;
+        }
+        delete line;
+    }
+    EXPECT_GT(condensed, 0);
+    EXPECT_LT(condensed, fitted);
 }
 
 } // namespace
