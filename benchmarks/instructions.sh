@@ -3,6 +3,8 @@
 # machine's load): each event is played N times in a process of its own, and
 # only those N events are instrumented.
 #   benchmarks/instructions.sh [build folder] [N]
+# BRELO_AFTER_RUNS=K adds the optics event after K optics runs;
+# BRELO_WARM_EVENTS=K adds each event after K of them were played uncounted.
 set -euo pipefail
 build=${1:-build}
 count=${2:-20}
@@ -27,6 +29,12 @@ done
 if [ "${BRELO_AFTER_RUNS:-0}" -gt 0 ]; then
   total=$(instructions "$probe" optics "$count" "$BRELO_AFTER_RUNS")
   printf '%-34s %14d\n' "optics after $BRELO_AFTER_RUNS runs" $((total / count))
+fi
+if [ "${BRELO_WARM_EVENTS:-0}" -gt 0 ]; then
+  for event in optics ephemeris page; do
+    total=$(instructions "$probe" "$event" "$count" 0 "$BRELO_WARM_EVENTS")
+    printf '%-34s %14d\n' "$event after $BRELO_WARM_EVENTS events" $((total / count))
+  done
 fi
 total=$(instructions "$probe" startup)
 printf '%-34s %14d\n' "start-up to first paint" "$total"
