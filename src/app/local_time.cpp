@@ -1,6 +1,7 @@
 #include "app/local_time.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace brelo {
@@ -21,19 +22,48 @@ QDateTime instantOfJulianDay(double julianDay)
     return QDateTime::fromMSecsSinceEpoch(std::llround(days * kMsPerDay), QTimeZone::utc());
 }
 
-QString dateTimeText(const QDateTime &instant, const QTimeZone &zone)
-{
-    return instant.toTimeZone(zone).toString(QStringLiteral("dd/MM/yyyy HH:mm"));
-}
+namespace {
 
-QString zoneText(const QDateTime &instant, const QTimeZone &zone)
+QString zoneText(const QDateTime &instant, const QTimeZone &zone, int offsetSeconds)
 {
-    const int offsetSeconds = zone.offsetFromUtc(instant);
     const int minutes = std::abs(offsetSeconds) / 60;
     return QStringLiteral("%1, UTC%2%3:%4")
         .arg(zone.abbreviation(instant), offsetSeconds < 0 ? QStringLiteral("-") : QStringLiteral("+"))
         .arg(minutes / 60, 2, 10, QLatin1Char('0'))
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString civilText(const QDateTime &instant, const QTimeZone &zone, int offsetSeconds)
+{
+    // The civil time is the instant moved by the zone's offset there: the
+    // digits written directly, where a conversion and a parsed format would
+    // cost ten times as much. Years outside 1-9999 keep Qt's own writing
+    // (signs, more digits).
+    if (instant.isValid() && zone.isValid()) {
+        const qint64 shifted = instant.toMSecsSinceEpoch() + qint64{offsetSeconds} * 1000;
+        const QDateTime civil = QDateTime::fromMSecsSinceEpoch(shifted, QTimeZone::utc());
+        const QDate date = civil.date();
+        const QTime time = civil.time();
+        if (date.year() >= 1 && date.year() <= 9999) {
+            char text[32];
+            const int length = std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d", date.day(), date.month(),
+                                             date.year(), time.hour(), time.minute());
+            return QString::fromLatin1(text, length);
+        }
+    }
+    return instant.toTimeZone(zone).toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+}
+
+} // namespace
+
+QString dateTimeText(const QDateTime &instant, const QTimeZone &zone)
+{
+    return civilText(instant, zone, zone.offsetFromUtc(instant));
+}
+
+QString zoneText(const QDateTime &instant, const QTimeZone &zone)
+{
+    return zoneText(instant, zone, zone.offsetFromUtc(instant));
 }
 
 QString localTimeLine(std::optional<double> julianDay, const QTimeZone &zone)
@@ -42,7 +72,9 @@ QString localTimeLine(std::optional<double> julianDay, const QTimeZone &zone)
     const QDateTime instant = julianDay ? instantOfJulianDay(*julianDay) : QDateTime();
     if (!instant.isValid())
         return caption + QString::fromUtf8("—");
-    return caption + dateTimeText(instant, zone) + QStringLiteral(" (") + zoneText(instant, zone) + QLatin1Char(')');
+    const int offsetSeconds = zone.offsetFromUtc(instant);  // looked up once for both texts
+    return caption + civilText(instant, zone, offsetSeconds) + QStringLiteral(" (")
+           + zoneText(instant, zone, offsetSeconds) + QLatin1Char(')');
 }
 
 } // namespace brelo

@@ -49,6 +49,37 @@ TEST(LocalTime, ShowsTheInstantInTheZoneWithItsOffset)
     }
 }
 
+// The civil text is Qt's own conversion to the zone, written "dd/MM/yyyy HH:mm",
+// across clock changes, odd offsets, the years' ends and beyond four digits.
+TEST(LocalTime, CivilTextIsTheZonesConversion)
+{
+    const char *zones[] = {"UTC", "Europe/Paris", "America/New_York", "Asia/Kolkata", "Australia/Eucla",
+                           "Pacific/Chatham", "America/St_Johns", "Pacific/Kiritimati"};
+    const QDateTime instants[] = {
+        QDateTime(QDate(2026, 3, 29), QTime(0, 59, 59), QTimeZone::utc()),  // Paris springs forward at 01:00 UT
+        QDateTime(QDate(2026, 3, 29), QTime(1, 0), QTimeZone::utc()),
+        QDateTime(QDate(2026, 10, 25), QTime(0, 59, 59, 999), QTimeZone::utc()),
+        QDateTime(QDate(2026, 10, 25), QTime(1, 0), QTimeZone::utc()),
+        QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59), QTimeZone::utc()),
+        QDateTime(QDate(1, 1, 1), QTime(0, 0), QTimeZone::utc()),
+        QDateTime(QDate(0, 12, 31), QTime(23, 0), QTimeZone::utc()),
+        QDateTime(QDate(-44, 3, 15), QTime(12, 0), QTimeZone::utc()),
+        QDateTime(QDate(9999, 12, 31), QTime(23, 30), QTimeZone::utc()),
+        QDateTime(QDate(12000, 6, 1), QTime(8, 0), QTimeZone::utc()),
+    };
+    for (const char *name : zones) {
+        const QTimeZone zone(name);
+        ASSERT_TRUE(zone.isValid()) << name;
+        for (const QDateTime &instant : instants)
+            EXPECT_EQ(dateTimeText(instant, zone).toStdString(),
+                      instant.toTimeZone(zone).toString(QStringLiteral("dd/MM/yyyy HH:mm")).toStdString())
+                << name << " " << instant.toString(Qt::ISODate).toStdString();
+    }
+    EXPECT_EQ(dateTimeText(QDateTime(), QTimeZone::utc()).toStdString(), "");
+    EXPECT_EQ(dateTimeText(instants[0], QTimeZone("No/Such_Zone")).toStdString(),
+              instants[0].toTimeZone(QTimeZone("No/Such_Zone")).toString(QStringLiteral("dd/MM/yyyy HH:mm")).toStdString());
+}
+
 // hours / 24 + minutes / 1440 is not exact: the minute shown must still be the one typed.
 TEST(LocalTime, EveryMinuteOfADayComesBackUnchanged)
 {
