@@ -70,6 +70,16 @@ QImage *deviceImage(QPainter &paint, qreal ratio, QPoint *offset)
     return static_cast<QImage *>(device);
 }
 
+QImage *redirectedImage(const PaintTarget &target, qreal ratio, QPoint *offset)
+{
+    if (!target.device || target.sharedPainter || target.device->devType() != QInternal::Image
+        || target.device->devicePixelRatio() != ratio || ratio != std::floor(ratio))
+        return nullptr;
+    const int scale = static_cast<int>(ratio);
+    *offset = -target.offset * scale;
+    return static_cast<QImage *>(target.device);
+}
+
 namespace {
 
 // The rows of a region of the widget, in device pixels: where they are in
@@ -186,15 +196,16 @@ void LookCache::learn(QPaintEvent *event)
     }
 }
 
-void LookCache::paint(QPaintEvent *event, const std::function<void()> &paintItself)
+void LookCache::paint(QPaintEvent *event, const std::function<void()> &paintItself, const PaintTarget &target)
 {
     if (ground_ == Ground::FlatOpaque)
-        paintOverFlat(event, paintItself);
+        paintOverFlat(event, paintItself, target);
     else
-        paintOverParent(event, paintItself);
+        paintOverParent(event, paintItself, target);
 }
 
-void LookCache::paintOverParent(QPaintEvent *event, const std::function<void()> &paintItself)
+void LookCache::paintOverParent(QPaintEvent *event, const std::function<void()> &paintItself,
+                                const PaintTarget &target)
 {
     const std::optional<LookKey> key = keyOf_();
     if (!key) {
@@ -206,13 +217,17 @@ void LookCache::paintOverParent(QPaintEvent *event, const std::function<void()> 
     std::optional<std::vector<Rows>> rows;
     Look *look = looks_.find(*key);
     {
-        QPainter paint(owner_);
         QPoint offset;
-        QImage *device = scale == key->ratio ? deviceImage(paint, key->ratio, &offset) : nullptr;
+        QImage *device = scale == key->ratio ? redirectedImage(target, key->ratio, &offset) : nullptr;
+        std::optional<QPainter> paint;
+        if (!device) {
+            paint.emplace(owner_);
+            device = scale == key->ratio ? deviceImage(*paint, key->ratio, &offset) : nullptr;
+        }
         if (device)
             rows = rowsOf(region, scale, offset, *device, key->size * scale);
         if (!rows) {
-            paint.end();
+            paint.reset();
             paintItself();
             return;
         }
@@ -230,15 +245,21 @@ void LookCache::paintOverParent(QPaintEvent *event, const std::function<void()> 
         copyIn(*device, *rows, look->under);
     }
     paintItself();
-    QPainter paint(owner_);
     QPoint offset;
-    if (QImage *device = deviceImage(paint, key->ratio, &offset)) {
+    QImage *device = redirectedImage(target, key->ratio, &offset);
+    std::optional<QPainter> paint;
+    if (!device) {
+        paint.emplace(owner_);
+        device = deviceImage(*paint, key->ratio, &offset);
+    }
+    if (device) {
         copyIn(*device, *rows, look->picture);
         look->valid += region;
     }
 }
 
-void LookCache::paintOverFlat(QPaintEvent *event, const std::function<void()> &paintItself)
+void LookCache::paintOverFlat(QPaintEvent *event, const std::function<void()> &paintItself,
+                              const PaintTarget &target)
 {
     const bool opaque = owner_->testAttribute(Qt::WA_OpaquePaintEvent);
     if (!flat_) {
@@ -252,8 +273,18 @@ void LookCache::paintOverFlat(QPaintEvent *event, const std::function<void()> &p
     const std::optional<LookKey> key = keyOf_();
     const QRegion &region = event->region();
     const int scale = key ? static_cast<int>(key->ratio) : 1;
-    QPainter paint(owner_);
     QPoint offset;
+    // A picture copied where the paint is redirected needs no painter.
+    if (Look *kept = key && scale == key->ratio ? looks_.find(*key) : nullptr) {
+        QImage *device = redirectedImage(target, key->ratio, &offset);
+        if (device && device->format() == format_ && device->isDetached() && covers(kept->valid, region)) {
+            if (const auto rows = rowsOf(region, scale, offset, *device, key->size * scale)) {
+                copyOut(kept->picture, *rows, *device);
+                return;
+            }
+        }
+    }
+    QPainter paint(owner_);
     QImage *device = key && scale == key->ratio ? deviceImage(paint, key->ratio, &offset) : nullptr;
     const std::optional<std::vector<Rows>> rows =
         device && device->format() == format_ ? rowsOf(region, scale, offset, *device, key->size * scale)
