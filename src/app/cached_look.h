@@ -29,7 +29,10 @@ protected:
 
     void paintEvent(QPaintEvent *event) override
     {
-        look_.paint(event, [&] { paintItself(event); });
+        PaintTarget target;
+        target.device = this->redirected(&target.offset);
+        target.sharedPainter = this->sharedPainter() != nullptr;
+        look_.paint(event, [&] { paintItself(event); }, target);
     }
     bool event(QEvent *event) override
     {

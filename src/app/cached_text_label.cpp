@@ -17,11 +17,19 @@ namespace {
 // The line width the painter's text drawing lays an unwrapped text out at.
 constexpr qreal kUnwrappedWidth = 0x01000000;
 
-// A text without '<' or '&' holds no tag and no entity: Qt's closer look at
-// it, which costs more than the search, is skipped.
-bool mightBeRichText(const QString &text)
+// A plain text of one line without tabs, read in one pass over it: a text
+// without '<' or '&' holds no tag and no entity, so Qt's closer look at it,
+// which costs more than the pass, is skipped.
+bool isOnePlainLine(const QString &text, Qt::TextFormat format)
 {
-    return (text.contains(QLatin1Char('<')) || text.contains(QLatin1Char('&'))) && Qt::mightBeRichText(text);
+    bool markup = false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n' || u == u'\t')
+            return false;
+        markup = markup || u == u'<' || u == u'&';
+    }
+    return format == Qt::PlainText || (format == Qt::AutoText && !(markup && Qt::mightBeRichText(text)));
 }
 } // namespace
 
@@ -48,11 +56,10 @@ void CachedTextLabel::forgetBackground()
 bool CachedTextLabel::drawsItself() const
 {
     const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
-    const bool plain = textFormat() == Qt::PlainText || (textFormat() == Qt::AutoText && !mightBeRichText(text()));
-    return plain && !text().isEmpty() && !wordWrap() && isEnabled() && frameWidth() == 0 && margin() == 0
-           && indent() <= 0 && pixmap().isNull() && !buddy() && layoutDirection() == Qt::LeftToRight
-           && (horizontal == Qt::AlignLeft || horizontal == Qt::AlignLeading)
-           && !text().contains(QLatin1Char('\n')) && !text().contains(QLatin1Char('\t'));
+    const QString &shown = text();
+    return !shown.isEmpty() && !wordWrap() && isEnabled() && frameWidth() == 0 && margin() == 0 && indent() <= 0
+           && pixmap().isNull() && !buddy() && layoutDirection() == Qt::LeftToRight
+           && (horizontal == Qt::AlignLeft || horizontal == Qt::AlignLeading) && isOnePlainLine(shown, textFormat());
 }
 
 // One line, as the painter lays out an unwrapped text: left aligned, trailing

@@ -70,6 +70,16 @@ QImage *deviceImage(QPainter &paint, qreal ratio, QPoint *offset)
     return static_cast<QImage *>(device);
 }
 
+QImage *redirectedImage(const PaintTarget &target, qreal ratio, QPoint *offset)
+{
+    if (!target.device || target.sharedPainter || target.device->devType() != QInternal::Image
+        || target.device->devicePixelRatio() != ratio || ratio != std::floor(ratio))
+        return nullptr;
+    const int scale = static_cast<int>(ratio);
+    *offset = -target.offset * scale;
+    return static_cast<QImage *>(target.device);
+}
+
 namespace {
 
 // The rows of a region of the widget, in device pixels: where they are in
@@ -96,50 +106,55 @@ std::optional<std::vector<Rows>> rowsOf(const QRegion &region, int scale, const 
     return rows;
 }
 
-std::size_t rowBytes(const QImage &image, const QRect &area)
+// Each rectangle's rows, from their first addresses and the two strides (no
+// call per row): `each(to, from, bytes)` for every row.
+template <class Each>
+void eachRow(const QImage &picture, const std::vector<Rows> &rows, const QImage &device, Each each)
 {
-    return static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(image.depth() / 8);
-}
-
-const uchar *pixelAt(const QImage &image, QPoint at)
-{
-    return image.constScanLine(at.y()) + static_cast<qsizetype>(at.x()) * (image.depth() / 8);
-}
-
-uchar *pixelAt(uchar *bits, const QImage &image, QPoint at)
-{
-    return bits + static_cast<qsizetype>(at.y()) * image.bytesPerLine() + static_cast<qsizetype>(at.x()) * (image.depth() / 8);
+    const qsizetype pixel = device.depth() / 8;
+    const qsizetype pictureStride = picture.bytesPerLine();
+    const qsizetype deviceStride = device.bytesPerLine();
+    const uchar *pictureBits = picture.constBits();
+    const uchar *deviceBits = device.constBits();
+    for (const Rows &r : rows) {
+        const uchar *inPicture = pictureBits + r.inPicture.top() * pictureStride + r.inPicture.left() * pixel;
+        const uchar *inDevice = deviceBits + r.inDevice.y() * deviceStride + r.inDevice.x() * pixel;
+        const std::size_t bytes = static_cast<std::size_t>(r.inPicture.width() * pixel);
+        for (int y = 0; y < r.inPicture.height(); ++y, inPicture += pictureStride, inDevice += deviceStride)
+            if (!each(const_cast<uchar *>(inPicture), const_cast<uchar *>(inDevice), bytes))
+                return;
+    }
 }
 
 // Device rows into a picture (what was painted, or what was under).
 void copyIn(const QImage &device, const std::vector<Rows> &rows, QImage &picture)
 {
-    uchar *bits = picture.bits();
-    for (const Rows &r : rows)
-        for (int y = 0; y < r.inPicture.height(); ++y)
-            std::memcpy(pixelAt(bits, picture, r.inPicture.topLeft() + QPoint(0, y)),
-                        pixelAt(device, r.inDevice + QPoint(0, y)), rowBytes(device, r.inPicture));
+    picture.bits();  // detached before its rows are written
+    eachRow(picture, rows, device, [](uchar *inPicture, uchar *inDevice, std::size_t bytes) {
+        std::memcpy(inPicture, inDevice, bytes);
+        return true;
+    });
 }
 
-// A picture's rows onto the device: the device's own pixels, copied back.
+// A picture's rows onto the device: the device's own pixels, copied back
+// (written in place: the window's image is not shared, which is checked).
 void copyOut(const QImage &picture, const std::vector<Rows> &rows, QImage &device)
 {
-    uchar *bits = device.bits();
-    for (const Rows &r : rows)
-        for (int y = 0; y < r.inPicture.height(); ++y)
-            std::memcpy(pixelAt(bits, device, r.inDevice + QPoint(0, y)),
-                        pixelAt(picture, r.inPicture.topLeft() + QPoint(0, y)), rowBytes(device, r.inPicture));
+    device.bits();  // a change of the image, as a painter's would be
+    eachRow(picture, rows, device, [](uchar *inPicture, uchar *inDevice, std::size_t bytes) {
+        std::memcpy(inDevice, inPicture, bytes);
+        return true;
+    });
 }
 
 bool sameRows(const QImage &device, const std::vector<Rows> &rows, const QImage &picture)
 {
-    for (const Rows &r : rows)
-        for (int y = 0; y < r.inPicture.height(); ++y)
-            if (std::memcmp(pixelAt(device, r.inDevice + QPoint(0, y)),
-                            pixelAt(picture, r.inPicture.topLeft() + QPoint(0, y)), rowBytes(device, r.inPicture))
-                != 0)
-                return false;
-    return true;
+    bool same = true;
+    eachRow(picture, rows, device, [&same](uchar *inPicture, uchar *inDevice, std::size_t bytes) {
+        same = std::memcmp(inDevice, inPicture, bytes) == 0;
+        return same;
+    });
+    return same;
 }
 
 bool covers(const QRegion &valid, const QRegion &region)
@@ -186,15 +201,16 @@ void LookCache::learn(QPaintEvent *event)
     }
 }
 
-void LookCache::paint(QPaintEvent *event, const std::function<void()> &paintItself)
+void LookCache::paint(QPaintEvent *event, const std::function<void()> &paintItself, const PaintTarget &target)
 {
     if (ground_ == Ground::FlatOpaque)
-        paintOverFlat(event, paintItself);
+        paintOverFlat(event, paintItself, target);
     else
-        paintOverParent(event, paintItself);
+        paintOverParent(event, paintItself, target);
 }
 
-void LookCache::paintOverParent(QPaintEvent *event, const std::function<void()> &paintItself)
+void LookCache::paintOverParent(QPaintEvent *event, const std::function<void()> &paintItself,
+                                const PaintTarget &target)
 {
     const std::optional<LookKey> key = keyOf_();
     if (!key) {
@@ -206,13 +222,17 @@ void LookCache::paintOverParent(QPaintEvent *event, const std::function<void()> 
     std::optional<std::vector<Rows>> rows;
     Look *look = looks_.find(*key);
     {
-        QPainter paint(owner_);
         QPoint offset;
-        QImage *device = scale == key->ratio ? deviceImage(paint, key->ratio, &offset) : nullptr;
+        QImage *device = scale == key->ratio ? redirectedImage(target, key->ratio, &offset) : nullptr;
+        std::optional<QPainter> paint;
+        if (!device) {
+            paint.emplace(owner_);
+            device = scale == key->ratio ? deviceImage(*paint, key->ratio, &offset) : nullptr;
+        }
         if (device)
             rows = rowsOf(region, scale, offset, *device, key->size * scale);
         if (!rows) {
-            paint.end();
+            paint.reset();
             paintItself();
             return;
         }
@@ -230,15 +250,21 @@ void LookCache::paintOverParent(QPaintEvent *event, const std::function<void()> 
         copyIn(*device, *rows, look->under);
     }
     paintItself();
-    QPainter paint(owner_);
     QPoint offset;
-    if (QImage *device = deviceImage(paint, key->ratio, &offset)) {
+    QImage *device = redirectedImage(target, key->ratio, &offset);
+    std::optional<QPainter> paint;
+    if (!device) {
+        paint.emplace(owner_);
+        device = deviceImage(*paint, key->ratio, &offset);
+    }
+    if (device) {
         copyIn(*device, *rows, look->picture);
         look->valid += region;
     }
 }
 
-void LookCache::paintOverFlat(QPaintEvent *event, const std::function<void()> &paintItself)
+void LookCache::paintOverFlat(QPaintEvent *event, const std::function<void()> &paintItself,
+                              const PaintTarget &target)
 {
     const bool opaque = owner_->testAttribute(Qt::WA_OpaquePaintEvent);
     if (!flat_) {
@@ -252,8 +278,18 @@ void LookCache::paintOverFlat(QPaintEvent *event, const std::function<void()> &p
     const std::optional<LookKey> key = keyOf_();
     const QRegion &region = event->region();
     const int scale = key ? static_cast<int>(key->ratio) : 1;
-    QPainter paint(owner_);
     QPoint offset;
+    // A picture copied where the paint is redirected needs no painter.
+    if (Look *kept = key && scale == key->ratio ? looks_.find(*key) : nullptr) {
+        QImage *device = redirectedImage(target, key->ratio, &offset);
+        if (device && device->format() == format_ && device->isDetached() && covers(kept->valid, region)) {
+            if (const auto rows = rowsOf(region, scale, offset, *device, key->size * scale)) {
+                copyOut(kept->picture, *rows, *device);
+                return;
+            }
+        }
+    }
+    QPainter paint(owner_);
     QImage *device = key && scale == key->ratio ? deviceImage(paint, key->ratio, &offset) : nullptr;
     const std::optional<std::vector<Rows>> rows =
         device && device->format() == format_ ? rowsOf(region, scale, offset, *device, key->size * scale)

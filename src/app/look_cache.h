@@ -11,6 +11,7 @@
 #include <vector>
 
 class QEvent;
+class QPaintDevice;
 class QPaintEvent;
 class QPainter;
 class QRegion;
@@ -46,6 +47,20 @@ std::optional<QRgb> flatColourUnder(QPainter &paint, const QRect &area, QImage::
 // widget onto whole device pixels at `ratio`; `offset` is the widget's place
 // in it.
 QImage *deviceImage(QPainter &paint, qreal ratio, QPoint *offset);
+
+// Where a widget's paint goes in the window's repaint, as the widget's own
+// redirection tells it (its redirected() and sharedPainter() are protected):
+// found without the cost of a painter.
+struct PaintTarget {
+    QPaintDevice *device = nullptr;
+    QPoint offset;  // the redirection's, in logical pixels
+    bool sharedPainter = false;
+};
+
+// The image a widget's paint goes to, redirected without a shared painter
+// (whose transform is unknown), at `ratio`; `offset` is the widget's place in
+// it in device pixels.
+QImage *redirectedImage(const PaintTarget &target, qreal ratio, QPoint *offset);
 
 // A look of a control: the picture of its state and, for a transparent
 // control, the pixels that were under it; both valid where it was painted.
@@ -97,14 +112,14 @@ public:
 
     // Paints the control for the event, calling `paintItself` (the base
     // class's paintEvent) where no picture holds its look.
-    void paint(QPaintEvent *event, const std::function<void()> &paintItself);
+    void paint(QPaintEvent *event, const std::function<void()> &paintItself, const PaintTarget &target = {});
     // From the owner's event(): what is under it may have changed.
     void watch(const QEvent *event);
     void forget();
 
 private:
-    void paintOverFlat(QPaintEvent *event, const std::function<void()> &paintItself);
-    void paintOverParent(QPaintEvent *event, const std::function<void()> &paintItself);
+    void paintOverFlat(QPaintEvent *event, const std::function<void()> &paintItself, const PaintTarget &target);
+    void paintOverParent(QPaintEvent *event, const std::function<void()> &paintItself, const PaintTarget &target);
     void learn(QPaintEvent *event);
 
     QWidget *owner_;

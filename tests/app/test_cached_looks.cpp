@@ -255,6 +255,34 @@ TEST_F(CachedLooks, AStateSeenBeforeIsCopiedWithoutTheStyle)
     EXPECT_EQ(style_->panels, 1);  // a new text is drawn once
 }
 
+// A rendering into an image of the program's own (at an offset, or through a
+// painter that scales) shows the cached controls as Qt's own: their pictures
+// land where the rendering puts them, or they paint themselves.
+TEST_F(CachedLooks, ARenderingElsewhereShowsThePixelsOfQtsOwnControls)
+{
+    cached_.field->setFocusPolicy(Qt::NoFocus);  // no cursor on either side
+    plain_.field->setFocusPolicy(Qt::NoFocus);
+    window_->update();
+    settle();  // the cached side's pictures are made
+    const auto rendered = [](const Side &side, int how) {
+        QImage image(QSize(230, 180) * 2, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        if (how == 0) {
+            side.tabs->render(&image, QPoint(17, 9));
+        } else {
+            QPainter paint(&image);
+            paint.scale(how, how);
+            side.tabs->render(&paint, QPoint(5, 3));
+        }
+        return image;
+    };
+    for (int how : {0, 1, 2}) {
+        const QImage plain = rendered(plain_, how);
+        EXPECT_TRUE(rendered(cached_, how) == plain) << "rendering " << how;
+        EXPECT_TRUE(rendered(cached_, how) == plain) << "rendering " << how << ", again";
+    }
+}
+
 // A ground that paints a colour of its own choosing, with no event to the
 // controls on it: a drawing under a spin arrow, or a shaded frame.
 class Ground : public QWidget {

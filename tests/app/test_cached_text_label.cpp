@@ -218,6 +218,8 @@ TEST(CachedTextLabel, TextsThatMayBeRichAreShownAsQLabelShowsThem)
         "<b>gras</b> = 1",  "  <i>penché</i>", "a &lt; b",   "&amp; 2",     "x < y",    "x <y> z",
         "R&D = 3",          "a & b",           "<br>",       "1 <2",        "<p>P</p>", "& ;",
         "\u00b0 <sup>2</sup>", "B0 = -7.12\u00b0",
+        // two lines or a tab: QLabel draws them, plain or rich
+        "L = 1\nP = 2", "a\tb = 3", "<b>x</b>\n4", "R&D\t5", "6\n",
     };
     Backdrop cachedBackdrop(true), plainBackdrop(true);
     auto *cached = new CachedTextLabel(QString(), &cachedBackdrop);
