@@ -27,10 +27,10 @@ namespace {
 QString zoneText(const QDateTime &instant, const QTimeZone &zone, int offsetSeconds)
 {
     const int minutes = std::abs(offsetSeconds) / 60;
-    return QStringLiteral("%1, UTC%2%3:%4")
-        .arg(zone.abbreviation(instant), offsetSeconds < 0 ? QStringLiteral("-") : QStringLiteral("+"))
-        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    char offset[32];
+    const int length = std::snprintf(offset, sizeof offset, ", UTC%c%02d:%02d", offsetSeconds < 0 ? '-' : '+',
+                                     minutes / 60, minutes % 60);
+    return zone.abbreviation(instant) + QLatin1String(offset, length);
 }
 
 QString civilText(const QDateTime &instant, const QTimeZone &zone, int offsetSeconds)
