@@ -3,6 +3,7 @@
 // where the kept beginning of the line ends.
 #include "app/glyph_table.h"
 #include "support/reference_tsv.h"
+#include "support/window_font.h"
 
 #include <QGlyphRun>
 #include <QTextLayout>
@@ -33,15 +34,7 @@ Shaped shape(const QString &text, const QFont &font)
     return {runs.size() == 1 ? runs.front() : QGlyphRun(), line.naturalTextWidth()};
 }
 
-QFont windowFont(double points, int stretch)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(points);
-    font.setStretch(stretch);
-    return font;
-}
+using test::windowFont;
 
 std::vector<QString> referenceTexts()
 {

@@ -4,6 +4,7 @@
 #include "app/glyph_table.h"
 #include "app/one_row_list_view.h"
 #include "support/reference_tsv.h"
+#include "support/window_font.h"
 
 #include <QPainter>
 #include <QScreen>
@@ -39,15 +40,7 @@ protected:
     }
 };
 
-QFont windowFont(double points, int stretch)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(points);
-    font.setStretch(stretch);
-    return font;
-}
+using test::windowFont;
 
 QImage pixels(QWidget &widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
