@@ -33,6 +33,14 @@ protected:
     }
 };
 
+// The backdrop as the screen shows it after a full repaint.
+QImage repaintedShot(Backdrop &backdrop)
+{
+    backdrop.update();
+    QCoreApplication::processEvents();
+    return backdrop.screen()->grabWindow(backdrop.winId()).toImage();
+}
+
 struct Window {
     Backdrop backdrop;
     CachedTextLabel *label;
@@ -138,21 +146,16 @@ TEST(CachedTextLabel, AKeptPaintFollowsEveryChangeOfLook)
         backdrop->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(backdrop));
     }
-    const auto shot = [](Backdrop &backdrop) {
-        backdrop.update();
-        QCoreApplication::processEvents();
-        return backdrop.screen()->grabWindow(backdrop.winId()).toImage();
-    };
     for (const auto &c : changes) {
         SCOPED_TRACE(c.what);
         c.change(pair.cached, &pair.cachedBackdrop);
         c.change(pair.plain, &pair.plainBackdrop);
         QCoreApplication::processEvents();
-        const QImage expected = shot(pair.plainBackdrop);
+        const QImage expected = repaintedShot(pair.plainBackdrop);
         // A look is kept at its second whole paint and copied from the third.
-        EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // drawn, or copied from the last paint
-        EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // drawn again and kept
-        EXPECT_EQ(shot(pair.cachedBackdrop), expected);  // copied
+        EXPECT_EQ(repaintedShot(pair.cachedBackdrop), expected);  // drawn, or copied from the last paint
+        EXPECT_EQ(repaintedShot(pair.cachedBackdrop), expected);  // drawn again and kept
+        EXPECT_EQ(repaintedShot(pair.cachedBackdrop), expected);  // copied
         // Two new numbers after the same caption: the second one is drawn
         // after a copy of the caption's glyphs kept with the first.
         for (const char *number : {"1", "-0.125"}) {
@@ -160,7 +163,7 @@ TEST(CachedTextLabel, AKeptPaintFollowsEveryChangeOfLook)
             pair.cached->setText(text);
             pair.plain->setText(text);
             QCoreApplication::processEvents();
-            EXPECT_EQ(shot(pair.cachedBackdrop), shot(pair.plainBackdrop)) << text.toStdString();
+            EXPECT_EQ(repaintedShot(pair.cachedBackdrop), repaintedShot(pair.plainBackdrop)) << text.toStdString();
         }
     }
 }
@@ -230,20 +233,15 @@ TEST(CachedTextLabel, TextsThatMayBeRichAreShownAsQLabelShowsThem)
         backdrop->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(backdrop));
     }
-    const auto shot = [](Backdrop &backdrop) {
-        backdrop.update();
-        QCoreApplication::processEvents();
-        return backdrop.screen()->grabWindow(backdrop.winId()).toImage();
-    };
     for (const char *text : texts) {
         const QString shown = QString::fromUtf8(text);
         cached->setText(shown);
         plain->setText(shown);
         QCoreApplication::processEvents();
-        const QImage expected = shot(plainBackdrop);
-        EXPECT_EQ(shot(cachedBackdrop), expected) << text;
-        EXPECT_EQ(shot(cachedBackdrop), expected) << text;  // kept
-        EXPECT_EQ(shot(cachedBackdrop), expected) << text;  // copied
+        const QImage expected = repaintedShot(plainBackdrop);
+        EXPECT_EQ(repaintedShot(cachedBackdrop), expected) << text;
+        EXPECT_EQ(repaintedShot(cachedBackdrop), expected) << text;  // kept
+        EXPECT_EQ(repaintedShot(cachedBackdrop), expected) << text;  // copied
     }
 }
 
