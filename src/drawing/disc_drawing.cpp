@@ -2,6 +2,7 @@
 
 #include "common/angles.h"
 #include "drawing/canvas.h"
+#include "drawing/point_turn.h"
 
 #include <array>
 #include <bit>
@@ -56,8 +57,8 @@ struct Sweep {
     bool mirrorX;
 };
 
-// cerclx, cercly, rotx and roty of one dot, with every factor that depends on
-// the drawing, the longitude or the latitude alone computed once: the same
+// cerclx and cercly of one dot, with every factor that depends on the
+// drawing, the longitude or the latitude alone computed once: the same
 // operations on the same values, so every dot lands where the helpers put it.
 class TiltedSphere {
 public:
@@ -66,8 +67,7 @@ public:
         double cosCoarseLon;  // of lon / 180 × 3.14, for cercly
     };
 
-    TiltedSphere(float anglep, double b0)
-        : turn_(degToRad(anglep)), sinB0_(std::sin(coarseRadians(b0))), cosB0_(std::cos(coarseRadians(b0)))
+    explicit TiltedSphere(double b0) : sinB0_(std::sin(coarseRadians(b0))), cosB0_(std::cos(coarseRadians(b0)))
     {
         for (std::size_t i = 0; i < kWithEquator.size(); ++i) {
             cosLat_[i] = std::cos(degToRad(kWithEquator[i]));
@@ -81,42 +81,55 @@ public:
         return {std::sin(degToRad(lonDeg)), std::cos(coarseRadians(lonDeg))};
     }
 
-    // The dot of the meridian on the parallel kWithEquator[i].
-    std::pair<float, float> turned(const Meridian &m, std::size_t i) const
+    // The untilted, unturned dot of the meridian on the parallel kWithEquator[i].
+    std::pair<double, double> dot(const Meridian &m, std::size_t i) const
     {
-        const double xs = kSphereRadius * cosLat_[i] * m.sinLon;
-        const double ys = -kSphereRadius * (m.cosCoarseLon * sinB0_ * cosCoarseLat_[i] + cosB0_ * sinCoarseLat_[i]);
-        const double radius = std::sqrt(xs * xs + ys * ys);
-        const double angle = std::atan(ys / xs) + turn_;
-        return {static_cast<float>(radius * std::cos(angle)), static_cast<float>(radius * std::sin(angle))};
+        return {kSphereRadius * cosLat_[i] * m.sinLon,
+                -kSphereRadius * (m.cosCoarseLon * sinB0_ * cosCoarseLat_[i] + cosB0_ * sinCoarseLat_[i])};
     }
 
 private:
-    double turn_;
     double sinB0_, cosB0_;
     std::array<double, kWithEquator.size()> cosLat_, cosCoarseLat_, sinCoarseLat_;
 };
 
+constexpr std::array<Sweep, 4> kSweeps{{
+    {1.0, 90.0, kOffEquator, false},
+    {90.0, 180.0, kEquator, true},
+    {180.0, 270.0, kEquator, false},
+    {270.0, 360.0, kOffEquator, true},
+}};
+
+// The meridians of each sweep depend on the longitude alone: worked out once
+// for the session.
+const std::array<std::vector<TiltedSphere::Meridian>, kSweeps.size()> &sweepMeridians()
+{
+    static const auto meridians = [] {
+        std::array<std::vector<TiltedSphere::Meridian>, kSweeps.size()> all;
+        for (std::size_t s = 0; s < kSweeps.size(); ++s) {
+            // Repeated addition, not from + k × step: the last longitude of
+            // each sweep depends on the accumulated rounding.
+            for (double lon = kSweeps[s].from; lon <= kSweeps[s].upTo; lon += kLongitudeStep)
+                all[s].push_back(TiltedSphere::meridian(lon));
+        }
+        return all;
+    }();
+    return meridians;
+}
+
 // The dots of the parallels, sweep by sweep.
 void computeSphereDots(float anglep, float b0, std::vector<CanvasPoint> &dots)
 {
-    const std::array<Sweep, 4> sweeps{{
-        {1.0, 90.0, kOffEquator, false},
-        {90.0, 180.0, kEquator, true},
-        {180.0, 270.0, kEquator, false},
-        {270.0, 360.0, kOffEquator, true},
-    }};
-    const TiltedSphere sphere(anglep, b0);
+    const TiltedSphere sphere(b0);
+    const PointTurn turn(anglep);
     dots.clear();
     dots.reserve(kDotCount);
-    for (const Sweep &sweep : sweeps) {
-        // Repeated addition, not from + k × step: the last longitude of each
-        // sweep depends on the accumulated rounding.
-        for (double lon = sweep.from; lon <= sweep.upTo; lon += kLongitudeStep) {
-            const TiltedSphere::Meridian meridian = sphere.meridian(lon);
-            for (std::size_t lat = sweep.firstLatitude; lat < kWithEquator.size(); ++lat) {
-                const auto [rx, ry] = sphere.turned(meridian, lat);
-                dots.push_back(sweep.mirrorX ? CanvasPoint{-rx, ry} : CanvasPoint{rx, -ry});
+    for (std::size_t s = 0; s < kSweeps.size(); ++s) {
+        for (const TiltedSphere::Meridian &meridian : sweepMeridians()[s]) {
+            for (std::size_t lat = kSweeps[s].firstLatitude; lat < kWithEquator.size(); ++lat) {
+                const auto [xs, ys] = sphere.dot(meridian, lat);
+                const auto [rx, ry] = turn(xs, ys);
+                dots.push_back(kSweeps[s].mirrorX ? CanvasPoint{-rx, ry} : CanvasPoint{rx, -ry});
             }
         }
     }

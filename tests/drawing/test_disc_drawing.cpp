@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <map>
+#include <random>
 #include <vector>
 
 namespace brelo {
@@ -225,9 +226,14 @@ TEST(Dessinephem, DotsAreTheHelpersValuesBitForBit)
                   {180, 270, {0, 20, 45, 75}, false}, {270, 360, {20, 45, 75}, true}};
     // Drawn again, or with P or B0 alone changed, the disc's dots are the same
     // values as when drawn afresh.
-    const std::pair<float, float> orientations[] = {{0, 0},      {20, 5},         {20, 5},         {20, 6},
-                                                    {21, 6},     {0, 0},          {-15, -6},       {26.3f, 7.25f},
-                                                    {-400, 89.9f}, {-400, 89.9f}, {0, 0}};
+    std::vector<std::pair<float, float>> orientations{{0, 0},      {20, 5},         {20, 5},         {20, 6},
+                                                      {21, 6},     {0, 0},          {-15, -6},       {26.3f, 7.25f},
+                                                      {-400, 89.9f}, {-400, 89.9f}, {0, 0}};
+    // And the orientations of a year of the Sun's, scattered.
+    std::mt19937 random(2026);
+    std::uniform_real_distribution<float> positionAngle(-26.4f, 26.4f), latitude(-7.26f, 7.26f);
+    for (int i = 0; i < 300; ++i)
+        orientations.emplace_back(positionAngle(random), latitude(random));
     for (const auto &[p, b0] : orientations) {
         std::vector<std::array<double, 4>> expected;
         for (const auto &sweep : sweeps)
