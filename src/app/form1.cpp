@@ -387,7 +387,8 @@ void Form1::runOptics()
         copyO3ToO3b();
     const OpticsInput input{text("Txtfoco1"), text("Txtdo1"), text("Txtfoco2"),
                             text("Txtdiscoc"), text("Txtfoco3a"), text("Txtfoco3b")};
-    const Outcome<OpticsResult> outcome = calcul(input, decimalSeparator_);
+    // The lists write the rows they show; a file asks for the rest through lastOptics().
+    const Outcome<OpticsResult> outcome = calcul(input, decimalSeparator_, YearRowTexts::Left);
     if (!outcome.ok()) {
         showRemark(failureRemark(outcome.error()));
         showFailure(MessageLine::Source::Optics, *opticsResults_, StaleResults::TextsAndPicture,
@@ -406,12 +407,21 @@ void Form1::runOptics()
     showSuccess(MessageLine::Source::Optics, *opticsResults_);
     showRemark(result.remark);
     opticalState_ = result.state;
-    lastOptics_ = OpticsRun{input, result, {}, 0, false};
+    lastOptics_ = OpticsRun{input, result, {}, 0, false, false};
     drawLayout();
 }
 
 // A list shows one row: after a run it shows the newest run, at the date the
 // user was looking at, so that an older run's row never passes for the new one.
+const std::optional<OpticsRun> &Form1::lastOptics() const
+{
+    if (lastOptics_ && !lastOptics_->yearRowsWritten) {
+        writeYearRows(lastOptics_->result, decimalSeparator_);
+        lastOptics_->yearRowsWritten = true;
+    }
+    return lastOptics_;
+}
+
 void Form1::showNewestRun(OneRowListView *list)
 {
     list->verticalScrollBar()->setValue(list->topRow() % kYearRows);

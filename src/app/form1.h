@@ -66,7 +66,8 @@ public:
     double leftTwips(const QWidget *widget) const;
     int yearlyRuns() const;
     // The latest successful runs, for files, printing and the clipboard.
-    const std::optional<OpticsRun> &lastOptics() const { return lastOptics_; }
+    // The latest successful optical run, its yearly rows written at the first asking.
+    const std::optional<OpticsRun> &lastOptics() const;
     const std::optional<EphemerisRun> &lastEphemeris() const { return lastEphemeris_; }
     char decimalSeparator() const { return decimalSeparator_; }
     // The thirteen texts of the parameters file's boxes, in the file's order.
@@ -138,7 +139,7 @@ private:
     bool discZenithUp_ = false;
     QString startupMessage_;
     QString parametersFile_;
-    std::optional<OpticsRun> lastOptics_;
+    mutable std::optional<OpticsRun> lastOptics_;  // rows written when first asked for
     std::optional<EphemerisRun> lastEphemeris_;
     // The element labels' left edges in twips, as the last layout drawing
     // placed them (a dynamic property would send each label an event per run).

@@ -14,6 +14,7 @@ struct OpticsRun {
     LayoutInput layout;
     int scaleSetting = 0;  // UpDownech
     bool rays = false;     // Chkchem
+    bool yearRowsWritten = true;  // false while result's listdiam and listdimfoy are empty
 };
 
 // The latest successful ephemeris run.

@@ -71,7 +71,7 @@ Remark failureRemark(const std::string &message)
     return {"REMARQUE: calcul impossible — " + message, kRed, true};
 }
 
-Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator)
+Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator, YearRowTexts rows)
 {
     using Failure = Outcome<OpticsResult>;
 
@@ -153,8 +153,6 @@ Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator)
         if (!std::isfinite(deci(occultingDiscDiameter(i, k)))
             || !std::isfinite(deci(finalImageDiameter(i, k, m))))
             return Failure::failure(kOutOfRange);
-        r.listdiam[static_cast<std::size_t>(i)] = occultingDiscRow(i, k, decimalSeparator);
-        r.listdimfoy[static_cast<std::size_t>(i)] = finalImageRow(i, k, m, decimalSeparator);
     }
 
     // The remark compares the unrounded distances.
@@ -170,7 +168,18 @@ Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator)
     r.state.distc = c;
     r.imageScale = k;
     r.magnification = m;
+    if (rows == YearRowTexts::Written)
+        writeYearRows(r, decimalSeparator);
     return Outcome<OpticsResult>::success(std::move(r));
+}
+
+void writeYearRows(OpticsResult &result, char decimalSeparator)
+{
+    for (int i = 0; i < kYearRows; ++i) {
+        const auto row = static_cast<std::size_t>(i);
+        result.listdiam[row] = occultingDiscRow(i, result.imageScale, decimalSeparator);
+        result.listdimfoy[row] = finalImageRow(i, result.imageScale, result.magnification, decimalSeparator);
+    }
 }
 
 } // namespace brelo

@@ -46,9 +46,17 @@ struct OpticsResult {
     float magnification = 0.0f;  // m, occulting-disc plane to the final focus
 };
 
+// Whether calcul writes the yearly rows' texts. The window's lists write the
+// rows they show themselves, so its runs leave them for a file to ask.
+enum class YearRowTexts { Written, Left };
+
 // The optical computation. All or nothing: a field that is not a number, a zero
 // divisor or a result out of range gives a French message and no output.
-Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator);
+Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator,
+                             YearRowTexts rows = YearRowTexts::Written);
+
+// Writes listdiam and listdimfoy of a result whose run left them.
+void writeYearRows(OpticsResult &result, char decimalSeparator);
 
 // The remark shown in Lblrem when calcul fails (red, bold).
 Remark failureRemark(const std::string &message);
