@@ -375,6 +375,11 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 
 void Form1::showRemark(const Remark &remark)
 {
+    // Lblrem is written here alone: the same remark again leaves it as it is,
+    // without resolving its palette and font anew.
+    if (remark == shownRemark_)
+        return;
+    shownRemark_ = remark;
     lblrem_->setText(QString::fromStdString(remark.text));
     setTextColor(lblrem_, remark.color);
     setBold(lblrem_, remark.bold);

@@ -122,6 +122,7 @@ private:
     PictureArea *picture1_ = nullptr;
     PictureArea *picture3_ = nullptr;
     QLabel *lblrem_ = nullptr;
+    std::optional<Remark> shownRemark_;  // the last one showRemark wrote
     QTabWidget *tabs_ = nullptr;
     QWidget *ephemerisPage_ = nullptr;
     AboutPage *aboutPage_ = nullptr;

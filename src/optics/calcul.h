@@ -31,6 +31,8 @@ struct Remark {
     std::string text;
     Rgb color;
     bool bold = false;
+
+    friend bool operator==(const Remark &, const Remark &) = default;
 };
 
 inline constexpr int kYearRows = 24;
