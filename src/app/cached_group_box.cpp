@@ -38,9 +38,19 @@ void CachedGroupBox::measure()
     border_.lineWidth = box.lineWidth;
     border_.midLineWidth = box.midLineWidth;
     border_.rect = style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxFrame, this);
-    // The border alone into a clear picture: drawn over a clear picture the
-    // style's semi-transparent border image keeps its exact pixels, so copying
-    // the picture later blends as drawing the border would.
+    const QRect label = style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxLabel, this);
+    const QRect check = style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxCheckBox, this);
+    titleArea_ = label.united(check).adjusted(-kTitleMargin, -kTitleMargin, kTitleMargin, kTitleMargin);
+    measuredTitle_ = title();
+    measured_ = true;
+    borderPicture_ = QPixmap();  // drawn when a paint first needs the border alone
+}
+
+// The border alone into a clear picture: drawn over a clear picture the
+// style's semi-transparent border image keeps its exact pixels, so copying
+// the picture later blends as drawing the border would.
+void CachedGroupBox::drawBorderPicture()
+{
     const qreal ratio = devicePixelRatioF();
     borderPicture_ = QPixmap(size() * ratio);
     borderPicture_.setDevicePixelRatio(ratio);
@@ -49,22 +59,20 @@ void CachedGroupBox::measure()
     paint.setPen(palette().color(foregroundRole()));
     paint.setFont(font());
     style()->drawPrimitive(QStyle::PE_FrameGroupBox, &border_, &paint, this);
-    const QRect label = style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxLabel, this);
-    const QRect check = style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxCheckBox, this);
-    titleArea_ = label.united(check).adjusted(-kTitleMargin, -kTitleMargin, kTitleMargin, kTitleMargin);
-    measuredTitle_ = title();
-    measured_ = true;
 }
 
 void CachedGroupBox::paintItself(QPaintEvent *event)
 {
-    if (!measured_ || measuredTitle_ != title() || borderPicture_.devicePixelRatio() != devicePixelRatioF()
-        || isCheckable())
+    if (!measured_ || measuredTitle_ != title() || devicePixelRatioF() != measuredRatio_ || isCheckable()) {
         measure();
+        measuredRatio_ = devicePixelRatioF();
+    }
     if (isCheckable() || event->region().intersects(titleArea_)) {
         QGroupBox::paintEvent(event);
         return;
     }
+    if (borderPicture_.isNull())
+        drawBorderPicture();
     QPainter paint(this);
     paint.drawPixmap(0, 0, borderPicture_);
 }

@@ -29,11 +29,13 @@ protected:
 
 private:
     void measure();
+    void drawBorderPicture();
 
     bool measured_ = false;
+    qreal measuredRatio_ = 0;
     QString measuredTitle_;
     QStyleOptionFrame border_;  // what the style hands its border primitive
-    QPixmap borderPicture_;     // the border alone, on a clear background
+    QPixmap borderPicture_;     // the border alone, on a clear background; null until needed
     QRect titleArea_;           // the title and what its glyphs may spill over
 };
 

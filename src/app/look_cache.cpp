@@ -171,6 +171,16 @@ Look *LookPictures::find(const LookKey &key)
     return found == kept_.end() ? nullptr : &*found;
 }
 
+bool LookPictures::seenBefore(const LookKey &key)
+{
+    if (std::find(seen_.begin(), seen_.end(), key) != seen_.end())
+        return true;
+    if (static_cast<int>(seen_.size()) >= capacity_)
+        seen_.pop_back();
+    seen_.insert(seen_.begin(), key);
+    return false;
+}
+
 Look &LookPictures::keep(Look look)
 {
     if (static_cast<int>(kept_.size()) >= capacity_)
@@ -242,6 +252,11 @@ void LookCache::paintOverParent(QPaintEvent *event, const std::function<void()> 
             copyOut(look->picture, *rows, *device);
             return;
         }
+        if (!look && !looks_.seenBefore(*key)) {
+            paint.reset();
+            paintItself();
+            return;
+        }
         if (!look || look->picture.format() != device->format()) {
             QImage blank(key->size * scale, device->format());
             blank.setDevicePixelRatio(key->ratio);
@@ -303,7 +318,7 @@ void LookCache::paintOverFlat(QPaintEvent *event, const std::function<void()> &p
         paint.fillRect(owner_->rect(), QColor::fromRgb(*flat_));
     paint.end();
     paintItself();
-    if (!rows)
+    if (!rows || (!look && !looks_.seenBefore(*key)))
         return;
     if (!look) {
         QImage blank(key->size * scale, format_);

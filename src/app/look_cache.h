@@ -72,18 +72,26 @@ struct Look {
 };
 
 // The looks of a control, kept per state: the newest first, at most
-// `capacity` of them.
+// `capacity` of them. A state gets its picture the second time it is
+// painted: a look painted once, as most are at start-up, costs no copy.
 class LookPictures {
 public:
     explicit LookPictures(int capacity) : capacity_(capacity) {}
 
     Look *find(const LookKey &key);
+    // Whether the state was painted before; the first asking notes it.
+    bool seenBefore(const LookKey &key);
     Look &keep(Look look);
-    void clear() { kept_.clear(); }
+    void clear()
+    {
+        kept_.clear();
+        seen_.clear();
+    }
 
 private:
     int capacity_;
     std::vector<Look> kept_;
+    std::vector<LookKey> seen_;  // painted once, without a picture yet
 };
 
 // A control's look kept as pictures per state. A paint copies the picture of
