@@ -416,8 +416,6 @@ void Form1::runOptics()
     drawLayout();
 }
 
-// A list shows one row: after a run it shows the newest run, at the date the
-// user was looking at, so that an older run's row never passes for the new one.
 const std::optional<OpticsRun> &Form1::lastOptics() const
 {
     if (lastOptics_ && !lastOptics_->yearRowsWritten) {
@@ -427,6 +425,8 @@ const std::optional<OpticsRun> &Form1::lastOptics() const
     return lastOptics_;
 }
 
+// A list shows one row: after a run it shows the newest run, at the date the
+// user was looking at, so that an older run's row never passes for the new one.
 void Form1::showNewestRun(OneRowListView *list)
 {
     list->verticalScrollBar()->setValue(list->topRow() % kYearRows);

@@ -65,8 +65,8 @@ public:
     // Left edge in twips from the parent's inner left edge, as the drawing set it.
     double leftTwips(const QWidget *widget) const;
     int yearlyRuns() const;
-    // The latest successful runs, for files, printing and the clipboard.
-    // The latest successful optical run, its yearly rows written at the first asking.
+    // The latest successful runs, for files, printing and the clipboard (the
+    // optical run's yearly rows are written at the first asking).
     const std::optional<OpticsRun> &lastOptics() const;
     const std::optional<EphemerisRun> &lastEphemeris() const { return lastEphemeris_; }
     char decimalSeparator() const { return decimalSeparator_; }
