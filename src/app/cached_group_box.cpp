@@ -42,6 +42,7 @@ void CachedGroupBox::measure()
     const QRect check = style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxCheckBox, this);
     titleArea_ = label.united(check).adjusted(-kTitleMargin, -kTitleMargin, kTitleMargin, kTitleMargin);
     measuredTitle_ = title();
+    measuredRatio_ = devicePixelRatioF();
     measured_ = true;
     borderPicture_ = QPixmap();  // drawn when a paint first needs the border alone
 }
@@ -63,10 +64,8 @@ void CachedGroupBox::drawBorderPicture()
 
 void CachedGroupBox::paintItself(QPaintEvent *event)
 {
-    if (!measured_ || measuredTitle_ != title() || devicePixelRatioF() != measuredRatio_ || isCheckable()) {
+    if (!measured_ || measuredTitle_ != title() || devicePixelRatioF() != measuredRatio_ || isCheckable())
         measure();
-        measuredRatio_ = devicePixelRatioF();
-    }
     if (isCheckable() || event->region().intersects(titleArea_)) {
         QGroupBox::paintEvent(event);
         return;

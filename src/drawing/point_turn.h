@@ -16,10 +16,10 @@ public:
     std::pair<float, float> operator()(double x, double y) const;
 
 private:
-    // The one-argument arctangent form itself, for the points near a boundary.
+    // rotx and roty themselves, for the points near a boundary.
     std::pair<float, float> throughArctangent(double x, double y) const;
 
-    double turn_;
+    float angleDeg_;
     double cos_, sin_;
     bool byProducts_;
 };
