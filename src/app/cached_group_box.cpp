@@ -1,9 +1,12 @@
 #include "app/cached_group_box.h"
 
+#include "app/banded_paint.h"
+
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 namespace brelo {
 
@@ -59,7 +62,24 @@ void CachedGroupBox::drawBorderPicture()
     QPainter paint(&borderPicture_);
     paint.setPen(palette().color(foregroundRole()));
     paint.setFont(font());
-    style()->drawPrimitive(QStyle::PE_FrameGroupBox, &border_, &paint, this);
+    const auto drawBorder = [&] { style()->drawPrimitive(QStyle::PE_FrameGroupBox, &border_, &paint, this); };
+    if (drawsInsideClip(*style()))
+        paintInBands(paint, rect(), EdgeBands::Whole, drawBorder);
+    else
+        drawBorder();
+}
+
+// The whole frame, as the group box paints itself.
+void CachedGroupBox::paintWhole(QPaintEvent *event)
+{
+    if (!drawsInsideClip(*style())) {
+        QGroupBox::paintEvent(event);
+        return;
+    }
+    QStylePainter paint(this);
+    QStyleOptionGroupBox box;
+    initStyleOption(&box);
+    paintInBands(paint, rect(), EdgeBands::Whole, [&] { paint.drawComplexControl(QStyle::CC_GroupBox, box); });
 }
 
 void CachedGroupBox::paintItself(QPaintEvent *event)
@@ -67,7 +87,7 @@ void CachedGroupBox::paintItself(QPaintEvent *event)
     if (!measured_ || measuredTitle_ != title() || devicePixelRatioF() != measuredRatio_ || isCheckable())
         measure();
     if (isCheckable() || event->region().intersects(titleArea_)) {
-        QGroupBox::paintEvent(event);
+        paintWhole(event);
         return;
     }
     if (borderPicture_.isNull())

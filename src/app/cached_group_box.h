@@ -30,6 +30,7 @@ protected:
 private:
     void measure();
     void drawBorderPicture();
+    void paintWhole(QPaintEvent *event);
 
     bool measured_ = false;
     qreal measuredRatio_ = 0;

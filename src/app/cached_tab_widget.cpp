@@ -1,8 +1,12 @@
 #include "app/cached_tab_widget.h"
 
+#include "app/banded_paint.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
 
 #include <algorithm>
 
@@ -76,6 +80,24 @@ std::optional<LookKey> CachedTabWidget::lookKey() const
                    static_cast<int>(tabPosition()) | static_cast<int>(tabShape()) << 4 | (documentMode() ? 1 << 8 : 0),
                    count()};
     return key;
+}
+
+} // namespace brelo
+
+namespace brelo {
+
+// The pane, as the tab widget paints it outside document mode.
+void CachedTabWidget::paintItself(QPaintEvent *event)
+{
+    if (documentMode() || !drawsInsideClip(*style())) {
+        QTabWidget::paintEvent(event);
+        return;
+    }
+    QStylePainter paint(this);
+    QStyleOptionTabWidgetFrame pane;
+    initStyleOption(&pane);
+    pane.rect = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &pane, this);
+    paintInBands(paint, pane.rect, EdgeBands::InColumns, [&] { paint.drawPrimitive(QStyle::PE_FrameTabWidget, pane); });
 }
 
 } // namespace brelo

@@ -30,6 +30,7 @@ public:
 
 protected:
     std::optional<LookKey> lookKey() const override;
+    void paintItself(QPaintEvent *event) override;
 };
 
 } // namespace brelo
