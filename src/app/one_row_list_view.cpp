@@ -71,6 +71,10 @@ OneRowListView::OneRowListView(QWidget *parent) : QAbstractScrollArea(parent)
     setVerticalScrollBar(new QuietScrollBar(Qt::Vertical));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The scroll area lays its bars out again, through a queued call, at every
+    // change of range, to show or hide a bar as needed. Neither bar here comes
+    // and goes, and the range grows at every computation.
+    disconnect(verticalScrollBar(), SIGNAL(rangeChanged(int, int)), this, SLOT(_q_showOrHideScrollBars()));
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     verticalScrollBar()->setSingleStep(1);

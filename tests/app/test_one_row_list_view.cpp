@@ -6,7 +6,9 @@
 #include "support/reference_tsv.h"
 #include "support/window_font.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStringListModel>
 #include <QTest>
@@ -213,6 +215,38 @@ TEST(OneRowListView, ALoneRowShowsWhatThePainterDrawsAfterEveryChange)
         ASSERT_EQ(view.viewport()->size(), plain.size()) << step.what;
         EXPECT_EQ(part(*view.viewport()), part(plain)) << step.what;
     }
+}
+
+// Rows arriving change the bar's range at every computation; the view keeps
+// its bars where they are without a queued re-layout each time.
+TEST(OneRowListView, ARangeChangeQueuesNoCallToTheView)
+{
+    struct QueuedCalls : QObject {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            count += event->type() == QEvent::MetaCall;
+            return false;
+        }
+    } calls;
+    OneRowListView view;
+    QStringListModel model;
+    view.setModel(&model);
+    view.resize(120, 40);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.installEventFilter(&calls);
+    const int visibleBar = view.verticalScrollBar()->width();
+    for (int rows = 1; rows <= 6; ++rows) {
+        model.insertRows(0, 1);
+        model.setData(model.index(0), QStringLiteral("1er Janvier: %1").arg(rows));
+        QApplication::processEvents();
+    }
+    EXPECT_GT(view.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(calls.count, 0);
+    EXPECT_TRUE(view.verticalScrollBar()->isVisible());
+    EXPECT_EQ(view.verticalScrollBar()->width(), visibleBar);
+    EXPECT_EQ(view.viewport()->width() + visibleBar + 2 * view.frameWidth(), view.width());
 }
 
 } // namespace
