@@ -100,8 +100,10 @@ void buildResultFrame(QWidget *page)
         {"lbll0", "Longitude héliocentrique L0 =", 300, 3405, 4215, 255},
         {"lblksi", "Angle Nord - Zenith =", 300, 3780, 4215, 255},
     };
+    QList<QWidget *> results;
     for (const Placed &p : labels)
-        makeResultLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p));
+        results << makeResultLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p));
+    keepLaidOutSize(frame, results);
     makeSeparator(frame, "Line4", twipsRect(60, 2160, 4455, 30));
 }
 

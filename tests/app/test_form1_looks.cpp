@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -121,6 +122,47 @@ TEST(Form1Looks, StalePictureIsVeiledWhole)
     ASSERT_NE(veil, nullptr);
     EXPECT_TRUE(veil->isVisible());
     EXPECT_EQ(veil->geometry(), picture->rect());
+}
+
+// A new result changes a label's text, not its size: the frame holding the
+// labels gets no layout pass to run at each computation.
+TEST(Form1Looks, NewResultsPostNoLayoutPassToTheirFrames)
+{
+    struct LayoutPasses : QObject {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            count += event->type() == QEvent::LayoutRequest;
+            return false;
+        }
+    };
+    Form1 form(&fixedClock);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const struct {
+        int tab;
+        const char *label, *field, *typed;
+        void (Form1::*run)();
+    } pages[] = {
+        {0, "Lblb", "Txtfoco2", "61", &Form1::runOptics},
+        {2, "lblah", "txtminut", "7", &Form1::runEphemeris},
+    };
+    for (const auto &page : pages) {
+        SCOPED_TRACE(page.label);
+        qobject_cast<QTabWidget *>(form.control(QStringLiteral("SSTab1")))->setCurrentIndex(page.tab);
+        auto *label = qobject_cast<QLabel *>(form.control(QString::fromLatin1(page.label)));
+        ASSERT_NE(label, nullptr);
+        (form.*page.run)();
+        QApplication::processEvents();
+        const QString before = label->text();
+        LayoutPasses passes;
+        label->parentWidget()->installEventFilter(&passes);
+        qobject_cast<QLineEdit *>(form.control(QString::fromLatin1(page.field)))->setText(QString::fromLatin1(page.typed));
+        (form.*page.run)();
+        QApplication::processEvents();
+        EXPECT_NE(label->text(), before);
+        EXPECT_EQ(passes.count, 0);
+    }
 }
 
 } // namespace
