@@ -1,18 +1,20 @@
 #include "app/cached_group_box.h"
 
-#include "app/banded_paint.h"
+#include "app/paint_through_copy.h"
 
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionGroupBox>
-#include <QStylePainter>
 
 namespace brelo {
 
 namespace {
 // Glyph overhangs and the focus rectangle stay within this of the title's box.
 constexpr int kTitleMargin = 4;
+// Under the raster engine's 96 spans per fill: the style stretches its border
+// image smoothly down the sides, one span per row.
+constexpr int kBorderBandRows = 95;
 } // namespace
 
 CachedGroupBox::CachedGroupBox(const QString &title, QWidget *parent)
@@ -62,24 +64,23 @@ void CachedGroupBox::drawBorderPicture()
     QPainter paint(&borderPicture_);
     paint.setPen(palette().color(foregroundRole()));
     paint.setFont(font());
-    const auto drawBorder = [&] { style()->drawPrimitive(QStyle::PE_FrameGroupBox, &border_, &paint, this); };
-    if (drawsInsideClip(*style()))
-        paintInBands(paint, rect(), EdgeBands::Whole, drawBorder);
-    else
-        drawBorder();
+    style()->drawPrimitive(QStyle::PE_FrameGroupBox, &border_, &paint, this);
 }
 
-// The whole frame, as the group box paints itself.
+// The whole frame, as the group box paints itself; away from the title, the
+// border alone is what the style draws.
 void CachedGroupBox::paintWhole(QPaintEvent *event)
 {
-    if (!drawsInsideClip(*style())) {
-        QGroupBox::paintEvent(event);
-        return;
-    }
-    QStylePainter paint(this);
     QStyleOptionGroupBox box;
     initStyleOption(&box);
-    paintInBands(paint, rect(), EdgeBands::Whole, [&] { paint.drawComplexControl(QStyle::CC_GroupBox, box); });
+    const auto draw = [&](QPainter &paint, const QRect &band) {
+        if (band.intersects(titleArea_))
+            style()->drawComplexControl(QStyle::CC_GroupBox, &box, &paint, this);
+        else
+            style()->drawPrimitive(QStyle::PE_FrameGroupBox, &border_, &paint, this);
+    };
+    if (!paintThroughCopy(*this, paintTarget(), event->region(), draw, kBorderBandRows))
+        QGroupBox::paintEvent(event);
 }
 
 void CachedGroupBox::paintItself(QPaintEvent *event)

@@ -27,12 +27,18 @@ protected:
     // The paint where no picture holds the look.
     virtual void paintItself(QPaintEvent *event) { Base::paintEvent(event); }
 
-    void paintEvent(QPaintEvent *event) override
+    // Where the paint under way goes.
+    PaintTarget paintTarget() const
     {
         PaintTarget target;
         target.device = this->redirected(&target.offset);
         target.sharedPainter = this->sharedPainter() != nullptr;
-        look_.paint(event, [&] { paintItself(event); }, target);
+        return target;
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        look_.paint(event, [&] { paintItself(event); }, paintTarget());
     }
     bool event(QEvent *event) override
     {

@@ -1,12 +1,11 @@
 #include "app/cached_tab_widget.h"
 
-#include "app/banded_paint.h"
+#include "app/paint_through_copy.h"
 
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QStyleOptionTabWidgetFrame>
-#include <QStylePainter>
 
 #include <algorithm>
 
@@ -89,15 +88,12 @@ namespace brelo {
 // The pane, as the tab widget paints it outside document mode.
 void CachedTabWidget::paintItself(QPaintEvent *event)
 {
-    if (documentMode() || !drawsInsideClip(*style())) {
-        QTabWidget::paintEvent(event);
-        return;
-    }
-    QStylePainter paint(this);
     QStyleOptionTabWidgetFrame pane;
     initStyleOption(&pane);
     pane.rect = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &pane, this);
-    paintInBands(paint, pane.rect, EdgeBands::InColumns, [&] { paint.drawPrimitive(QStyle::PE_FrameTabWidget, pane); });
+    const auto drawPane = [&](QPainter &paint, const QRect &) { style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &paint, this); };
+    if (documentMode() || !paintThroughCopy(*this, paintTarget(), event->region(), drawPane))
+        QTabWidget::paintEvent(event);
 }
 
 } // namespace brelo
