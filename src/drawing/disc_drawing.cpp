@@ -26,7 +26,6 @@ constexpr float kDotRadius = 2.0f;
 // Axis points are built at x = 0.1, never 0: rotx and roty divide by x.
 constexpr double kAxisX = 0.1;
 constexpr double kLongitudeStep = 0.7;
-constexpr std::size_t kDotCount = 1803;  // the four sweeps' dots, room reserved once
 
 // The coarse π of cercly and of the pole distance: it bends the picture by
 // under a unit, and the drawing has always used it.
@@ -57,42 +56,6 @@ struct Sweep {
     bool mirrorX;
 };
 
-// cerclx and cercly of one dot, with every factor that depends on the
-// drawing, the longitude or the latitude alone computed once: the same
-// operations on the same values, so every dot lands where the helpers put it.
-class TiltedSphere {
-public:
-    struct Meridian {
-        double sinLon;        // of lon × π₁ / 180, for cerclx
-        double cosCoarseLon;  // of lon / 180 × 3.14, for cercly
-    };
-
-    explicit TiltedSphere(double b0) : sinB0_(std::sin(coarseRadians(b0))), cosB0_(std::cos(coarseRadians(b0)))
-    {
-        for (std::size_t i = 0; i < kWithEquator.size(); ++i) {
-            cosLat_[i] = std::cos(degToRad(kWithEquator[i]));
-            cosCoarseLat_[i] = std::cos(coarseRadians(kWithEquator[i]));
-            sinCoarseLat_[i] = std::sin(coarseRadians(kWithEquator[i]));
-        }
-    }
-
-    static Meridian meridian(double lonDeg)
-    {
-        return {std::sin(degToRad(lonDeg)), std::cos(coarseRadians(lonDeg))};
-    }
-
-    // The untilted, unturned dot of the meridian on the parallel kWithEquator[i].
-    std::pair<double, double> dot(const Meridian &m, std::size_t i) const
-    {
-        return {kSphereRadius * cosLat_[i] * m.sinLon,
-                -kSphereRadius * (m.cosCoarseLon * sinB0_ * cosCoarseLat_[i] + cosB0_ * sinCoarseLat_[i])};
-    }
-
-private:
-    double sinB0_, cosB0_;
-    std::array<double, kWithEquator.size()> cosLat_, cosCoarseLat_, sinCoarseLat_;
-};
-
 constexpr std::array<Sweep, 4> kSweeps{{
     {1.0, 90.0, kOffEquator, false},
     {90.0, 180.0, kEquator, true},
@@ -100,39 +63,78 @@ constexpr std::array<Sweep, 4> kSweeps{{
     {270.0, 360.0, kOffEquator, true},
 }};
 
-// The meridians of each sweep depend on the longitude alone: worked out once
-// for the session.
-const std::array<std::vector<TiltedSphere::Meridian>, kSweeps.size()> &sweepMeridians()
-{
-    static const auto meridians = [] {
-        std::array<std::vector<TiltedSphere::Meridian>, kSweeps.size()> all;
-        for (std::size_t s = 0; s < kSweeps.size(); ++s) {
+// cerclx and cercly of every dot, in the order the sweeps draw them, with
+// each factor that depends on the longitude or the latitude alone worked out
+// once for the session: per drawing, the same operations on the same values,
+// so every dot lands where the helpers put it.
+class SphereFactors {
+public:
+    SphereFactors()
+    {
+        for (const Sweep &sweep : kSweeps) {
             // Repeated addition, not from + k × step: the last longitude of
             // each sweep depends on the accumulated rounding.
-            for (double lon = kSweeps[s].from; lon <= kSweeps[s].upTo; lon += kLongitudeStep)
-                all[s].push_back(TiltedSphere::meridian(lon));
+            for (double lon = sweep.from; lon <= sweep.upTo; lon += kLongitudeStep) {
+                for (std::size_t lat = sweep.firstLatitude; lat < kWithEquator.size(); ++lat)
+                    add(lon, kWithEquator[lat], sweep.mirrorX);
+            }
         }
-        return all;
-    }();
-    return meridians;
+    }
+
+    std::size_t size() const { return mirrorX_.size(); }
+    bool mirrorX(std::size_t dot) const { return mirrorX_[dot] != 0; }
+
+    // cerclx(kSphereRadius, lon, lat, b0) and cercly(kSphereRadius, lon, lat, b0) of every dot.
+    void tilt(double b0Deg, double *xs, double *ys) const
+    {
+        const double sinB0 = std::sin(coarseRadians(b0Deg));
+        const double cosB0 = std::cos(coarseRadians(b0Deg));
+        const double minusRadius = -kSphereRadius;
+        const std::size_t count = size();
+        for (std::size_t k = 0; k < count; ++k) {
+            xs[k] = radiusCosLat_[k] * sinLon_[k];
+            ys[k] = minusRadius * (cosCoarseLon_[k] * sinB0 * cosCoarseLat_[k] + cosB0 * sinCoarseLat_[k]);
+        }
+    }
+
+private:
+    void add(double lonDeg, double latDeg, bool mirrorX)
+    {
+        radiusCosLat_.push_back(kSphereRadius * std::cos(degToRad(latDeg)));
+        sinLon_.push_back(std::sin(degToRad(lonDeg)));
+        cosCoarseLon_.push_back(std::cos(coarseRadians(lonDeg)));
+        cosCoarseLat_.push_back(std::cos(coarseRadians(latDeg)));
+        sinCoarseLat_.push_back(std::sin(coarseRadians(latDeg)));
+        mirrorX_.push_back(mirrorX ? 1 : 0);
+    }
+
+    std::vector<double> radiusCosLat_, sinLon_;                     // for cerclx
+    std::vector<double> cosCoarseLon_, cosCoarseLat_, sinCoarseLat_;  // for cercly
+    std::vector<unsigned char> mirrorX_;
+};
+
+const SphereFactors &sphereFactors()
+{
+    static const SphereFactors factors;
+    return factors;
 }
 
 // The dots of the parallels, sweep by sweep.
 void computeSphereDots(float anglep, float b0, std::vector<CanvasPoint> &dots)
 {
-    const TiltedSphere sphere(b0);
-    const PointTurn turn(anglep);
-    dots.clear();
-    dots.reserve(kDotCount);
-    for (std::size_t s = 0; s < kSweeps.size(); ++s) {
-        for (const TiltedSphere::Meridian &meridian : sweepMeridians()[s]) {
-            for (std::size_t lat = kSweeps[s].firstLatitude; lat < kWithEquator.size(); ++lat) {
-                const auto [xs, ys] = sphere.dot(meridian, lat);
-                const auto [rx, ry] = turn(xs, ys);
-                dots.push_back(kSweeps[s].mirrorX ? CanvasPoint{-rx, ry} : CanvasPoint{rx, -ry});
-            }
-        }
-    }
+    const SphereFactors &sphere = sphereFactors();
+    const std::size_t count = sphere.size();
+    thread_local std::vector<double> xs, ys;
+    thread_local std::vector<float> turnedX, turnedY;
+    xs.resize(count);
+    ys.resize(count);
+    turnedX.resize(count);
+    turnedY.resize(count);
+    sphere.tilt(b0, xs.data(), ys.data());
+    PointTurn(anglep).turnAll(xs.data(), ys.data(), count, turnedX.data(), turnedY.data());
+    dots.resize(count);
+    for (std::size_t k = 0; k < count; ++k)
+        dots[k] = sphere.mirrorX(k) ? CanvasPoint{-turnedX[k], turnedY[k]} : CanvasPoint{turnedX[k], -turnedY[k]};
 }
 
 // The dots depend on P and B0 alone, and the window draws the same disc again

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <utility>
 
 namespace brelo {
@@ -14,6 +15,12 @@ public:
 
     // {rotx(angleDeg, x, y), roty(angleDeg, x, y)}.
     std::pair<float, float> operator()(double x, double y) const;
+
+    // The same for `count` points at once, into turnedX and turnedY: the
+    // products in one pass over all of them, which the compiler turns into
+    // vector instructions, then the arctangent form for the few near a
+    // rounding boundary.
+    void turnAll(const double *x, const double *y, std::size_t count, float *turnedX, float *turnedY) const;
 
 private:
     // rotx and roty themselves, for the points near a boundary.

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <vector>
 
 namespace brelo {
 namespace {
@@ -97,6 +98,43 @@ TEST(PointTurn, OddPointsAndTurnsTakeTheArctangentForm)
     };
     for (const auto &c : cases)
         EXPECT_TRUE(sameTurn(c.angle, c.x, c.y));
+}
+
+// Many points at once, each as rotx and roty give it: random points, points
+// on a rounding boundary and odd ones, mixed in one batch per turn.
+TEST(PointTurn, TurnsABatchAsEachPointAlone)
+{
+    std::mt19937_64 random(1208);
+    std::uniform_real_distribution<double> coordinate(-720.0, 720.0);
+    std::uniform_real_distribution<float> sunAngle(-27.0f, 27.0f);
+    std::uniform_real_distribution<float> anyAngle(-460.0f, 460.0f);
+    const double odd[] = {0.0, -0.0, 1e-300, 5000.0, std::numeric_limits<double>::quiet_NaN(),
+                          std::numeric_limits<double>::infinity()};
+    for (int batch = 0; batch < 40; ++batch) {
+        const float angle = batch == 39 ? 1e6f : batch % 4 == 0 ? anyAngle(random) : sunAngle(random);
+        const double t = degToRad(angle);
+        std::vector<double> xs, ys;
+        for (int i = 0; i < 3001; ++i) {  // an odd count: the batch's last point is alone
+            double x = coordinate(random), y = coordinate(random);
+            if (i % 3 == 1) {  // onto a float midpoint, as the boundary test builds them
+                const float below = static_cast<float>(x);
+                const double midpoint = (static_cast<double>(below) + std::nextafter(below, 1000.0f)) / 2.0;
+                x = midpoint * std::cos(t) + y * std::sin(t);
+                y = -midpoint * std::sin(t) + y * std::cos(t);
+            } else if (i % 97 == 5) {
+                x = odd[i % 6];
+            }
+            xs.push_back(x);
+            ys.push_back(y);
+        }
+        std::vector<float> turnedX(xs.size()), turnedY(xs.size());
+        PointTurn(angle).turnAll(xs.data(), ys.data(), xs.size(), turnedX.data(), turnedY.data());
+        for (std::size_t k = 0; k < xs.size(); ++k) {
+            const auto [wantX, wantY] = byArctangent(angle, xs[k], ys[k]);
+            ASSERT_TRUE(sameFloat(turnedX[k], wantX) && sameFloat(turnedY[k], wantY))
+                << "angle " << angle << ", point " << k << " (" << xs[k] << ", " << ys[k] << ")";
+        }
+    }
 }
 
 } // namespace
