@@ -150,11 +150,11 @@ void CachedTextLabel::drawGlyphs(QPainter &paint, QPointF origin, int from, int 
 {
     if (from >= to)
         return;
-    QGlyphRun part;
-    part.setRawFont(run_.rawFont());
-    part.setFlags(run_.flags());
-    part.setGlyphIndexes(run_.glyphIndexes().mid(from, to - from));
-    part.setPositions(run_.positions().mid(from, to - from));
+    // The part points into the line's glyphs, held here until it is drawn.
+    const QList<quint32> glyphs = run_.glyphIndexes();
+    const QList<QPointF> positions = run_.positions();
+    QGlyphRun part = run_;
+    part.setRawData(glyphs.constData() + from, positions.constData() + from, to - from);
     paint.drawGlyphRun(origin, part);
 }
 
