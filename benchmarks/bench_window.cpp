@@ -51,14 +51,14 @@ void BM_StartUpToFirstPaint(benchmark::State &state)
     for (auto _ : state) {
         const pid_t child = fork();
         if (child == 0) {
-            execl(WINDOW_PROBE, WINDOW_PROBE, "startup", static_cast<char *>(nullptr));
+            execl(STARTUP_PROBE, STARTUP_PROBE, static_cast<char *>(nullptr));
             _exit(127);
         }
         int status = 0;
         struct rusage usage {};
         wait4(child, &status, 0, &usage);
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-            state.SkipWithError("window_probe startup failed");
+            state.SkipWithError("startup_probe failed");
         const double seconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
                                + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
         state.SetIterationTime(seconds);

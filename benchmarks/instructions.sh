@@ -9,7 +9,9 @@ set -euo pipefail
 build=${1:-build}
 count=${2:-20}
 probe="$build/benchmarks/window_probe"
-[ -x "$probe" ] || { echo "build window_probe first: cmake --build $build --target window_probe" >&2; exit 1; }
+startup="$build/benchmarks/startup_probe"
+[ -x "$probe" ] && [ -x "$startup" ] ||
+  { echo "build the probes first: cmake --build $build --target window_probe startup_probe" >&2; exit 1; }
 export QT_QPA_PLATFORM=offscreen
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -36,5 +38,5 @@ if [ "${BRELO_WARM_EVENTS:-0}" -gt 0 ]; then
     printf '%-34s %14d\n' "$event after $BRELO_WARM_EVENTS events" $((total / count))
   done
 fi
-total=$(instructions "$probe" startup)
+total=$(instructions "$startup")
 printf '%-34s %14d\n' "start-up to first paint" "$total"

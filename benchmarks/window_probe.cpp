@@ -1,7 +1,5 @@
-// One process that starts the window, or plays one kind of event N times, for
-// instructions.sh (under callgrind, only the measured part is instrumented)
-// and for the start-up benchmark (a fresh process each time):
-//   window_probe startup
+// One process that plays one kind of event N times, for instructions.sh
+// (under callgrind, only the measured events are instrumented):
 //   window_probe optics|ephemeris|page N [earlier optics runs [events played first]]
 #include "window_events.h"
 
@@ -20,35 +18,6 @@
 namespace {
 
 using namespace brelo;
-
-// Counts paint events until the window's first paint has been delivered.
-class FirstPaint : public QObject {
-public:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        painted_ = painted_ || event->type() == QEvent::Paint;
-        return false;
-    }
-    bool painted() const { return painted_; }
-
-private:
-    bool painted_ = false;
-};
-
-int startUpToFirstPaint(int &argc, char **argv)
-{
-    CALLGRIND_START_INSTRUMENTATION;
-    QApplication app(argc, argv);
-    FirstPaint watch;
-    app.installEventFilter(&watch);
-    Form1 form(&bench::fixedClock);
-    form.show();
-    while (!watch.painted())
-        QApplication::processEvents(QEventLoop::AllEvents);
-    CALLGRIND_STOP_INSTRUMENTATION;
-    app.removeEventFilter(&watch);
-    return 0;
-}
 
 int play(int &argc, char **argv, bench::Event event, int count, int earlierRuns, int warmEvents)
 {
@@ -77,13 +46,11 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (mode == QLatin1String("startup"))
-        return startUpToFirstPaint(argc, argv);
     bool known = false;
     const bench::Event event = bench::eventNamed(mode, &known);
     const int count = argc > 2 ? std::atoi(argv[2]) : 0;
     if (!known || count <= 0) {
-        std::fprintf(stderr, "usage: window_probe startup | optics|ephemeris|page COUNT [EARLIER_RUNS [WARM_EVENTS]]\n");
+        std::fprintf(stderr, "usage: window_probe optics|ephemeris|page COUNT [EARLIER_RUNS [WARM_EVENTS]]\n");
         return 2;
     }
     return play(argc, argv, event, count, argc > 3 ? std::atoi(argv[3]) : 0, argc > 4 ? std::atoi(argv[4]) : 0);
