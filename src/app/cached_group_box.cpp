@@ -12,9 +12,6 @@ namespace brelo {
 namespace {
 // Glyph overhangs and the focus rectangle stay within this of the title's box.
 constexpr int kTitleMargin = 4;
-// Under the raster engine's 96 spans per fill: the style stretches its border
-// image smoothly down the sides, one span per row.
-constexpr int kBorderBandRows = 95;
 } // namespace
 
 CachedGroupBox::CachedGroupBox(const QString &title, QWidget *parent)
@@ -79,7 +76,8 @@ void CachedGroupBox::paintWhole(QPaintEvent *event)
         else
             style()->drawPrimitive(QStyle::PE_FrameGroupBox, &border_, &paint, this);
     };
-    if (!paintThroughCopy(*this, paintTarget(), event->region(), draw, kBorderBandRows))
+    const CopyBands bands = drawsInBands(*style()) ? CopyBands::Rows : CopyBands::Whole;
+    if (!paintThroughCopy(*this, paintTarget(), event->region(), bands, draw))
         QGroupBox::paintEvent(event);
 }
 

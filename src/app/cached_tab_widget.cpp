@@ -92,7 +92,8 @@ void CachedTabWidget::paintItself(QPaintEvent *event)
     initStyleOption(&pane);
     pane.rect = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &pane, this);
     const auto drawPane = [&](QPainter &paint, const QRect &) { style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &paint, this); };
-    if (documentMode() || !paintThroughCopy(*this, paintTarget(), event->region(), drawPane))
+    const CopyBands bands = drawsInBands(*style()) ? CopyBands::Rows : CopyBands::Whole;
+    if (documentMode() || !paintThroughCopy(*this, paintTarget(), event->region(), bands, drawPane))
         QTabWidget::paintEvent(event);
 }
 
