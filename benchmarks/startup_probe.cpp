@@ -3,16 +3,10 @@
 // start-up benchmark and, under callgrind, for its instruction count (only
 // the start-up is instrumented).
 #include "app/form1.h"
+#include "callgrind_marks.h"
 
 #include <QApplication>
 #include <QDateTime>
-
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#else
-#define CALLGRIND_START_INSTRUMENTATION
-#define CALLGRIND_STOP_INSTRUMENTATION
-#endif
 
 namespace {
 

@@ -2,18 +2,12 @@
 // (under callgrind, only the measured events are instrumented):
 //   window_probe optics|ephemeris|page N [earlier optics runs [events played first]]
 #include "window_events.h"
+#include "callgrind_marks.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
-
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#else
-#define CALLGRIND_START_INSTRUMENTATION
-#define CALLGRIND_STOP_INSTRUMENTATION
-#endif
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "drawing/picture_area.h"
 #include "scenario.h"
+#include "support/event_count.h"
 
 #include <QApplication>
 #include <QJsonObject>
@@ -128,14 +129,6 @@ TEST(Form1Looks, StalePictureIsVeiledWhole)
 // labels gets no layout pass to run at each computation.
 TEST(Form1Looks, NewResultsPostNoLayoutPassToTheirFrames)
 {
-    struct LayoutPasses : QObject {
-        int count = 0;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            count += event->type() == QEvent::LayoutRequest;
-            return false;
-        }
-    };
     Form1 form(&fixedClock);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -155,7 +148,7 @@ TEST(Form1Looks, NewResultsPostNoLayoutPassToTheirFrames)
         (form.*page.run)();
         QApplication::processEvents();
         const QString before = label->text();
-        LayoutPasses passes;
+        test::EventCount passes(QEvent::LayoutRequest);
         label->parentWidget()->installEventFilter(&passes);
         qobject_cast<QLineEdit *>(form.control(QString::fromLatin1(page.field)))->setText(QString::fromLatin1(page.typed));
         (form.*page.run)();

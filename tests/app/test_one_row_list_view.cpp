@@ -3,6 +3,7 @@
 // drawing puts it, selected or not, fitting its row or clipped by it.
 #include "app/glyph_table.h"
 #include "app/one_row_list_view.h"
+#include "support/event_count.h"
 #include "support/reference_tsv.h"
 #include "support/window_font.h"
 
@@ -221,14 +222,7 @@ TEST(OneRowListView, ALoneRowShowsWhatThePainterDrawsAfterEveryChange)
 // its bars where they are without a queued re-layout each time.
 TEST(OneRowListView, ARangeChangeQueuesNoCallToTheView)
 {
-    struct QueuedCalls : QObject {
-        int count = 0;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            count += event->type() == QEvent::MetaCall;
-            return false;
-        }
-    } calls;
+    test::EventCount calls(QEvent::MetaCall);
     OneRowListView view;
     QStringListModel model;
     view.setModel(&model);
