@@ -81,19 +81,21 @@ std::optional<LookKey> CachedTabWidget::lookKey() const
     return key;
 }
 
-} // namespace brelo
-
-namespace brelo {
-
 // The pane, as the tab widget paints it outside document mode.
 void CachedTabWidget::paintItself(QPaintEvent *event)
 {
+    if (documentMode()) {
+        QTabWidget::paintEvent(event);
+        return;
+    }
     QStyleOptionTabWidgetFrame pane;
     initStyleOption(&pane);
     pane.rect = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &pane, this);
-    const auto drawPane = [&](QPainter &paint, const QRect &) { style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &paint, this); };
+    const auto drawPane = [&](QPainter &paint, const QRect &) {
+        style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &paint, this);
+    };
     const CopyBands bands = drawsInBands(*style()) ? CopyBands::Rows : CopyBands::Whole;
-    if (documentMode() || !paintThroughCopy(*this, paintTarget(), event->region(), bands, drawPane))
+    if (!paintThroughCopy(*this, paintTarget(), event->region(), bands, drawPane))
         QTabWidget::paintEvent(event);
 }
 

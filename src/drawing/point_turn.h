@@ -19,7 +19,8 @@ public:
     // The same for `count` points at once, into turnedX and turnedY: the
     // products in one pass over all of them, which the compiler turns into
     // vector instructions, then the arctangent form for the few near a
-    // rounding boundary.
+    // rounding boundary. For coordinates under 1e30 in size (or NaN or
+    // infinite): the products of larger ones could exceed every float.
     void turnAll(const double *x, const double *y, std::size_t count, float *turnedX, float *turnedY) const;
 
 private:

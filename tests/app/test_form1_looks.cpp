@@ -150,7 +150,8 @@ TEST(Form1Looks, NewResultsPostNoLayoutPassToTheirFrames)
         const QString before = label->text();
         test::EventCount passes(QEvent::LayoutRequest);
         label->parentWidget()->installEventFilter(&passes);
-        qobject_cast<QLineEdit *>(form.control(QString::fromLatin1(page.field)))->setText(QString::fromLatin1(page.typed));
+        auto *field = qobject_cast<QLineEdit *>(form.control(QString::fromLatin1(page.field)));
+        field->setText(QString::fromLatin1(page.typed));
         (form.*page.run)();
         QApplication::processEvents();
         EXPECT_NE(label->text(), before);
