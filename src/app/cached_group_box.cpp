@@ -76,8 +76,7 @@ void CachedGroupBox::paintWhole(QPaintEvent *event)
         else
             style()->drawPrimitive(QStyle::PE_FrameGroupBox, &border_, &paint, this);
     };
-    const CopyBands bands = drawsInBands(*style()) ? CopyBands::Rows : CopyBands::Whole;
-    if (!paintThroughCopy(*this, paintTarget(), event->region(), bands, draw))
+    if (!paintThroughCopy(*this, paintTarget(), event->region(), copyBandsFor(*style()), draw))
         QGroupBox::paintEvent(event);
 }
 

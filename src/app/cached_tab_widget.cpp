@@ -94,8 +94,7 @@ void CachedTabWidget::paintItself(QPaintEvent *event)
     const auto drawPane = [&](QPainter &paint, const QRect &) {
         style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &paint, this);
     };
-    const CopyBands bands = drawsInBands(*style()) ? CopyBands::Rows : CopyBands::Whole;
-    if (!paintThroughCopy(*this, paintTarget(), event->region(), bands, drawPane))
+    if (!paintThroughCopy(*this, paintTarget(), event->region(), copyBandsFor(*style()), drawPane))
         QTabWidget::paintEvent(event);
 }
 

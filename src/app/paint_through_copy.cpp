@@ -25,7 +25,10 @@ int dotsPerMetre(int dpi) { return static_cast<int>(std::lround(dpi / 0.0254)); 
 constexpr int kBandDeviceRows = 95;
 } // namespace
 
-bool drawsInBands(const QStyle &style) { return style.inherits("QFusionStyle"); }
+CopyBands copyBandsFor(const QStyle &style)
+{
+    return style.inherits("QFusionStyle") ? CopyBands::Rows : CopyBands::Whole;
+}
 
 bool paintThroughCopy(QWidget &widget, const PaintTarget &target, const QRegion &region, CopyBands bands,
                       const std::function<void(QPainter &, const QRect &)> &draw)

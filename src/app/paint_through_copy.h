@@ -19,9 +19,9 @@ struct PaintTarget;
 // but a sloping line may be rasterised from where it crosses a band's edge.
 enum class CopyBands { Whole, Rows };
 
-// Whether a style draws its frames (the tab pane, a group box) only in ways
-// that come out the same in bands: Fusion does.
-bool drawsInBands(const QStyle &style);
+// Bands for a style that draws its frames (the tab pane, a group box) only in
+// ways that come out the same cut into bands, as Fusion does; whole otherwise.
+CopyBands copyBandsFor(const QStyle &style);
 
 // Paints a control's own look into copies of its pixels in the window's
 // image, each painter clipped to one rectangle, and copies the region being
