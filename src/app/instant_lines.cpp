@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "app/glyph_table.h"
 #include "app/local_time.h"
+#include "app/system_zone.h"
 #include "common/twips_rect.h"
 #include "ephemeris/calculephem.h"
 #include "ephemeris/carrington.h"
@@ -70,7 +71,7 @@ void showInstantLines(const Form1 &form, const EphemerisResult *result, char dec
 {
     const std::optional<double> julianDay =
         result ? std::optional<double>(result->values.julianDay) : std::nullopt;
-    setLineText(labelOf(form, "lblheureloc"), localTimeLine(julianDay, QTimeZone::systemTimeZone()));
+    setLineText(labelOf(form, "lblheureloc"), localTimeLine(julianDay, systemZone()));
 
     const QString caption = QString::fromUtf8(kCarringtonCaption);
     if (!result) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace brelo {
 
@@ -24,13 +25,13 @@ QDateTime instantOfJulianDay(double julianDay)
 
 namespace {
 
-QString zoneText(const QDateTime &instant, const QTimeZone &zone, int offsetSeconds)
+QString zoneText(const QString &abbreviation, int offsetSeconds)
 {
     const int minutes = std::abs(offsetSeconds) / 60;
     char offset[32];
     const int length = std::snprintf(offset, sizeof offset, ", UTC%c%02d:%02d", offsetSeconds < 0 ? '-' : '+',
                                      minutes / 60, minutes % 60);
-    return zone.abbreviation(instant) + QLatin1String(offset, length);
+    return abbreviation + QLatin1String(offset, length);
 }
 
 QString civilText(const QDateTime &instant, const QTimeZone &zone, int offsetSeconds)
@@ -63,7 +64,7 @@ QString dateTimeText(const QDateTime &instant, const QTimeZone &zone)
 
 QString zoneText(const QDateTime &instant, const QTimeZone &zone)
 {
-    return zoneText(instant, zone, zone.offsetFromUtc(instant));
+    return zoneText(zone.abbreviation(instant), zone.offsetFromUtc(instant));
 }
 
 QString localTimeLine(std::optional<double> julianDay, const QTimeZone &zone)
@@ -72,9 +73,15 @@ QString localTimeLine(std::optional<double> julianDay, const QTimeZone &zone)
     const QDateTime instant = julianDay ? instantOfJulianDay(*julianDay) : QDateTime();
     if (!instant.isValid())
         return caption + QString::fromUtf8("—");
-    const int offsetSeconds = zone.offsetFromUtc(instant);  // looked up once for both texts
-    return caption + civilText(instant, zone, offsetSeconds) + QStringLiteral(" (")
-           + zoneText(instant, zone, offsetSeconds) + QLatin1Char(')');
+    // One look-up in the zone's transitions for both texts. A fixed offset or
+    // an invalid zone does not answer so (the least int): it is asked twice.
+    QTimeZone::OffsetData at = zone.offsetData(instant);
+    if (at.offsetFromUtc == std::numeric_limits<int>::min()) {
+        at.offsetFromUtc = zone.offsetFromUtc(instant);
+        at.abbreviation = zone.abbreviation(instant);
+    }
+    return caption + civilText(instant, zone, at.offsetFromUtc) + QStringLiteral(" (")
+           + zoneText(at.abbreviation, at.offsetFromUtc) + QLatin1Char(')');
 }
 
 } // namespace brelo

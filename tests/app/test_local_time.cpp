@@ -51,10 +51,11 @@ TEST(LocalTime, ShowsTheInstantInTheZoneWithItsOffset)
 
 // The civil text is Qt's own conversion to the zone, written "dd/MM/yyyy HH:mm",
 // across clock changes, odd offsets, the years' ends and beyond four digits.
+const char *const kZones[] = {"UTC", "Europe/Paris", "America/New_York", "Asia/Kolkata", "Australia/Eucla",
+                              "Pacific/Chatham", "America/St_Johns", "Pacific/Kiritimati"};
+
 TEST(LocalTime, CivilTextIsTheZonesConversion)
 {
-    const char *zones[] = {"UTC", "Europe/Paris", "America/New_York", "Asia/Kolkata", "Australia/Eucla",
-                           "Pacific/Chatham", "America/St_Johns", "Pacific/Kiritimati"};
     const QDateTime instants[] = {
         QDateTime(QDate(2026, 3, 29), QTime(0, 59, 59), QTimeZone::utc()),  // Paris springs forward at 01:00 UT
         QDateTime(QDate(2026, 3, 29), QTime(1, 0), QTimeZone::utc()),
@@ -67,7 +68,7 @@ TEST(LocalTime, CivilTextIsTheZonesConversion)
         QDateTime(QDate(9999, 12, 31), QTime(23, 30), QTimeZone::utc()),
         QDateTime(QDate(12000, 6, 1), QTime(8, 0), QTimeZone::utc()),
     };
-    for (const char *name : zones) {
+    for (const char *name : kZones) {
         const QTimeZone zone(name);
         ASSERT_TRUE(zone.isValid()) << name;
         for (const QDateTime &instant : instants)
@@ -109,6 +110,28 @@ TEST(LocalTime, LineShowsADashWithoutAnInstant)
     };
     for (const auto &c : cases)
         EXPECT_EQ(localTimeLine(c.julianDay, paris).toStdString(), c.line);
+}
+
+// The line looks the zone up once for both its texts: the same texts as the
+// zone's separate answers, at clock changes, before any transition, far ahead,
+// and in a zone Qt does not know.
+TEST(LocalTime, LineHoldsTheSameTextsAsTheSeparateLookUps)
+{
+    const double julianDays[] = {2461128.5 + 1.0 / 24 - 1.0 / 86400,  // 2026-03-29 00:59:59 UT
+                                 2461128.5 + 1.0 / 24, 2461338.5 + 1.0 / 24, 1721425.5, 5000000.5, 2451545.0};
+    QList<QTimeZone> zones{QTimeZone("No/Such_Zone"), QTimeZone(3600 * 5 + 1800)};
+    for (const char *name : kZones)
+        zones.append(QTimeZone(name));
+    for (const QTimeZone &zone : zones) {
+        for (const double julianDay : julianDays) {
+            const QDateTime instant = instantOfJulianDay(julianDay);
+            ASSERT_TRUE(instant.isValid());
+            const QString separate = QStringLiteral("Heure locale : ") + dateTimeText(instant, zone)
+                                     + QStringLiteral(" (") + zoneText(instant, zone) + QLatin1Char(')');
+            EXPECT_EQ(localTimeLine(julianDay, zone).toStdString(), separate.toStdString())
+                << zone.id().toStdString() << " " << julianDay;
+        }
+    }
 }
 
 } // namespace
