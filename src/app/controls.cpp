@@ -37,8 +37,13 @@ void fitText(QLabel *label, TextWidth width = nullptr)
         label->setWordWrap(true);
         return;
     }
-    if (label->height() < metrics.height())  // keep the descenders
-        label->resize(label->width(), metrics.height());
+    if (label->height() < metrics.height()) {  // keep the descenders
+        const QSize taller(label->width(), metrics.height());
+        if (label->minimumSize() == label->maximumSize())
+            label->setFixedSize(taller);  // a label of fixed size stays fixed
+        else
+            label->resize(taller);
+    }
     const int needed = width ? width(label->font(), label->text()) : metrics.horizontalAdvance(label->text());
     if (needed <= label->width() || needed == 0)
         return;

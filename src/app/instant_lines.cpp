@@ -62,9 +62,15 @@ void addInstantLines(QWidget *inputFrame)
 {
     // Between the row of "Maintenant" (ends at 1095) and the latitude row: the
     // second line stops short of the "°" that stands at 3480 from 1440 down.
-    makeResultLabel(inputFrame, "lblheureloc", QStringLiteral("Heure locale :"), twipsRect(120, 1110, 4395, 195));
-    makeResultLabel(inputFrame, "lblcarrington", QString::fromUtf8(kCarringtonCaption).trimmed(),
-              twipsRect(120, 1305, 3300, 195));
+    QLabel *const lines[] = {
+        makeResultLabel(inputFrame, "lblheureloc", QStringLiteral("Heure locale :"), twipsRect(120, 1110, 4395, 195)),
+        makeResultLabel(inputFrame, "lblcarrington", QString::fromUtf8(kCarringtonCaption).trimmed(),
+                        twipsRect(120, 1305, 3300, 195)),
+    };
+    // Placed by hand, not by a layout: of a fixed size, a line's new text
+    // posts no layout pass to the frame.
+    for (QLabel *line : lines)
+        line->setFixedSize(line->size());
 }
 
 void showInstantLines(const Form1 &form, const EphemerisResult *result, char decimalSeparator)
