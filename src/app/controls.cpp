@@ -109,6 +109,12 @@ QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, Q
     // Given at construction, the text would first be shaped in the
     // application's default font, before the box takes the window's.
     auto *box = named(new CachedLineEdit(QString(), parent), name, geometry);
+    // Numbers need no shaping engine: Qt lays them out from the font's own
+    // tables (kerning included), and a script that needs shaping still gets
+    // it. Only this one property is set; the rest is the window's font.
+    QFont unshaped;
+    unshaped.setStyleStrategy(QFont::PreferNoShaping);
+    box->setFont(unshaped);
     box->setText(text);
     box->setTextMargins(0, 0, 0, 0);
     return box;

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QStatusBar>
 #include <QTest>
@@ -110,6 +111,29 @@ TEST(WindowZoom, PicturesAreDrawnAgainAtTheirNewResolution)
 
     zoom->reset();
     EXPECT_EQ(picture->image(), before);
+}
+
+// The number boxes lay their text out without the shaping engine, and
+// otherwise in the window's font, at every zoom (the help page's address box
+// keeps the window's font as it is).
+TEST(WindowZoom, TextBoxesKeepTheWindowsFont)
+{
+    Form1 form(&fixedClock);
+    WindowZoom *zoom = installWindowZoom(form, 100);
+    int boxes = 0;
+    for (const int percent : {100, 150, 75, 100}) {
+        zoom->setPercent(percent);
+        QFont expected = form.font();
+        expected.setStyleStrategy(QFont::PreferNoShaping);
+        for (const QString &name : form.controlNames()) {
+            const auto *box = qobject_cast<QLineEdit *>(form.control(name));
+            if (box && name != QLatin1String("Txturl")) {
+                EXPECT_EQ(box->font(), expected) << name.toStdString() << " at " << percent << " %";
+                ++boxes;
+            }
+        }
+    }
+    EXPECT_GE(boxes, 4 * 18);
 }
 
 // brelo FILE: the window starts with that file's values instead of ./brelo.dat's.
