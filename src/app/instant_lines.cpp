@@ -87,7 +87,9 @@ void showInstantLines(const Form1 &form, const EphemerisResult *result, char dec
     const QString rotation =
         QString::fromStdString(carringtonText(carringtonRotation(*julianDay), decimalSeparator));
     setLineText(labelOf(form, "lblcarrington"), caption + rotation);
-    labelOf(form, "lbll0")->setToolTip(caption + rotation);
+    // The rotation's third decimal changes about every forty minutes.
+    if (QLabel *l0 = labelOf(form, "lbll0"); l0->toolTip() != caption + rotation)
+        l0->setToolTip(caption + rotation);
 }
 
 } // namespace brelo

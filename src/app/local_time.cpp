@@ -20,7 +20,9 @@ QDateTime instantOfJulianDay(double julianDay)
     const double days = julianDay - kUnixEpochJulianDay;
     if (!std::isfinite(days) || std::fabs(days) > kMaxDaysFromEpoch)
         return {};
-    return QDateTime::fromMSecsSinceEpoch(std::llround(days * kMsPerDay), QTimeZone::utc());
+    // Qt::UTC keeps the instant in the object itself; a UTC time zone object
+    // would be built and held for every conversion.
+    return QDateTime::fromMSecsSinceEpoch(std::llround(days * kMsPerDay), Qt::UTC);
 }
 
 namespace {
@@ -42,7 +44,7 @@ QString civilText(const QDateTime &instant, const QTimeZone &zone, int offsetSec
     // (signs, more digits).
     if (instant.isValid() && zone.isValid()) {
         const qint64 shifted = instant.toMSecsSinceEpoch() + qint64{offsetSeconds} * 1000;
-        const QDateTime civil = QDateTime::fromMSecsSinceEpoch(shifted, QTimeZone::utc());
+        const QDateTime civil = QDateTime::fromMSecsSinceEpoch(shifted, Qt::UTC);
         const QDate date = civil.date();
         const QTime time = civil.time();
         if (date.year() >= 1 && date.year() <= 9999) {
