@@ -438,6 +438,7 @@ bool Form1::drawLayout()
 {
     const LayoutInput input{text("Txtfoco1"), text("Txtdo1"), text("Txtdo2"),
                             text("Txtdiscoc"), text("Txtdo3a"), text("Txtdo3b")};
+    const PictureArea::Showing showing(*picture1_);
     const std::optional<LayoutLabelEdges> edges =
         dessin(*picture1_, input, opticalState_, updownech_->value(), chkchem_->isChecked(), decimalSeparator_);
     if (!edges) {
@@ -501,6 +502,7 @@ void Form1::runEphemeris()
 
 void Form1::drawDisc()
 {
+    const PictureArea::Showing showing(*picture3_);
     if (discZenithUp_)
         dessinephemZenithUp(*picture3_, anglep_, latb0_, northZenith_);
     else
@@ -551,6 +553,7 @@ void Form1::redrawPictures()
 {
     if (lastOptics_) {
         const OpticsRun &run = *lastOptics_;
+        const PictureArea::Showing showing(*picture1_);
         if (const auto edges = dessin(*picture1_, run.layout, opticalState_, run.scaleSetting, run.rays, decimalSeparator_))
             moveElementLabels(*edges);
     }

@@ -235,10 +235,23 @@ void PictureArea::changeEvent(QEvent *event)
 // standing on it.
 void PictureArea::scheduleUpdate()
 {
-    if (!showPending_) {
-        showPending_ = true;
-        QMetaObject::invokeMethod(this, [this] { showChanges(); }, Qt::QueuedConnection);
+    if (showPending_)
+        return;
+    showPending_ = true;
+    if (showingScopes_ == 0) {
+        QMetaObject::invokeMethod(
+            this, [this] {
+                if (showPending_)  // not shown yet by the end of a Showing
+                    showChanges();
+            },
+            Qt::QueuedConnection);
     }
+}
+
+PictureArea::Showing::~Showing()
+{
+    if (--area_.showingScopes_ == 0 && area_.showPending_)
+        area_.showChanges();
 }
 
 void PictureArea::showChanges()

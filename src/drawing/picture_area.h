@@ -29,6 +29,20 @@ public:
     explicit PictureArea(QColor background, QSizeF innerTwips, QWidget *parent = nullptr);
     ~PictureArea() override;
 
+    // Drawings made while one of these lives are shown when it ends, in the
+    // event that drew them: no call is queued for after the event, as it is
+    // for a drawing nobody says is complete.
+    class Showing {
+    public:
+        explicit Showing(PictureArea &area) : area_(area) { ++area_.showingScopes_; }
+        ~Showing();
+        Showing(const Showing &) = delete;
+        Showing &operator=(const Showing &) = delete;
+
+    private:
+        PictureArea &area_;
+    };
+
     // The picture as drawn so far, inner area only, at the device pixel ratio.
     QImage image() const;
     QColor background() const { return background_; }
@@ -140,6 +154,7 @@ private:
     QRgb backgroundPixel_ = 0;
     std::vector<std::uint32_t> differing_;  // where they may differ, kept for its room
     bool showPending_ = false;
+    int showingScopes_ = 0;
 
     // Each dot of the drawing and the colour it covered, while the picture is
     // its shapes and then these dots.

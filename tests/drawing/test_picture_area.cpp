@@ -2,6 +2,7 @@
 #include "drawing/layout_drawing.h"
 #include "drawing/picture_area.h"
 #include "drawing/zenith_up_disc.h"
+#include "support/event_count.h"
 
 #include <QApplication>
 #include <QImage>
@@ -10,6 +11,7 @@
 
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -203,11 +205,24 @@ TEST(PictureArea, APictureHandedOutKeepsItsPixels)
 // The screen is told only about the pixels a drawing changed: after any
 // sequence of drawings, repaints and returns to an earlier picture, it shows
 // the picture exactly.
-TEST(PictureArea, ScreenFollowsEveryDrawing)
+// Drawn within a Showing, each drawing is shown as the Showing ends, with no
+// call queued for after the event.
+class ScreenFollows : public testing::TestWithParam<bool> {};
+
+TEST_P(ScreenFollows, EveryDrawing)
 {
+    const bool inShowing = GetParam();
     PictureArea area(kDiscBackground, {kDiscInnerTwips, kDiscInnerTwips});
     setDiscUserScale(area);
     area.show();
+    test::EventCount queued(QEvent::MetaCall);
+    area.installEventFilter(&queued);
+    const auto draw = [&area, inShowing](float p, float b0) {
+        std::optional<PictureArea::Showing> showing;
+        if (inShowing)
+            showing.emplace(area);
+        dessinephem(area, p, b0);
+    };
     const auto settle = [] {
         for (int i = 0; i < 3; ++i)
             QApplication::processEvents();
@@ -235,10 +250,10 @@ TEST(PictureArea, ScreenFollowsEveryDrawing)
     std::pair<float, float> shown{0.0f, 0.0f};
     for (const auto &step : steps) {
         const QImage before = area.image();
-        dessinephem(area, step.p, step.b0);
+        draw(step.p, step.b0);
         if (step.repaintThenBack) {
             area.repaint();
-            dessinephem(area, shown.first, shown.second);
+            draw(shown.first, shown.second);
             EXPECT_EQ(area.image(), before);
         } else {
             shown = {step.p, step.b0};
@@ -246,7 +261,14 @@ TEST(PictureArea, ScreenFollowsEveryDrawing)
         settle();
         screenMatches(step.when);
     }
+    if (inShowing)
+        EXPECT_EQ(queued.count, 0);
+    else
+        EXPECT_GE(queued.count, 8);
 }
+
+INSTANTIATE_TEST_SUITE_P(PictureArea, ScreenFollows, testing::Bool(),
+                         [](const testing::TestParamInfo<bool> &info) { return info.param ? "InAShowing" : "Queued"; });
 
 // A clear keeps the last drawing's shapes and lifts its dots off while the
 // new drawing repeats them: whatever follows, the picture must be the one a
