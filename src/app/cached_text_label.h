@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/device_pixels.h"
+
 #include <QGlyphRun>
 #include <QImage>
 #include <QLabel>
@@ -13,7 +15,6 @@ class QPainter;
 
 namespace brelo {
 
-class DevicePixels;
 class GlyphTable;
 
 // A label that keeps its one line of plain text laid out, and its last paint.
@@ -63,7 +64,7 @@ private:
     };
     struct Paint {
         Look look;
-        QImage pixels;  // the label's device pixels after it
+        KeptPixels pixels;  // the label's device pixels after it
     };
     // The paint of the first glyphs of the line alone, over the flat colour.
     struct Beginning {
@@ -72,7 +73,7 @@ private:
         bool clipped = false;
         bool glyphsPending = false;  // a whole line's, still in the label's layout
         QGlyphRun glyphs;
-        QImage pixels;
+        KeptPixels pixels;
     };
 
     bool drawsItself() const;

@@ -3,6 +3,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -69,9 +70,10 @@ std::optional<QRgb> DevicePixels::flatColour() const
     return colour;
 }
 
-void DevicePixels::copyTo(QImage &copied) const
+void DevicePixels::copyTo(KeptPixels &kept) const
 {
     // The kept copy is written over when it is the only one of its pixels.
+    QImage &copied = kept.image;
     if (copied.size() != rect_.size() || copied.format() != device_->format() || copied.isDetached() == false)
         copied = QImage(rect_.size(), device_->format());
     // Row addresses from the first row's and the strides (no call per row).
@@ -81,18 +83,36 @@ void DevicePixels::copyTo(QImage &copied) const
     const qsizetype fromStride = device_->bytesPerLine();
     for (int y = 0; y < rect_.height(); ++y, to += toStride, from += fromStride)
         std::memcpy(to, from, rect_.width() * sizeof(QRgb));
+
+    // A line of text leaves the rest of the widget in its background colour.
+    const int width = rect_.width();
+    kept.rest = reinterpret_cast<const QRgb *>(copied.constScanLine(0))[width - 1];
+    kept.inkedColumns = 0;
+    for (int y = 0; y < rect_.height() && kept.inkedColumns < width; ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(copied.constScanLine(y));
+        int end = width;
+        while (end > kept.inkedColumns && line[end - 1] == kept.rest)
+            --end;
+        kept.inkedColumns = end;
+    }
 }
 
-void DevicePixels::paste(const QImage &copied) const
+void DevicePixels::paste(const KeptPixels &kept) const
 {
     const qsizetype toStride = device_->bytesPerLine();
-    const qsizetype fromStride = copied.bytesPerLine();
+    const qsizetype fromStride = kept.image.bytesPerLine();
     for (const QRect &part : exposed_) {
         const QPoint offset = part.topLeft() - rect_.topLeft();
+        // Columns of the part, in the widget: copied up to the inked ones' end, filled after.
+        const int copiedEnd = std::clamp(kept.inkedColumns, offset.x(), offset.x() + part.width());
+        const int copied = copiedEnd - offset.x();
+        const int filled = part.width() - copied;
         auto *to = reinterpret_cast<uchar *>(pixelAt(*device_, part.left(), part.top()));
-        const uchar *from = copied.constScanLine(offset.y()) + offset.x() * sizeof(QRgb);
-        for (int y = 0; y < part.height(); ++y, to += toStride, from += fromStride)
-            std::memcpy(to, from, part.width() * sizeof(QRgb));
+        const uchar *from = kept.image.constScanLine(offset.y()) + offset.x() * sizeof(QRgb);
+        for (int y = 0; y < part.height(); ++y, to += toStride, from += fromStride) {
+            std::memcpy(to, from, copied * sizeof(QRgb));
+            std::fill_n(reinterpret_cast<QRgb *>(to) + copied, filled, kept.rest);
+        }
     }
 }
 

@@ -10,6 +10,14 @@ class QPainter;
 
 namespace brelo {
 
+// A widget's device pixels as a paint left them. To the right of its inked
+// columns every row is one colour: a paste fills those rather than copy them.
+struct KeptPixels {
+    QImage image;
+    int inkedColumns = 0;
+    QRgb rest = 0;
+};
+
 // The pixels of a widget in the window's backing store, while the widget
 // paints: read and written straight, for a widget whose look is known to be a
 // copy of an earlier paint. Only a 32-bit image reached at whole device pixels
@@ -23,11 +31,11 @@ public:
     bool wholeExposed() const { return whole_; }
     // One opaque colour over the part this paint may change, if there is one.
     std::optional<QRgb> flatColour() const;
-    // The widget's device pixels as they stand, into `copied` (its own
-    // buffer kept when it has the size and format and is not shared).
-    void copyTo(QImage &copied) const;
+    // The widget's device pixels as they stand, into `kept` (its own buffer
+    // kept when it has the size and format and is not shared).
+    void copyTo(KeptPixels &kept) const;
     // An earlier copy put back, over the part this paint may change.
-    void paste(const QImage &copied) const;
+    void paste(const KeptPixels &kept) const;
 
     QImage::Format format() const { return device_->format(); }
     int scale() const { return scale_; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/device_pixels.h"
+
 #include <QAbstractItemModel>
 #include <QAbstractScrollArea>
 #include <QFont>
@@ -71,7 +73,7 @@ private:
     struct KeptRow {
         RowLook look;
         QString text;   // the characters whose glyphs are in the pixels
-        QImage pixels;  // the viewport's device pixels after them
+        KeptPixels pixels;  // the viewport's device pixels after them
     };
 
     std::optional<RowLine> layOutRow(const QRect &area, const QString &text);
