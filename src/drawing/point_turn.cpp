@@ -17,6 +17,11 @@ PointTurn::PointTurn(float angleDeg) : angleDeg_(angleDeg)
     byProducts_ = std::abs(turn) <= point_turn::kProductTurnLimit;
 }
 
+// With r = √(x² + y²), cos(atan(y/x)) = |x|/r and sin(atan(y/x)) = y·sign(x)/r,
+// so r·cos(atan(y/x) + t) = sign(x)·(x cos t − y sin t), and likewise for the
+// sine: a rotation for x > 0, its reflection through the origin for x < 0.
+// When both results sit clear of a float rounding boundary they are the floats
+// rotx and roty give; otherwise the arctangent form decides.
 void PointTurn::turnAll(const double *x, const double *y, std::size_t count, float *turnedX, float *turnedY) const
 {
     // In blocks, so that the flags of the points to take again stay on the stack.
@@ -28,17 +33,17 @@ void PointTurn::turnAll(const double *x, const double *y, std::size_t count, flo
         const double *by = y + start;
         float *tx = turnedX + start;
         float *ty = turnedY + start;
-        // The same operations as operator(), without a branch per point.
+        // The product form, without a branch per point: the compiler makes
+        // vector instructions of it.
         for (std::size_t k = 0; k < n; ++k) {
             const double side = bx[k] < 0 ? -1.0 : 1.0;
             const double px = side * (bx[k] * cos_ - by[k] * sin_);
             const double py = side * (bx[k] * sin_ + by[k] * cos_);
             tx[k] = static_cast<float>(px);
             ty[k] = static_cast<float>(py);
-            alike[k] = static_cast<unsigned char>(
-                (bx[k] != 0.0) & (std::abs(bx[k]) < 1000.0) & (std::abs(by[k]) < 1000.0)
-                & (static_cast<float>(px - point_turn::kSlack) == static_cast<float>(px + point_turn::kSlack))
-                & (static_cast<float>(py - point_turn::kSlack) == static_cast<float>(py + point_turn::kSlack)));
+            alike[k] = static_cast<unsigned char>((bx[k] != 0.0) & (std::abs(bx[k]) < 1000.0)
+                                                  & (std::abs(by[k]) < 1000.0) & point_turn::roundsAlike(px)
+                                                  & point_turn::roundsAlike(py));
         }
         for (std::size_t k = 0; k < n; ++k) {
             if (!byProducts_ || !alike[k])

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cmath>
 #include <cstddef>
 #include <utility>
 
@@ -48,21 +47,12 @@ inline bool roundsAlike(double v)
 
 } // namespace point_turn
 
-// With r = √(x² + y²), cos(atan(y/x)) = |x|/r and sin(atan(y/x)) = y·sign(x)/r,
-// so r·cos(atan(y/x) + t) = sign(x)·(x cos t − y sin t), and likewise for the
-// sine: a rotation for x > 0, its reflection through the origin for x < 0.
-// When both results sit clear of a float rounding boundary they are the floats
-// rotx and roty give; otherwise the arctangent form decides.
+// One point: a batch of one.
 inline std::pair<float, float> PointTurn::operator()(double x, double y) const
 {
-    if (byProducts_ && x != 0.0 && std::abs(x) < 1000.0 && std::abs(y) < 1000.0) {
-        const double side = x < 0 ? -1.0 : 1.0;
-        const double turnedX = side * (x * cos_ - y * sin_);
-        const double turnedY = side * (x * sin_ + y * cos_);
-        if (point_turn::roundsAlike(turnedX) && point_turn::roundsAlike(turnedY))
-            return {static_cast<float>(turnedX), static_cast<float>(turnedY)};
-    }
-    return throughArctangent(x, y);
+    std::pair<float, float> turned;
+    turnAll(&x, &y, 1, &turned.first, &turned.second);
+    return turned;
 }
 
 } // namespace brelo
