@@ -1,9 +1,9 @@
 // The two drawings into the Qt picture areas at design size, as an event runs
 // them: a clear and a full redraw. Target: each under 0.5 ms median.
-#include "drawing/disc_drawing.h"
-#include "drawing/layout_drawing.h"
-#include "drawing/picture_area.h"
-#include "drawing/recording_canvas.h"
+#include "core/drawing/disc_drawing.h"
+#include "core/drawing/layout_drawing.h"
+#include "ui/widgets/picture_area.h"
+#include "core/drawing/recording_canvas.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

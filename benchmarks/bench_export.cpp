@@ -1,9 +1,9 @@
 // What each export of the file menu costs at design size, from the window's
 // latest runs to the file's bytes: the drawing of each page as PNG at 1, 2 and
 // 4 times the screen, SVG and PDF, and the results as CSV.
-#include "app/export/drawing_export.h"
-#include "app/form1.h"
-#include "shell/results_csv.h"
+#include "ui/actions/drawing_export.h"
+#include "ui/window/form1.h"
+#include "core/formats/results_csv.h"
 
 #include <QTabWidget>
 #include <benchmark/benchmark.h>

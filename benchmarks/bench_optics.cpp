@@ -1,4 +1,4 @@
-#include "optics/calcul.h"
+#include "core/optics/calcul.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "ephemeris/period_table.h"
+#include "core/ephemeris/period_table.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "app/period_table_model.h"
+#include "ui/actions/period_table_model.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // as the program is (without Qt Test, which the event probes need): for the
 // start-up benchmark and, under callgrind, for its instruction count (only
 // the start-up is instrumented).
-#include "app/form1.h"
+#include "ui/window/form1.h"
 #include "callgrind_marks.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "window_events.h"
 
-#include "app/spin_button.h"
+#include "ui/widgets/spin_button.h"
 
 #include <QApplication>
 #include <QTabBar>

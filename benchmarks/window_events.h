@@ -4,7 +4,7 @@
 // program and the instruction counter: each call is one event, delivered
 // through real mouse events and followed by the repaint it causes.
 
-#include "app/form1.h"
+#include "ui/window/form1.h"
 
 #include <QDateTime>
 #include <QString>

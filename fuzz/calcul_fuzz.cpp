@@ -1,5 +1,5 @@
 #include "fuzz_input.h"
-#include "optics/calcul.h"
+#include "core/optics/calcul.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "ephemeris/calculephem.h"
+#include "core/ephemeris/calculephem.h"
 #include "fuzz_input.h"
 
 #include <cmath>

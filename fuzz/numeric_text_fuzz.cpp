@@ -1,6 +1,6 @@
-#include "common/deci.h"
-#include "common/number_text.h"
-#include "common/numeric_text.h"
+#include "core/common/deci.h"
+#include "core/common/number_text.h"
+#include "core/common/numeric_text.h"
 
 #include <cmath>
 #include <cstdint>

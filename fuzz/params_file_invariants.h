@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/numeric_text.h"
-#include "shell/params_file.h"
+#include "core/common/numeric_text.h"
+#include "core/formats/params_file.h"
 
 #include <string>
 #include <string_view>

@@ -21,8 +21,8 @@
 
 #include "scenario.h"
 
-#include "app/form1.h"
-#include "app/window_zoom.h"
+#include "ui/window/form1.h"
+#include "ui/actions/window_zoom.h"
 
 #include <QApplication>
 #include <QDir>

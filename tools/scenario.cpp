@@ -3,12 +3,12 @@
 
 #include "scenario.h"
 
-#include "app/file_dialogs.h"
-#include "app/form1.h"
-#include "app/one_row_list_view.h"
-#include "app/spin_button.h"
-#include "drawing/picture_area.h"
-#include "shell/doc_page.h"
+#include "ui/actions/file_dialogs.h"
+#include "ui/window/form1.h"
+#include "ui/widgets/one_row_list_view.h"
+#include "ui/widgets/spin_button.h"
+#include "ui/widgets/picture_area.h"
+#include "ui/doc/doc_page.h"
 
 #include <QApplication>
 #include <QCheckBox>

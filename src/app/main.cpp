@@ -1,5 +1,5 @@
-#include "app/form1.h"
-#include "app/window_zoom.h"
+#include "ui/window/form1.h"
+#include "ui/actions/window_zoom.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,8 +1,8 @@
 // brelo-ephem: the Sun's ephemeris over a period, as a text table or CSV.
 #include "cli/ephem_arguments.h"
 #include "cli/ephem_table_text.h"
-#include "ephemeris/period_table.h"
-#include "shell/csv_writer.h"
+#include "core/ephemeris/period_table.h"
+#include "core/formats/csv_writer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

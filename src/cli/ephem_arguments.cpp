@@ -1,6 +1,6 @@
 #include "cli/ephem_arguments.h"
 
-#include "common/numeric_text.h"
+#include "core/common/numeric_text.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/outcome.h"
-#include "ephemeris/period_table.h"
+#include "core/common/outcome.h"
+#include "core/ephemeris/period_table.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ephemeris/period_table.h"
+#include "core/ephemeris/period_table.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "ephemeris/calculephem.h"
-#include "ephemeris/carrington.h"
+#include "core/ephemeris/calculephem.h"
+#include "core/ephemeris/carrington.h"
 
 #include <gtest/gtest.h>
 

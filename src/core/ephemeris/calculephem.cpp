@@ -1,0 +1,130 @@
+#include "core/ephemeris/calculephem.h"
+
+#include "core/common/numeric_text.h"
+#include "core/ephemeris/ephemeris_text.h"
+#include "core/ephemeris/horizontal.h"
+#include "core/ephemeris/nutation.h"
+#include "core/ephemeris/observer_angle.h"
+#include "core/ephemeris/physical_ephemeris.h"
+#include "core/ephemeris/solar_theory.h"
+#include "core/ephemeris/time_argument.h"
+
+#include <cmath>
+
+namespace brelo {
+
+namespace {
+
+struct FieldValues {
+    double day = 0.0, month = 0.0, year = 0.0, hour = 0.0, minute = 0.0;
+    double latitudeMinutes = 0.0, latitudeDegrees = 0.0;
+    double longitudeMinutes = 0.0, longitudeDegrees = 0.0;
+};
+
+struct Field {
+    const std::string EphemerisInput::*text;
+    double FieldValues::*value;
+    const char *name;  // as the window labels it
+    Gender gender;
+};
+
+// In the order the computation reads them: the first faulty field is the one named.
+constexpr Field kFields[] = {
+    {&EphemerisInput::txtjour, &FieldValues::day, "le jour", Gender::Masculine},
+    {&EphemerisInput::txtmois, &FieldValues::month, "le mois", Gender::Masculine},
+    {&EphemerisInput::txtann, &FieldValues::year, "l'année", Gender::Feminine},
+    {&EphemerisInput::txtheur, &FieldValues::hour, "l'heure", Gender::Feminine},
+    {&EphemerisInput::txtminut, &FieldValues::minute, "la minute", Gender::Feminine},
+    {&EphemerisInput::txtlatimin, &FieldValues::latitudeMinutes, "la latitude (minutes)",
+     Gender::Feminine},
+    {&EphemerisInput::txtlatideg, &FieldValues::latitudeDegrees, "la latitude (degrés)",
+     Gender::Feminine},
+    {&EphemerisInput::txtlongimin, &FieldValues::longitudeMinutes, "la longitude (minutes)",
+     Gender::Feminine},
+    {&EphemerisInput::txtlongideg, &FieldValues::longitudeDegrees, "la longitude (degrés)",
+     Gender::Feminine},
+};
+
+const char *const kOutOfRange =
+    "Calcul impossible : la date, l'heure ou la position donnent des valeurs hors limites.";
+
+// A shown double goes through deci, which rounds it to float: it must fit.
+bool showable(double v) { return std::fabs(v) < 1e38; }
+bool showable(float v) { return std::isfinite(v); }
+
+template <class... Values>
+bool allShowable(Values... values)
+{
+    return (showable(values) && ...);
+}
+
+Outcome<FieldValues> readFields(const EphemerisInput &input, char sep)
+{
+    FieldValues f;
+    for (const Field &field : kFields) {
+        const NumericText read = readNumber(input.*field.text, sep);
+        if (!read.ok())
+            return Outcome<FieldValues>::failure(
+                "Calcul impossible : "
+                + fieldProblem(field.name, input.*field.text, read.error, field.gender));
+        f.*field.value = read.value;
+    }
+    return Outcome<FieldValues>::success(f);
+}
+
+} // namespace
+
+std::optional<std::string> firstFieldFault(const EphemerisInput &input, char sep)
+{
+    const Outcome<FieldValues> read = readFields(input, sep);
+    return read.ok() ? std::nullopt : std::optional<std::string>(read.error());
+}
+
+Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
+{
+    const Outcome<FieldValues> read = readFields(input, sep);
+    if (!read.ok())
+        return Outcome<EphemerisResult>::failure(read.error());
+    const FieldValues &f = read.value();
+
+    const TimeArgument time = timeArgument({f.year, f.month, f.day, f.hour, f.minute});
+    const SolarTheory sun = solarTheory(time.centuries);
+    const Nutation nut = nutation(time.centuries, sun.node);
+    const auto physical = physicalEphemeris(time.julianDay, sun.distanceAu, sun.apparentLongitude,
+                                            nut.inLongitude, nut.trueObliquity);
+    if (!physical)
+        return Outcome<EphemerisResult>::failure(kOutOfRange);
+    const double alpha = rightAscension(sun.apparentLongitude, nut.trueObliquity);
+    const float delta = declination(sun.apparentLongitude, nut.trueObliquity);
+    const double latitude = observerAngle(f.latitudeDegrees, f.latitudeMinutes);
+    const double longitude = observerAngle(f.longitudeDegrees, f.longitudeMinutes);
+    const auto h = hourAngle(siderealTime(time.julianDay, time.centuries), longitude, alpha);
+    if (!h)
+        return Outcome<EphemerisResult>::failure(kOutOfRange);
+    const float alt = altitude(latitude, delta, *h);
+    const double az = azimuth(latitude, delta, *h);
+    const float q = northZenithAngle(latitude, delta, alt, *h);
+
+    if (!allShowable(alpha, delta, *h, alt, az, sun.distanceAu, physical->positionAngle,
+                     physical->latitudeB0, physical->longitudeL0, q))
+        return Outcome<EphemerisResult>::failure(kOutOfRange);
+
+    EphemerisResult r;
+    r.lblad = "Ascension droite = " + timeLikeText(alpha);
+    r.lbldec = "Déclinaison = " + shownText(delta, sep) + "°";
+    r.lblah = hourAngleText(*h, sep);
+    r.lblh = "Hauteur = " + shownText(alt, sep) + "°";
+    r.lblaz = "Azimuth (0 S, 90 W) = " + shownText(az, sep) + "°";
+    r.lblr = "Distance Terre-Soleil = " + shownText(sun.distanceAu, sep) + " U.A.";
+    r.lblp = "Angle p (+ vers E) = " + shownText(physical->positionAngle, sep) + "°";
+    r.lblb0 = "Latitude héliocentrique BO = " + shownText(physical->latitudeB0, sep) + "°";
+    r.lbll0 = "Longitude héliocentrique L0 = " + shownText(physical->longitudeL0, sep) + "°";
+    r.lblksi = "Angle Nord-Zenith = " + shownText(q, sep) + "°";
+    r.anglep = physical->positionAngle;
+    r.latb0 = physical->latitudeB0;
+    r.values = {time.julianDay, alpha, delta, *h, alt, az, sun.distanceAu,
+                physical->positionAngle, physical->latitudeB0, physical->longitudeL0, q};
+    return Outcome<EphemerisResult>::success(r);
+}
+
+} // namespace brelo

@@ -1,0 +1,72 @@
+#include "core/formats/results_text.h"
+
+#include "core/formats/params_writer.h"
+
+namespace brelo {
+
+namespace {
+
+std::string line(std::string name, const std::string &text)
+{
+    // paramsFieldName gives "la focale de O1"; a line starts with a capital.
+    if (!name.empty() && name[0] >= 'a' && name[0] <= 'z')
+        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    return name + " : " + text;
+}
+
+} // namespace
+
+ResultsText resultsText(const OpticsPanelTexts &inputs, const OpticsResult &result)
+{
+    ResultsText text;
+    text.title = "BRELO — Calcul optique";
+    const std::string *const fields[] = {&inputs.optics.foco1, &inputs.optics.do1, &inputs.optics.foco2,
+                                         &inputs.do2, &inputs.optics.discoc, &inputs.optics.foco3a,
+                                         &inputs.do3a, &inputs.optics.foco3b, &inputs.do3b};
+    for (int i = 0; i < 9; ++i)
+        text.inputs.push_back(line(paramsFieldName(i), *fields[i]));
+    text.results = {result.lblb,         result.lblx,  result.lblc,       result.lblfocresult,
+                    result.lblfd,        result.lbldiscmin, result.lbldiscmax, result.remark.text};
+    text.tables.push_back("Dimensions des disques occulteurs au cours de l'année:");
+    text.tables.insert(text.tables.end(), result.listdiam.begin(), result.listdiam.end());
+    text.tables.push_back("Dimensions de l'image au foyer final du coronographe:");
+    text.tables.insert(text.tables.end(), result.listdimfoy.begin(), result.listdimfoy.end());
+    return text;
+}
+
+ResultsText resultsText(const EphemerisInput &inputs, const EphemerisResult &result)
+{
+    ResultsText text;
+    text.title = "BRELO — Ephémérides solaires";
+    const std::pair<const char *, const std::string *> fields[] = {
+        {"Année", &inputs.txtann},
+        {"Mois", &inputs.txtmois},
+        {"Jour", &inputs.txtjour},
+        {"Heures (TU)", &inputs.txtheur},
+        {"Minutes (TU)", &inputs.txtminut},
+        {"latitude (degrés)", &inputs.txtlatideg},
+        {"latitude (minutes)", &inputs.txtlatimin},
+        {"longitude (degrés, + à l'Est)", &inputs.txtlongideg},
+        {"longitude (minutes)", &inputs.txtlongimin},
+    };
+    for (const auto &[name, value] : fields)
+        text.inputs.push_back(line(name, *value));
+    text.results = {result.lblad, result.lbldec, result.lblah, result.lblh,  result.lblaz,
+                    result.lblr,  result.lblp,   result.lblb0, result.lbll0, result.lblksi};
+    return text;
+}
+
+std::string plainText(const ResultsText &text)
+{
+    std::string out = text.title + "\n";
+    for (const std::vector<std::string> *section : {&text.inputs, &text.results, &text.tables}) {
+        if (section->empty())
+            continue;
+        out += "\n";
+        for (const std::string &row : *section)
+            out += row + "\n";
+    }
+    return out;
+}
+
+} // namespace brelo

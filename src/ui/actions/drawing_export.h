@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ui/widgets/painter_canvas.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace brelo {
+
+class Form1;
+
+// The pages whose results can leave the window.
+enum class ResultsPage { Optics, Ephemeris };
+std::optional<ResultsPage> shownResultsPage(const Form1 &form);
+
+// A text the drawing carries on its picture area (element names, N S E W).
+struct DrawingLabel {
+    QRectF rect;  // logical pixels from the inner top-left corner, at 100 %
+    QString text;
+    QFont font;
+    QColor color;
+    std::optional<QColor> background;
+    Qt::Alignment alignment;
+};
+
+// Everything needed to draw a page's picture again on another device.
+struct PageDrawing {
+    QSizeF innerTwips;
+    QColor background;
+    PainterCanvas::ColorOf colorOf;
+    std::function<void(Canvas &)> draw;  // the drawing of the latest run, through the Canvas
+    std::vector<DrawingLabel> labels;
+    QString baseName;  // a file name to suggest, without extension
+};
+
+// The drawing of the page shown, from the latest successful run; none (and a
+// French reason) when that page has no drawing yet.
+std::optional<PageDrawing> pageDrawing(const Form1 &form, QString *reason);
+
+// Size of the inner area in logical pixels (15 twips each).
+QSizeF drawingPixels(const PageDrawing &drawing);
+
+// Draws the picture and its labels in the painter's coordinates, one unit per
+// logical pixel from the inner top-left corner.
+void paintDrawing(QPainter &painter, const PageDrawing &drawing);
+
+enum class DrawingFormat { Png, Svg, Pdf };
+
+// The file's bytes: a PNG drawn at `scale` × the screen size (not enlarged
+// afterwards), or an SVG or a one-page PDF of vector primitives.
+QByteArray drawingFile(const PageDrawing &drawing, DrawingFormat format, int scale);
+
+// The raster picture at `scale` × the screen size.
+QImage drawingImage(const PageDrawing &drawing, int scale);
+
+} // namespace brelo

@@ -1,0 +1,342 @@
+#include "ui/actions/file_menu.h"
+
+#include "ui/actions/atomic_file.h"
+#include "ui/actions/drawing_export.h"
+#include "core/formats/results_text.h"
+#include "ui/actions/file_dialogs.h"
+#include "ui/window/form1.h"
+#include "ui/actions/print_page.h"
+#include "ui/window/params_loader.h"
+#include "core/formats/params_writer.h"
+#include "core/formats/results_csv.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTabWidget>
+
+namespace brelo {
+
+namespace {
+
+const QStringList kParamsFilters = {QStringLiteral("Paramètres BRELO (*.dat)"), QStringLiteral("Tous les fichiers (*)")};
+
+// The drawing's formats, in the order of the export dialog's filters.
+struct DrawingChoice {
+    const char *filter;
+    DrawingFormat format;
+    int scale;
+    const char *extension;
+};
+const DrawingChoice kDrawingChoices[] = {
+    {"Image PNG, taille de l'écran (*.png)", DrawingFormat::Png, 1, "png"},
+    {"Image PNG, 2 × la taille de l'écran (*.png)", DrawingFormat::Png, 2, "png"},
+    {"Image PNG, 4 × la taille de l'écran (*.png)", DrawingFormat::Png, 4, "png"},
+    {"Dessin vectoriel SVG (*.svg)", DrawingFormat::Svg, 1, "svg"},
+    {"Document PDF (*.pdf)", DrawingFormat::Pdf, 1, "pdf"},
+};
+
+QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); }
+
+// The format the user chose: the file's extension when it names one, else the filter.
+const DrawingChoice &drawingChoice(const FileAnswer &answer)
+{
+    const DrawingChoice *byFilter = &kDrawingChoices[0];
+    for (const DrawingChoice &choice : kDrawingChoices)
+        if (QString::fromUtf8(choice.filter) == answer.filter)
+            byFilter = &choice;
+    const QString suffix = QFileInfo(answer.path).suffix().toLower();
+    if (suffix == QLatin1String(byFilter->extension))
+        return *byFilter;
+    for (const DrawingChoice &choice : kDrawingChoices)
+        if (suffix == QLatin1String(choice.extension))
+            return choice;
+    return *byFilter;
+}
+
+QString withExtension(const QString &path, const char *extension)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + QLatin1String(extension) : path;
+}
+
+OpticsPanelTexts panelTexts(const OpticsRun &run)
+{
+    return {run.input, run.layout.do2, run.layout.do3a, run.layout.do3b};
+}
+
+} // namespace
+
+FileMenu::FileMenu(Form1 &form) : QObject(&form), form_(form), parametersPath_(form.parametersFile())
+{
+    setObjectName(QStringLiteral("fileMenu"));
+}
+
+QString FileMenu::parametersPath() const
+{
+    return parametersPath_.isEmpty() ? QDir::current().filePath(QStringLiteral("brelo.dat")) : parametersPath_;
+}
+
+QString FileMenu::suggestedPath(const QString &fileName) const
+{
+    return QFileInfo(parametersPath()).dir().filePath(fileName);
+}
+
+void FileMenu::openParameters()
+{
+    const auto answer = fileDialogs().chooseFile(
+        &form_, {FileQuestion::Kind::Open, QStringLiteral("Ouvrir des paramètres"), parametersPath(), kParamsFilters});
+    if (!answer)
+        return;
+    const ParamsLoad load = loadParamsFileAt(answer->path, form_.decimalSeparator());
+    if (!load.fields) {
+        fileDialogs().tell(&form_, load.message, true);
+        return;
+    }
+    // As at start-up: the boxes change, nothing is computed until the next event.
+    form_.setParameterTexts(*load.fields);
+    parametersPath_ = QFileInfo(answer->path).absoluteFilePath();
+    QString told = QStringLiteral("Paramètres lus dans « %1 ».").arg(shownPath(parametersPath_));
+    if (!load.message.isEmpty())
+        told += QLatin1Char(' ') + load.message;
+    fileDialogs().tell(&form_, told, false);
+}
+
+bool FileMenu::writeParameters(const QString &path)
+{
+    const Outcome<std::string> text = paramsFileText(form_.parameterTexts(), form_.decimalSeparator());
+    if (!text.ok()) {
+        // The writer names the field; the user must also learn that nothing was written.
+        const QString why = QString::fromStdString(text.error());
+        const QString refused = QStringLiteral("Paramètres non enregistrés : ");
+        fileDialogs().tell(&form_, why.startsWith(refused) ? why : refused + why, true);
+        return false;
+    }
+    const QString error = writeFileAtomically(path, QByteArray::fromStdString(text.value()));
+    if (!error.isEmpty()) {
+        fileDialogs().tell(&form_, error, true);
+        return false;
+    }
+    fileDialogs().tell(&form_, QStringLiteral("Paramètres enregistrés dans « %1 ».").arg(shownPath(path)), false);
+    return true;
+}
+
+void FileMenu::saveParameters() { writeParameters(parametersPath()); }
+
+void FileMenu::saveParametersAs()
+{
+    const auto answer = fileDialogs().chooseFile(
+        &form_, {FileQuestion::Kind::Save, QStringLiteral("Enregistrer les paramètres sous"), parametersPath(), kParamsFilters});
+    if (!answer)
+        return;
+    const QString path = QFileInfo(answer->path).absoluteFilePath();
+    if (writeParameters(path))
+        parametersPath_ = path;
+}
+
+void FileMenu::exportDrawing()
+{
+    QString reason;
+    const std::optional<PageDrawing> drawing = pageDrawing(form_, &reason);
+    if (!drawing) {
+        fileDialogs().tell(&form_, reason, true);
+        return;
+    }
+    QStringList filters;
+    for (const DrawingChoice &choice : kDrawingChoices)
+        filters << QString::fromUtf8(choice.filter);
+    const auto answer = fileDialogs().chooseFile(
+        &form_, {FileQuestion::Kind::Save, QStringLiteral("Exporter le dessin"),
+                 suggestedPath(drawing->baseName + QStringLiteral(".png")), filters});
+    if (!answer)
+        return;
+    const DrawingChoice &choice = drawingChoice(*answer);
+    const QString path = withExtension(answer->path, choice.extension);
+    const QString error = writeFileAtomically(path, drawingFile(*drawing, choice.format, choice.scale));
+    fileDialogs().tell(&form_, error.isEmpty() ? QStringLiteral("Dessin exporté dans « %1 ».").arg(shownPath(path)) : error,
+                       !error.isEmpty());
+}
+
+void FileMenu::exportResults()
+{
+    const std::optional<ResultsPage> page = shownResultsPage(form_);
+    std::string csv;
+    if (page == ResultsPage::Optics && form_.lastOptics())
+        csv = resultsCsv(panelTexts(*form_.lastOptics()), form_.lastOptics()->result, form_.decimalSeparator());
+    else if (page == ResultsPage::Ephemeris && form_.lastEphemeris())
+        csv = resultsCsv(form_.lastEphemeris()->input, form_.lastEphemeris()->result, form_.decimalSeparator());
+    if (csv.empty()) {
+        QString reason;
+        shownResults(&reason);
+        fileDialogs().tell(&form_, reason, true);
+        return;
+    }
+    const QString name = page == ResultsPage::Optics ? QStringLiteral("calcul-optique.csv") : QStringLiteral("ephemerides.csv");
+    const auto answer = fileDialogs().chooseFile(
+        &form_, {FileQuestion::Kind::Save, QStringLiteral("Exporter les résultats"), suggestedPath(name),
+                 {QStringLiteral("Tableau CSV (*.csv)")}});
+    if (!answer)
+        return;
+    const QString path = withExtension(answer->path, "csv");
+    const QString error = writeFileAtomically(path, QByteArray::fromStdString(csv));
+    fileDialogs().tell(&form_, error.isEmpty() ? QStringLiteral("Résultats exportés dans « %1 ».").arg(shownPath(path)) : error,
+                       !error.isEmpty());
+}
+
+std::optional<ResultsText> FileMenu::shownResults(QString *reason) const
+{
+    const std::optional<ResultsPage> page = shownResultsPage(form_);
+    if (page == ResultsPage::Optics && form_.lastOptics())
+        return resultsText(panelTexts(*form_.lastOptics()), form_.lastOptics()->result);
+    if (page == ResultsPage::Ephemeris && form_.lastEphemeris())
+        return resultsText(form_.lastEphemeris()->input, form_.lastEphemeris()->result);
+    if (reason)
+        *reason = page ? QStringLiteral("Pas encore de résultats sur cette page : lancez d'abord le calcul.")
+                       : QString::fromUtf8("Cette page n'a pas de résultats : affichez la page « Calcul Optique » "
+                                           "ou « Ephémérides Solaires ».");
+    return std::nullopt;
+}
+
+void FileMenu::copyResults()
+{
+    QString reason;
+    const std::optional<ResultsText> text = shownResults(&reason);
+    if (!text) {
+        fileDialogs().tell(&form_, reason, true);
+        return;
+    }
+    QApplication::clipboard()->setText(QString::fromStdString(plainText(*text)));
+    fileDialogs().tell(&form_, QStringLiteral("Résultats copiés dans le presse-papiers."), false);
+}
+
+void FileMenu::paintPage(QPrinter &printer)
+{
+    const std::optional<ResultsText> text = shownResults(nullptr);
+    const std::optional<PageDrawing> drawing = pageDrawing(form_, nullptr);
+    if (!text || !drawing)
+        return;
+    QPainter painter(&printer);
+    // The painter's origin is the printable area's corner.
+    const QSize printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    paintResultsPage(painter, QRect(QPoint(0, 0), printable), *text, *drawing);
+}
+
+// A page is printed only with results and a drawing to put on it; else say why.
+bool FileMenu::readyToPrint()
+{
+    QString reason;
+    if (shownResults(&reason) && pageDrawing(form_, &reason))
+        return true;
+    fileDialogs().tell(&form_, reason, true);
+    return false;
+}
+
+void FileMenu::print()
+{
+    if (!readyToPrint())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("BRELO"));
+    if (!fileDialogs().choosePrinter(&form_, printer))
+        return;
+    paintPage(printer);
+    fileDialogs().tell(&form_, QStringLiteral("Page envoyée à l'impression."), false);
+}
+
+void FileMenu::printPreview()
+{
+    if (!readyToPrint())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, &form_);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { paintPage(*p); });
+    preview.exec();
+}
+
+void FileMenu::showHelp()
+{
+    // The help page lives on the Doc HTML tab; the page change runs as a click on the tab would.
+    if (auto *tabs = qobject_cast<QTabWidget *>(form_.control(QStringLiteral("SSTab1"))))
+        tabs->setCurrentIndex(1);
+    if (auto *help = qobject_cast<QAbstractButton *>(form_.control(QStringLiteral("Cmdpageaide"))))
+        help->click();
+}
+
+void FileMenu::pageChanged()
+{
+    const bool results = shownResultsPage(form_).has_value();
+    for (QAction *action : pageActions_)
+        action->setEnabled(results);
+}
+
+FileMenu *installFileMenu(Form1 &form)
+{
+    auto *files = new FileMenu(form);
+    QMenuBar *bar = form.menuBar();
+    auto *menu = new QMenu(QStringLiteral("&Fichier"), bar);
+    menu->setObjectName(QStringLiteral("menufichier"));
+    bar->insertMenu(bar->actions().value(0), menu);
+    auto *help = new QMenu(QStringLiteral("&Aide"), bar);
+    help->setObjectName(QStringLiteral("menuaide"));
+    bar->addMenu(help);
+
+    struct Entry {
+        QMenu *menu;
+        const char *name;
+        const char *text;
+        QKeySequence::StandardKey keys;
+        const char *fallbackKeys;  // where the platform has no standard binding, or there is none
+        const char *tip;
+        void (FileMenu::*slot)();
+        bool needsResults;
+        bool separatorAfter;
+    };
+    const QKeySequence::StandardKey none = QKeySequence::UnknownKey;
+    const Entry entries[] = {
+        {menu, "menuouvrir", "&Ouvrir des paramètres…", QKeySequence::Open, "Ctrl+O",
+         "Lit un fichier de paramètres et remplit les treize champs", &FileMenu::openParameters, false, false},
+        {menu, "menuenregistrer", "&Enregistrer les paramètres", QKeySequence::Save, "Ctrl+S",
+         "Écrit les treize champs dans le fichier de paramètres", &FileMenu::saveParameters, false, false},
+        {menu, "menuenregistrersous", "Enregistrer &sous…", QKeySequence::SaveAs, "Ctrl+Shift+S",
+         "Écrit les treize champs dans un autre fichier", &FileMenu::saveParametersAs, false, true},
+        {menu, "menuexporterdessin", "Exporter le &dessin…", none, "",
+         "Enregistre le dessin de la page en PNG, SVG ou PDF", &FileMenu::exportDrawing, true, false},
+        {menu, "menuexportercsv", "Exporter les &résultats (CSV)…", none, "",
+         "Enregistre les entrées et les résultats de la page dans un tableau CSV", &FileMenu::exportResults, true, false},
+        {menu, "menucopier", "&Copier les résultats", none, "Ctrl+Shift+C",
+         "Copie les entrées et les résultats de la page dans le presse-papiers", &FileMenu::copyResults, true, true},
+        {menu, "menuimprimer", "&Imprimer…", QKeySequence::Print, "Ctrl+P",
+         "Imprime les entrées, les résultats et le dessin de la page", &FileMenu::print, true, false},
+        {menu, "menuapercu", "Aperçu a&vant impression…", none, "",
+         "Montre la page telle qu'elle sera imprimée", &FileMenu::printPreview, true, false},
+        {help, "menuaideprogramme", "&Aide du programme", QKeySequence::HelpContents, "F1",
+         "Ouvre la page d'aide dans l'onglet Doc HTML", &FileMenu::showHelp, false, false},
+    };
+    for (const Entry &entry : entries) {
+        QAction *action = entry.menu->addAction(QString::fromUtf8(entry.text));
+        action->setObjectName(QString::fromLatin1(entry.name));
+        action->setStatusTip(QString::fromUtf8(entry.tip));
+        if (entry.keys != none)
+            action->setShortcuts(entry.keys);
+        if (action->shortcuts().isEmpty() && *entry.fallbackKeys)
+            action->setShortcut(QKeySequence(QString::fromLatin1(entry.fallbackKeys)));
+        QObject::connect(action, &QAction::triggered, files, entry.slot);
+        if (entry.needsResults)
+            files->addPageAction(action);
+        if (entry.separatorAfter)
+            entry.menu->addSeparator();
+    }
+    if (auto *tabs = form.findChild<QTabWidget *>(QStringLiteral("SSTab1")))
+        QObject::connect(tabs, &QTabWidget::currentChanged, files, &FileMenu::pageChanged);
+    files->pageChanged();
+    return files;
+}
+
+} // namespace brelo

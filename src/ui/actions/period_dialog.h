@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/ephemeris/period_table.h"
+
+#include <QDateTime>
+#include <QDialog>
+#include <QTimeZone>
+
+#include <functional>
+
+class QComboBox;
+class QDateTimeEdit;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+
+namespace brelo {
+
+class Form1;
+class PeriodTableModel;
+
+// "Éphémérides sur une période…": start, end and step of a period, the times
+// entered in Universal Time or in local time, and the table of the ephemeris
+// for every instant, for the observer's place on the ephemeris page at the
+// moment the table is made. The table can be exported as CSV.
+class PeriodDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    using ObserverSource = std::function<ObserverPosition()>;
+
+    PeriodDialog(ObserverSource observerOfPage, char decimalSeparator, QTimeZone localZone,
+                 QWidget *parent = nullptr);
+
+    // Start and end of the period, as instants; the fields show them in the chosen time basis.
+    void setPeriod(const QDateTime &start, const QDateTime &end);
+    void setTimesInLocalZone(bool local);
+
+    // Builds the table, or shows why it cannot: a false return leaves the table empty.
+    bool makeTable();
+    PeriodTableModel *model() const { return model_; }
+    QString message() const;
+
+    // Writes the whole table to a file; a French message names the file on failure.
+    bool exportCsv(const QString &fileName);
+
+private:
+    QDateTime fieldInstant(const QDateTimeEdit *field) const;  // UT
+    void showInstant(QDateTimeEdit *field, const QDateTime &instant);
+    void timeBasisChanged();
+    void chooseExportFile();
+    void showMessage(const QString &text, bool failure);
+
+    ObserverSource observerOfPage_;
+    char decimalSeparator_;
+    QTimeZone localZone_;
+    bool local_ = false;
+
+    QDateTimeEdit *start_;
+    QDateTimeEdit *end_;
+    QSpinBox *stepCount_;
+    QComboBox *stepUnit_;
+    QComboBox *timeBasis_;
+    QLabel *place_;
+    QLabel *message_;
+    QTableView *table_;
+    QPushButton *export_;
+    PeriodTableModel *model_ = nullptr;
+};
+
+// The page's "Période…" button, in the free place right of "Calcul".
+void addPeriodButton(QWidget *inputFrame);
+
+// Opens the window's period dialog (one per window), its period starting at
+// the instant of the page's date and time fields, or now when they hold none.
+void openPeriodDialog(Form1 &form);
+
+} // namespace brelo

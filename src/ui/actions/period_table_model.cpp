@@ -1,0 +1,131 @@
+#include "ui/actions/period_table_model.h"
+
+#include "ui/pages/local_time.h"
+
+#include <QBrush>
+#include <QColor>
+
+#include <limits>
+
+namespace brelo {
+
+namespace {
+
+// The page's result labels in page order; a column shows what follows the
+// label's caption ("Hauteur = 28.065°" gives "28.065°").
+std::string EphemerisResult::*const kPageLabels[] = {
+    &EphemerisResult::lblad, &EphemerisResult::lbldec, &EphemerisResult::lblah, &EphemerisResult::lblh,
+    &EphemerisResult::lblaz, &EphemerisResult::lblr,   &EphemerisResult::lblp,  &EphemerisResult::lblb0,
+    &EphemerisResult::lbll0, &EphemerisResult::lblksi,
+};
+constexpr int kFirstPageColumn = 2;
+
+const char *const kTitles[PeriodTableModel::kColumnCount] = {
+    "Date et heure TU", "Heure locale", "Ascension droite", "Déclinaison", "Angle horaire", "Hauteur",
+    "Azimuth (0 S, 90 W)", "Distance Terre-Soleil", "Angle p (+ vers E)", "Latitude héliocentrique BO",
+    "Longitude héliocentrique L0", "Angle Nord-Zenith", "Rotation de Carrington",
+};
+
+const QColor kBelowHorizon(128, 128, 128);
+
+// A few screens' worth many times over; beyond it the cache starts afresh.
+constexpr std::size_t kCachedRows = 20'000;
+
+QString valueOf(const std::string &labelText)
+{
+    const QString text = QString::fromStdString(labelText);
+    const qsizetype equals = text.indexOf(QLatin1String(" = "));
+    return equals < 0 ? text : text.mid(equals + 3);
+}
+
+QDateTime utcDateTimeOf(const CivilTime &t)
+{
+    return QDateTime(QDate(t.year, static_cast<int>(t.month), static_cast<int>(t.day)),
+                     QTime(static_cast<int>(t.hour), static_cast<int>(t.minute)), QTimeZone::utc());
+}
+
+} // namespace
+
+PeriodTableModel::PeriodTableModel(PeriodTable table, QTimeZone localZone, char decimalSeparator, QObject *parent)
+    : QAbstractTableModel(parent), table_(std::move(table)), localZone_(std::move(localZone)),
+      decimalSeparator_(decimalSeparator)
+{
+}
+
+int PeriodTableModel::rowCount(const QModelIndex &parent) const
+{
+    // The table never holds more rows than a view can count.
+    return parent.isValid() ? 0 : static_cast<int>(std::min<std::size_t>(table_.rowCount(), std::numeric_limits<int>::max()));
+}
+
+int PeriodTableModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : kColumnCount; }
+
+QStringList PeriodTableModel::columnTitles()
+{
+    QStringList titles;
+    for (const char *title : kTitles)
+        titles << QString::fromUtf8(title);
+    return titles;
+}
+
+PeriodTableModel::Row PeriodTableModel::computeRow(std::size_t i) const
+{
+    Row row;
+    const QDateTime instant = utcDateTimeOf(civilTimeOf(table_.instant(i)));
+    row.cells[0] = dateTimeText(instant, QTimeZone::utc());
+    row.cells[1] = dateTimeText(instant, localZone_) + QLatin1Char(' ') + localZone_.abbreviation(instant);
+    const Outcome<PeriodRow> computed = table_.row(i);
+    if (!computed.ok()) {
+        row.failure = QString::fromStdString(computed.error());
+        for (int c = kFirstPageColumn; c < kColumnCount; ++c)
+            row.cells[static_cast<std::size_t>(c)] = QString::fromUtf8("—");
+        return row;
+    }
+    const PeriodRow &result = computed.value();
+    int column = kFirstPageColumn;
+    for (std::string EphemerisResult::*label : kPageLabels)
+        row.cells[static_cast<std::size_t>(column++)] = valueOf(result.ephemeris.*label);
+    row.cells[kColumnCount - 1] = QString::fromStdString(carringtonText(result.carrington, decimalSeparator_));
+    row.belowHorizon = result.ephemeris.values.altitudeDeg < 0.0;
+    return row;
+}
+
+const PeriodTableModel::Row &PeriodTableModel::cachedRow(std::size_t i) const
+{
+    auto found = cache_.find(i);
+    if (found == cache_.end()) {
+        if (cache_.size() >= kCachedRows)
+            cache_.clear();
+        ++rowsComputed_;
+        found = cache_.emplace(i, computeRow(i)).first;
+    }
+    return found->second;
+}
+
+QVariant PeriodTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= kColumnCount)
+        return {};
+    const Row &row = cachedRow(static_cast<std::size_t>(index.row()));
+    switch (role) {
+    case Qt::DisplayRole:
+        return row.cells[static_cast<std::size_t>(index.column())];
+    case Qt::ForegroundRole:
+        return row.belowHorizon ? QVariant(QBrush(kBelowHorizon)) : QVariant();
+    case Qt::ToolTipRole:
+        return row.failure.isEmpty() ? QVariant() : QVariant(row.failure);
+    default:
+        return {};
+    }
+}
+
+QVariant PeriodTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    return section >= 0 && section < kColumnCount ? QVariant(QString::fromUtf8(kTitles[section])) : QVariant();
+}
+
+} // namespace brelo

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/ephemeris/period_table.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QTimeZone>
+
+#include <array>
+#include <unordered_map>
+
+namespace brelo {
+
+// The ephemeris over a period as a table: one row per instant, the columns of
+// the ephemeris page (their values as the page writes them) with the UT and
+// local times in front and the Carrington rotation at the end. A row is
+// computed the first time the view asks for it and kept (a bounded number of
+// rows: scrolling through millions must not fill the memory); rows with the
+// Sun below the horizon are greyed.
+class PeriodTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    static constexpr int kColumnCount = 13;
+
+    PeriodTableModel(PeriodTable table, QTimeZone localZone, char decimalSeparator, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    static QStringList columnTitles();
+    char decimalSeparator() const { return decimalSeparator_; }
+
+    // The texts of row i, computed afresh (nothing kept): for the export.
+    struct Row {
+        std::array<QString, kColumnCount> cells;
+        bool belowHorizon = false;
+        QString failure;  // calculephem's message when the instant cannot be computed
+    };
+    Row computeRow(std::size_t i) const;
+
+    // How many rows the view has made the model compute so far.
+    std::size_t rowsComputed() const { return rowsComputed_; }
+
+private:
+    const Row &cachedRow(std::size_t i) const;
+
+    PeriodTable table_;
+    QTimeZone localZone_;
+    char decimalSeparator_;
+    mutable std::unordered_map<std::size_t, Row> cache_;
+    mutable std::size_t rowsComputed_ = 0;
+};
+
+} // namespace brelo

@@ -1,0 +1,220 @@
+#include "ui/actions/window_zoom.h"
+
+#include "ui/window/form1.h"
+#include "ui/widgets/picture_area.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QLayout>
+#include <QScreen>
+#include <QSettings>
+#include <QTabWidget>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace brelo {
+
+namespace {
+
+const QString kZoomKey = QStringLiteral("fenetre/zoom");
+
+// Title bar and frame of a desktop window, which the window's size hint leaves out.
+const QSize kDecorations(16, 48);
+
+int scaled(int value, double zoom) { return static_cast<int>(std::lround(value * zoom)); }
+
+QSize scaledSize(QSize size, double zoom)
+{
+    const auto one = [zoom](int v) { return v >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : scaled(v, zoom); };
+    return {one(size.width()), one(size.height())};
+}
+
+bool inLayout(QLayout *layout, const QWidget *widget)
+{
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
+        if (item->widget() == widget || inLayout(item->layout(), widget))
+            return true;
+    }
+    return false;
+}
+
+// Widgets that arrange their own children (tab bars and page stacks, scroll
+// bars and viewports, spin arrows) are left to them.
+bool placedByProgram(const QWidget *widget)
+{
+    const QWidget *parent = widget->parentWidget();
+    if (!parent || widget->isWindow() || inLayout(parent->layout(), widget))
+        return false;
+    const QString name = widget->objectName();
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !qobject_cast<const QTabWidget *>(parent);
+}
+
+} // namespace
+
+const std::vector<int> &zoomSteps()
+{
+    static const std::vector<int> steps{75, 100, 125, 150, 175, 200, 250, 300};
+    return steps;
+}
+
+int fittingZoom(QSize designSize, QSize available)
+{
+    int best = zoomSteps().front();
+    for (int step : zoomSteps())
+        if (scaled(designSize.width(), step / 100.0) <= available.width() &&
+            scaled(designSize.height(), step / 100.0) <= available.height())
+            best = step;
+    return best;
+}
+
+WindowZoom::WindowZoom(Form1 &form) : QObject(&form), form_(form)
+{
+    setObjectName(QStringLiteral("windowZoom"));
+    record(&form_);
+    // A page built later is built at design size, whatever the zoom; it is scaled from then on.
+    connect(&form_, &Form1::pageBuilt, this, [this](QWidget *contents) {
+        const std::size_t widgets = widgets_.size();
+        const std::size_t layouts = layouts_.size();
+        record(contents);
+        if (percent_ != 100)
+            scale(widgets, layouts);
+    });
+}
+
+void WindowZoom::record(QWidget *root)
+{
+    const QList<QWidget *> children = root->findChildren<QWidget *>();
+    std::vector<QWidget *> all{root};
+    all.insert(all.end(), children.begin(), children.end());
+    for (QWidget *widget : all) {
+        if (widget != &form_ && widget->isWindow())
+            continue;  // menus and other pop-ups size themselves
+        widgets_.push_back({widget, widget->geometry(), placedByProgram(widget), widget->minimumSize(),
+                            widget->maximumSize(), widget->testAttribute(Qt::WA_SetFont), widget->font().pointSizeF()});
+    }
+    for (QLayout *layout : root->findChildren<QLayout *>()) {
+        const auto *grid = qobject_cast<const QGridLayout *>(layout);
+        layouts_.push_back({layout, layout->contentsMargins(), grid ? -1 : layout->spacing(),
+                            grid ? grid->horizontalSpacing() : -1, grid ? grid->verticalSpacing() : -1});
+    }
+}
+
+void WindowZoom::apply()
+{
+    scale(0, 0);
+    // The pictures were cleared by their new size: draw the latest runs again.
+    form_.redrawPictures();
+}
+
+void WindowZoom::scale(std::size_t firstWidget, std::size_t firstLayout)
+{
+    const double zoom = percent_ / 100.0;
+    for (std::size_t i = firstWidget; i < widgets_.size(); ++i) {
+        const WidgetDesign &design = widgets_[i];
+        QWidget *widget = design.widget;
+        if (!widget)
+            continue;
+        if (design.ownFont && design.pointSize > 0) {
+            QFont font = widget->font();
+            font.setPointSizeF(design.pointSize * zoom);
+            widget->setFont(font);
+        }
+        if (auto *picture = qobject_cast<PictureArea *>(widget)) {
+            picture->setZoom(zoom);
+        } else {
+            widget->setMinimumSize(scaledSize(design.minimum, zoom));
+            widget->setMaximumSize(scaledSize(design.maximum, zoom));
+        }
+        if (design.placed) {
+            const QRect g = design.geometry;
+            widget->setGeometry(scaled(g.x(), zoom), scaled(g.y(), zoom), scaled(g.width(), zoom), scaled(g.height(), zoom));
+        }
+    }
+    for (std::size_t i = firstLayout; i < layouts_.size(); ++i) {
+        const LayoutDesign &design = layouts_[i];
+        QLayout *layout = design.layout;
+        if (!layout)
+            continue;
+        const QMargins m = design.margins;
+        layout->setContentsMargins(scaled(m.left(), zoom), scaled(m.top(), zoom), scaled(m.right(), zoom),
+                                   scaled(m.bottom(), zoom));
+        if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+            grid->setHorizontalSpacing(design.horizontal < 0 ? -1 : scaled(design.horizontal, zoom));
+            grid->setVerticalSpacing(design.vertical < 0 ? -1 : scaled(design.vertical, zoom));
+        } else if (design.spacing >= 0) {
+            layout->setSpacing(scaled(design.spacing, zoom));
+        }
+    }
+}
+
+void WindowZoom::setPercent(int percent)
+{
+    const auto &steps = zoomSteps();
+    if (percent == percent_ || std::find(steps.begin(), steps.end(), percent) == steps.end())
+        return;
+    percent_ = percent;
+    apply();
+    emit changed(percent_);
+}
+
+void WindowZoom::zoomIn()
+{
+    const auto &steps = zoomSteps();
+    const auto next = std::upper_bound(steps.begin(), steps.end(), percent_);
+    if (next != steps.end())
+        setPercent(*next);
+}
+
+void WindowZoom::zoomOut()
+{
+    const auto &steps = zoomSteps();
+    const auto here = std::lower_bound(steps.begin(), steps.end(), percent_);
+    if (here != steps.begin())
+        setPercent(*(here - 1));
+}
+
+WindowZoom *installWindowZoom(Form1 &form, int startPercent)
+{
+    auto *zoom = new WindowZoom(form);
+    struct Entry {
+        const char *name;
+        const char *text;
+        QList<QKeySequence> keys;
+        void (WindowZoom::*slot)();
+    };
+    const Entry entries[] = {
+        {"actionzoomplus", "Agrandir", {QKeySequence::ZoomIn, QKeySequence(QStringLiteral("Ctrl+="))}, &WindowZoom::zoomIn},
+        {"actionzoommoins", "Réduire", {QKeySequence::ZoomOut}, &WindowZoom::zoomOut},
+        {"actionzoomnormal", "Taille normale", {QKeySequence(QStringLiteral("Ctrl+0"))}, &WindowZoom::reset},
+    };
+    for (const Entry &entry : entries) {
+        auto *action = new QAction(QString::fromUtf8(entry.text), &form);
+        action->setObjectName(QString::fromLatin1(entry.name));
+        action->setShortcuts(entry.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(action, &QAction::triggered, zoom, entry.slot);
+        form.addAction(action);
+    }
+    // Only what the user chooses is remembered, not the step that fitted the screen.
+    zoom->setPercent(startPercent);
+    QObject::connect(zoom, &WindowZoom::changed, zoom, [](int percent) { QSettings().setValue(kZoomKey, percent); });
+    return zoom;
+}
+
+int startingZoom(const Form1 &form)
+{
+    const QSettings settings;
+    const int remembered = settings.value(kZoomKey, 0).toInt();
+    const auto &steps = zoomSteps();
+    if (std::find(steps.begin(), steps.end(), remembered) != steps.end())
+        return remembered;
+    const QScreen *screen = form.screen();
+    if (!screen)
+        return 100;
+    return fittingZoom(form.sizeHint() + kDecorations, screen->availableGeometry().size());
+}
+
+} // namespace brelo

@@ -1,0 +1,105 @@
+#include "ui/pages/about_page.h"
+
+#include "ui/widgets/controls.h"
+#include "ui/widgets/twips_rect.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+
+// The logo lives in the library's resources, which a static library must
+// register itself.
+static void registerResources() { Q_INIT_RESOURCE(brelo); }
+
+namespace brelo {
+
+namespace {
+
+struct Text {
+    const char *name;
+    const char *text;
+    int left, top, width, height;
+    bool bold;
+    Qt::Alignment alignment;
+};
+
+QWidget *buildContents(QWidget *page)
+{
+    auto *frame = makeFrame(page, "Frame3", QStringLiteral("A Propos"), pageRect(2400, 2040, 7095, 3315));
+
+    auto *logo = makeLabel(frame, "Picture2", QString(), twipsRect(240, 360, 3075, 1155));
+    logo->setPixmap(QPixmap(QStringLiteral(":/brelo/logo.png")));
+    logo->setAlignment(Qt::AlignCenter);
+
+    auto *title = makeLabel(frame, "Label14", QStringLiteral("BRELO v.1.1"), twipsRect(4080, 240, 2235, 435));
+    QFont comic = title->font();
+    comic.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"), QStringLiteral("URW Gothic"),
+                       QStringLiteral("DejaVu Sans")});
+    comic.setPointSizeF(18);
+    comic.setBold(true);
+    title->setFont(comic);
+    refitText(title);
+    setTextColor(title, {0, 0, 192});
+
+    constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+    const Text texts[] = {
+        {"Label15", "Programme d'aide au calcul de l'optique d'un coronographe de Lyot", 3540, 780, 3375, 435,
+         true, centred},
+        {"Label32", "Calcul d'éphéméride solaire", 4020, 1320, 2835, 195, true, centred},
+        {"Label16", "Logiciel libre et gratuit", 2220, 1680, 4695, 195, true, left},
+        {"Label17",
+         "Vous pouvez l'utiliser, le copier, le modifier et le redistribuer librement. "
+         "Il est fourni tel quel, sans aucune garantie : vérifiez vos calculs avant de monter vos optiques.",
+         120, 1920, 6855, 435, false, centred},
+        {"Label18", "Écrit par des amateurs, pour des amateurs.", 2520, 2460, 4455, 195, false, left},
+        {"Label33",
+         "Né de la construction d'un coronographe de Lyot d'amateur, pour observer "
+         "les protubérances et la couronne solaire.",
+         120, 2820, 6855, 435, false, centred},
+    };
+    for (const Text &t : texts) {
+        auto *label = makeLabel(frame, t.name, QString::fromUtf8(t.text), twipsRect(t.left, t.top, t.width, t.height));
+        label->setAlignment(t.alignment);
+        setBold(label, t.bold);
+        refitText(label);
+    }
+    // What "Logiciel libre" means here: the licence, and where its full text is.
+    frame->findChild<QLabel *>(QStringLiteral("Label16"))
+        ->setToolTip(QStringLiteral("Licence GPL-3.0 ou ultérieure — texte complet : " BRELO_LICENSE_FILE));
+    return frame;
+}
+
+} // namespace
+
+AboutPage::AboutPage(QWidget *parent) : QWidget(parent), designFont_(font())
+{
+    registerResources();  // the window's icon is among them
+}
+
+bool AboutPage::build()
+{
+    if (contents_)
+        return false;
+    // Fitted in the design font, whatever the zoom: the window's zoom scales them once built.
+    const bool zoomed = font() != designFont_;
+    if (zoomed)
+        setFont(designFont_);
+    contents_ = buildContents(this);
+    if (zoomed)
+        setFont(QFont());  // inherits the window's font again
+    if (isVisible())
+        contents_->show();  // a child added to a shown widget stays hidden until told
+    emit built(contents_);
+    return true;
+}
+
+bool AboutPage::event(QEvent *event)
+{
+    if (event->type() == QEvent::Show)
+        build();
+    return QWidget::event(event);
+}
+
+} // namespace brelo

@@ -1,0 +1,89 @@
+#include "ui/pages/local_time.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace brelo {
+
+namespace {
+
+constexpr double kUnixEpochJulianDay = 2440587.5;  // 1970-01-01 00:00 UT
+constexpr double kMsPerDay = 86400000.0;
+constexpr double kMaxDaysFromEpoch = 365.25e6;
+
+} // namespace
+
+QDateTime instantOfJulianDay(double julianDay)
+{
+    const double days = julianDay - kUnixEpochJulianDay;
+    if (!std::isfinite(days) || std::fabs(days) > kMaxDaysFromEpoch)
+        return {};
+    // Qt::UTC keeps the instant in the object itself; a UTC time zone object
+    // would be built and held for every conversion.
+    return QDateTime::fromMSecsSinceEpoch(std::llround(days * kMsPerDay), Qt::UTC);
+}
+
+namespace {
+
+QString zoneText(const QString &abbreviation, int offsetSeconds)
+{
+    const int minutes = std::abs(offsetSeconds) / 60;
+    char offset[32];
+    const int length = std::snprintf(offset, sizeof offset, ", UTC%c%02d:%02d", offsetSeconds < 0 ? '-' : '+',
+                                     minutes / 60, minutes % 60);
+    return abbreviation + QLatin1String(offset, length);
+}
+
+QString civilText(const QDateTime &instant, const QTimeZone &zone, int offsetSeconds)
+{
+    // The civil time is the instant moved by the zone's offset there: the
+    // digits written directly, where a conversion and a parsed format would
+    // cost ten times as much. Years outside 1-9999 keep Qt's own writing
+    // (signs, more digits).
+    if (instant.isValid() && zone.isValid()) {
+        const qint64 shifted = instant.toMSecsSinceEpoch() + qint64{offsetSeconds} * 1000;
+        const QDateTime civil = QDateTime::fromMSecsSinceEpoch(shifted, Qt::UTC);
+        const QDate date = civil.date();
+        const QTime time = civil.time();
+        if (date.year() >= 1 && date.year() <= 9999) {
+            char text[32];
+            const int length = std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d", date.day(), date.month(),
+                                             date.year(), time.hour(), time.minute());
+            return QString::fromLatin1(text, length);
+        }
+    }
+    return instant.toTimeZone(zone).toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+}
+
+} // namespace
+
+QString dateTimeText(const QDateTime &instant, const QTimeZone &zone)
+{
+    return civilText(instant, zone, zone.offsetFromUtc(instant));
+}
+
+QString zoneText(const QDateTime &instant, const QTimeZone &zone)
+{
+    return zoneText(zone.abbreviation(instant), zone.offsetFromUtc(instant));
+}
+
+QString localTimeLine(std::optional<double> julianDay, const QTimeZone &zone)
+{
+    const QString caption = QStringLiteral("Heure locale : ");
+    const QDateTime instant = julianDay ? instantOfJulianDay(*julianDay) : QDateTime();
+    if (!instant.isValid())
+        return caption + QString::fromUtf8("—");
+    // One look-up in the zone's transitions for both texts. A fixed offset or
+    // an invalid zone does not answer so (the least int): it is asked twice.
+    QTimeZone::OffsetData at = zone.offsetData(instant);
+    if (at.offsetFromUtc == std::numeric_limits<int>::min()) {
+        at.offsetFromUtc = zone.offsetFromUtc(instant);
+        at.abbreviation = zone.abbreviation(instant);
+    }
+    return caption + civilText(instant, zone, at.offsetFromUtc) + QStringLiteral(" (")
+           + zoneText(at.abbreviation, at.offsetFromUtc) + QLatin1Char(')');
+}
+
+} // namespace brelo

@@ -1,0 +1,150 @@
+#include "ui/widgets/spin_button.h"
+
+#include "ui/widgets/cached_look.h"
+#include "core/common/numeric_text.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace brelo {
+
+namespace {
+
+// The buddy's text as a whole number, when it reads as one in the locale.
+std::optional<int> wholeNumberIn(const QString &text, char decimalSeparator)
+{
+    const NumericText number = readNumber(text.toStdString(), decimalSeparator);
+    if (!number.ok() || number.value != std::floor(number.value) || std::fabs(number.value) > 1e9)
+        return std::nullopt;
+    return static_cast<int>(number.value);
+}
+
+// An arrow that repaints with the rest of the window rather than on its own:
+// a button repaints at once on press and again on release, before its click
+// is handled, and each of those paints the frame and page behind it too. Its
+// look is the same once the event is over. Its looks (at rest, pressed,
+// hovered) are copied from pictures, where the pixels under it are those a
+// picture was made over.
+class SpinArrow : public CachedLook<QToolButton> {
+public:
+    explicit SpinArrow(QWidget *parent) : CachedLook<QToolButton>(3, LookCache::Ground::Transparent, parent)
+    {
+        // Released is told after the release's own repaint, before the click.
+        connect(this, &QToolButton::released, this, [this] { setUpdatesEnabled(true); });
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        setUpdatesEnabled(false);
+        QToolButton::mousePressEvent(event);
+        setUpdatesEnabled(true);  // the pressed look is painted with the next paint
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        setUpdatesEnabled(false);
+        QToolButton::mouseReleaseEvent(event);
+        setUpdatesEnabled(true);  // when the release was not a click
+    }
+
+    std::optional<LookKey> lookKey() const override
+    {
+        LookKey key = lookKeyOf(*this);
+        key.text = text();
+        key.details = {isDown() ? 1 : 0, isChecked() ? 1 : 0, static_cast<int>(arrowType()), autoRaise() ? 1 : 0,
+                       static_cast<int>(toolButtonStyle()), static_cast<int>(popupMode()), icon().isNull() ? 0 : 1};
+        return key;
+    }
+};
+
+} // namespace
+
+std::optional<int> spinTarget(const SpinRange &range, int ownValue, std::optional<int> shown,
+                              bool hasBuddy, const QString &shownText, int direction)
+{
+    // Step from the number shown, then bring it into the range: down from a
+    // typed 20000 lands on the maximum 10000, the nearest value below it.
+    const int from = shown ? std::clamp(*shown, range.minimum, range.maximum) : ownValue;
+    const long long start = shown ? *shown : ownValue;
+    const long long stepped = start + static_cast<long long>(direction) * range.step;
+    const int to = static_cast<int>(std::clamp<long long>(stepped, range.minimum, range.maximum));
+    // At a bound the click does nothing, unless the field still has to be
+    // brought to show that bound as a whole number.
+    if (to == from && (!hasBuddy || shownText == QString::number(to)))
+        return std::nullopt;
+    return to;
+}
+
+SpinButton::SpinButton(SpinRange range, int value, char decimalSeparator, QWidget *parent)
+    : QWidget(parent), range_(range), value_(value), decimalSeparator_(decimalSeparator),
+      up_(new SpinArrow(this)), down_(new SpinArrow(this))
+{
+    for (QToolButton *arrow : {up_, down_}) {
+        arrow->setAutoRepeat(true);
+        arrow->setFocusPolicy(Qt::NoFocus);
+        arrow->setAutoRaise(false);
+    }
+    up_->setObjectName(QStringLiteral("qt_spin_up"));
+    down_->setObjectName(QStringLiteral("qt_spin_down"));
+    connect(up_, &QToolButton::clicked, this, &SpinButton::stepUp);
+    connect(down_, &QToolButton::clicked, this, &SpinButton::stepDown);
+}
+
+void SpinButton::setBuddy(QLineEdit *buddy)
+{
+    if (buddy_)
+        buddy_->removeEventFilter(this);
+    buddy_ = buddy;
+    if (buddy_)
+        buddy_->installEventFilter(this);
+}
+
+void SpinButton::stepBy(int direction)
+{
+    const QString shownText = buddy_ ? buddy_->text() : QString();
+    const std::optional<int> shown = buddy_ ? wholeNumberIn(shownText, decimalSeparator_) : std::nullopt;
+    const std::optional<int> target = spinTarget(range_, value_, shown, buddy_ != nullptr, shownText, direction);
+    if (!target)
+        return;
+    value_ = *target;
+    if (buddy_)
+        buddy_->setText(QString::number(value_));
+    emit changed();
+}
+
+bool SpinButton::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            stepBy(key == Qt::Key_Up ? +1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SpinButton::resizeEvent(QResizeEvent *event)
+{
+    // Wider than tall: arrows side by side (down on the left); else stacked.
+    const int w = width();
+    const int h = height();
+    if (w > h) {
+        down_->setArrowType(Qt::LeftArrow);
+        up_->setArrowType(Qt::RightArrow);
+        down_->setGeometry(0, 0, w / 2, h);
+        up_->setGeometry(w / 2, 0, w - w / 2, h);
+    } else {
+        up_->setArrowType(Qt::UpArrow);
+        down_->setArrowType(Qt::DownArrow);
+        up_->setGeometry(0, 0, w, h / 2);
+        down_->setGeometry(0, h / 2, w, h - h / 2);
+    }
+    QWidget::resizeEvent(event);
+}
+
+} // namespace brelo

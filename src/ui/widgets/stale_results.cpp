@@ -1,0 +1,76 @@
+#include "ui/widgets/stale_results.h"
+
+#include "ui/widgets/picture_area.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+
+namespace brelo {
+
+namespace {
+
+// Windows' grey for text that does not count.
+const QColor kStaleText(128, 128, 128);
+// A light wash: the old picture shows through, plainly faded.
+const QColor kVeil(240, 240, 240, 170);
+
+class Veil : public QWidget {
+public:
+    explicit Veil(QWidget *parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("veil"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(parent->rect());
+        parent->installEventFilter(this);  // follows the picture when it is zoomed
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), kVeil); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parentWidget() && event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return QWidget::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+StaleResults::StaleResults(std::vector<QWidget *> texts, PictureArea *picture) : veil_(new Veil(picture))
+{
+    for (QWidget *widget : texts)
+        texts_.push_back({widget, widget->palette()});
+    // Above the image and the drawing's labels, below the spin button and the
+    // check box the user still works with.
+    veil_->raise();
+    for (QWidget *child : picture->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (child != veil_ && !qobject_cast<QLabel *>(child))
+            child->raise();
+}
+
+void StaleResults::setTextsStale(bool stale)
+{
+    if (stale == textsStale_)
+        return;
+    textsStale_ = stale;
+    for (const Text &text : texts_) {
+        QPalette palette = text.designed;
+        if (stale) {
+            palette.setColor(QPalette::WindowText, kStaleText);  // labels
+            palette.setColor(QPalette::Text, kStaleText);        // lists
+        }
+        text.widget->setPalette(palette);
+    }
+}
+
+void StaleResults::setStale(Extent extent)
+{
+    setTextsStale(extent == TextsAndPicture);
+    veil_->setVisible(extent != Nothing);
+}
+
+bool StaleResults::pictureStale() const { return !veil_->isHidden(); }
+
+} // namespace brelo

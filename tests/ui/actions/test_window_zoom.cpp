@@ -1,0 +1,155 @@
+// Zooming the window scales every control in place: positions, sizes and
+// fonts follow the zoom, the texts and the drawings' contents stay.
+
+#include "ui/window/form1.h"
+#include "ui/actions/window_zoom.h"
+#include "ui/widgets/picture_area.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QStatusBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace brelo {
+namespace {
+
+QDateTime fixedClock() { return QDateTime(QDate(2026, 3, 6), QTime(9, 5), Qt::UTC); }
+
+TEST(WindowZoom, FittingStepIsTheLargestThatFits)
+{
+    struct Case {
+        QSize design, available;
+        int percent;
+    };
+    const Case cases[] = {
+        {{809, 620}, {1600, 1000}, 150},
+        {{809, 620}, {1920, 1040}, 150},
+        {{809, 620}, {2560, 1400}, 200},
+        {{809, 620}, {3840, 2100}, 300},
+        {{809, 620}, {960, 500}, 75},   // 1920 × 1080 at 200 %, task bar and title taken
+        {{809, 620}, {800, 600}, 75},
+        {{809, 620}, {300, 200}, 75},   // nothing fits: the smallest step
+        {{809, 620}, {809, 620}, 100},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(fittingZoom(c.design, c.available), c.percent) << c.available.width() << "x" << c.available.height();
+}
+
+// Each named control keeps its place in its parent: geometry / zoom is the
+// design geometry within a pixel. A picture area's 2-pixel bevel keeps its
+// width; a control that a layout places by its text's size is within 7 % of
+// its parent's size (4 pixels in the status bar), as text widths do not grow exactly with the font.
+TEST(WindowZoom, EveryControlKeepsItsRelativePlace)
+{
+    Form1 form(&fixedClock);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.runOptics();
+    std::map<QString, QRect> design;
+    std::map<QString, QSize> parentDesign;
+    for (const QString &name : form.controlNames()) {
+        design[name] = form.control(name)->geometry();
+        parentDesign[name] = form.control(name)->parentWidget()->size();
+    }
+    const QSize designClient = form.centralWidget()->size();
+
+    WindowZoom *zoom = installWindowZoom(form, 100);
+    for (const int percent : zoomSteps()) {
+        zoom->setPercent(percent);
+        QApplication::processEvents();
+        const double z = percent / 100.0;
+        EXPECT_NEAR(form.centralWidget()->width() / z, designClient.width(), 1.0) << percent;
+        EXPECT_NEAR(form.centralWidget()->height() / z, designClient.height(), 1.0) << percent;
+        for (const auto &[name, rect] : design) {
+            QWidget *widget = form.control(name);
+            if (widget->isWindow())
+                continue;
+            const QRect now = widget->geometry();
+            const bool laidOut = widget->parentWidget()->layout() != nullptr || qobject_cast<QStatusBar *>(widget->parentWidget());
+            const auto *label = qobject_cast<QLabel *>(widget);
+            if (laidOut && label && !label->pixmap().isNull())
+                continue;  // an icon keeps its pixels; its layout gives it its own size
+            const bool bevelled = qobject_cast<PictureArea *>(widget) || qobject_cast<PictureArea *>(widget->parentWidget());
+            const double bevel = bevelled ? 2 * PictureArea::kBorderPx : 0.0;
+            const double slackX = laidOut ? std::max(4.0, 0.07 * parentDesign[name].width()) : 1.0 + bevel;
+            const double slackY = laidOut ? std::max(4.0, 0.07 * parentDesign[name].height()) : 1.0 + bevel;
+            const std::string where = name.toStdString() + " at " + std::to_string(percent) + " %";
+            EXPECT_NEAR(now.x() / z, rect.x(), slackX) << where;
+            EXPECT_NEAR(now.y() / z, rect.y(), slackY) << where;
+            EXPECT_NEAR(now.width() / z, rect.width(), slackX) << where;
+            EXPECT_NEAR(now.height() / z, rect.height(), slackY) << where;
+        }
+    }
+}
+
+// The pictures are drawn again at the new size from the latest runs, and the
+// labels' texts and twip positions do not change.
+TEST(WindowZoom, PicturesAreDrawnAgainAtTheirNewResolution)
+{
+    Form1 form(&fixedClock);
+    form.runOptics();
+    form.runEphemeris();
+    auto *picture = qobject_cast<PictureArea *>(form.control(QStringLiteral("Picture1")));
+    const QImage before = picture->image();
+    const double leftBefore = form.leftTwips(form.control(QStringLiteral("Lblpicfoy")));
+    const QString text = qobject_cast<QLabel *>(form.control(QStringLiteral("Lblb")))->text();
+
+    WindowZoom *zoom = installWindowZoom(form, 200);
+    const QImage after = picture->image();
+    EXPECT_EQ(after.size(), before.size() * 2);
+    EXPECT_NE(after, before.scaled(before.size() * 2)) << "drawn, not enlarged";
+    // Not blank: some pixel differs from the background.
+    EXPECT_NE(after.convertToFormat(QImage::Format_RGB32), QImage(after.size(), QImage::Format_RGB32).convertToFormat(QImage::Format_RGB32));
+    EXPECT_DOUBLE_EQ(form.leftTwips(form.control(QStringLiteral("Lblpicfoy"))), leftBefore);
+    EXPECT_EQ(qobject_cast<QLabel *>(form.control(QStringLiteral("Lblb")))->text(), text);
+
+    zoom->reset();
+    EXPECT_EQ(picture->image(), before);
+}
+
+// The number boxes lay their text out without the shaping engine, and
+// otherwise in the window's font, at every zoom (the help page's address box
+// keeps the window's font as it is).
+TEST(WindowZoom, TextBoxesKeepTheWindowsFont)
+{
+    Form1 form(&fixedClock);
+    WindowZoom *zoom = installWindowZoom(form, 100);
+    int boxes = 0;
+    for (const int percent : {100, 150, 75, 100}) {
+        zoom->setPercent(percent);
+        QFont expected = form.font();
+        expected.setStyleStrategy(QFont::PreferNoShaping);
+        for (const QString &name : form.controlNames()) {
+            const auto *box = qobject_cast<QLineEdit *>(form.control(name));
+            if (box && name != QLatin1String("Txturl")) {
+                EXPECT_EQ(box->font(), expected) << name.toStdString() << " at " << percent << " %";
+                ++boxes;
+            }
+        }
+    }
+    EXPECT_GE(boxes, 4 * 18);
+}
+
+// brelo FILE: the window starts with that file's values instead of ./brelo.dat's.
+TEST(CommandLine, ParametersFileGivenAtStartUp)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("mon instrument.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("1200,80,250,40,35,320,45,320,45,48,30,-2,15\n");
+    file.close();
+    Form1 form(&fixedClock, nullptr, file.fileName());
+    EXPECT_EQ(form.parameterTexts()[0], "1200");
+    EXPECT_EQ(form.parameterTexts()[11], "-2");
+    EXPECT_EQ(form.startupMessage(), QString());
+    EXPECT_EQ(form.parametersFile(), file.fileName());
+}
+
+} // namespace
+} // namespace brelo
