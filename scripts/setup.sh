@@ -5,9 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core fonts-liberation2)
-# The test suite also rasterises exported PDFs and validates the AppStream file.
-[ "${BRELO_TEST_TOOLS:-0}" = 1 ] && packages+=(poppler-utils appstream)
+          fonts-dejavu-core fonts-dejavu-extra fonts-liberation fonts-liberation2)
+# The test suite also rasterises exported PDFs, validates the AppStream file and
+# plays the window under a second style.
+[ "${BRELO_TEST_TOOLS:-0}" = 1 ] && packages+=(poppler-utils appstream adwaita-qt6)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
