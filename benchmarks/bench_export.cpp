@@ -23,7 +23,7 @@ Form1 &window(int page)
         f->runEphemeris();
         return f;
     }();
-    auto *tabs = form->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
+    QTabWidget *tabs = &form->tabs();
     tabs->blockSignals(true);
     tabs->setCurrentIndex(page);
     tabs->blockSignals(false);

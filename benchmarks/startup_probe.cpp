@@ -2,11 +2,14 @@
 // as the program is (without Qt Test, which the event probes need): for the
 // start-up benchmark and, under callgrind, for its instruction count (only
 // the start-up is instrumented).
+#include "ui/window/designed_style.h"
 #include "ui/window/form1.h"
 #include "callgrind_marks.h"
 
 #include <QApplication>
 #include <QDateTime>
+
+#include <vector>
 
 namespace {
 
@@ -33,7 +36,10 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     CALLGRIND_START_INSTRUMENTATION;
+    const int givenArgc = argc;
+    std::vector<char *> givenArgv(argv, argv + argc);
     QApplication app(argc, argv);
+    brelo::useDesignedStyle(app, givenArgc, givenArgv.data());  // as the program does
     FirstPaint watch;
     app.installEventFilter(&watch);
     brelo::Form1 form(&fixedClock);

@@ -1,6 +1,6 @@
 add_library(window_events STATIC ${CMAKE_CURRENT_LIST_DIR}/window_events.cpp ${CMAKE_CURRENT_LIST_DIR}/window_events.h)
 find_package(Qt6 REQUIRED COMPONENTS Test)
-target_link_libraries(window_events PUBLIC brelo_ui Qt6::Test)
+target_link_libraries(window_events PUBLIC brelo_ui brelo_scenario Qt6::Test)
 
 # Plays one event N times in a process of its own.
 add_executable(window_probe ${CMAKE_CURRENT_LIST_DIR}/window_probe.cpp)

@@ -1,5 +1,6 @@
 #include "window_events.h"
 
+#include "scenario.h"
 #include "ui/widgets/spin_button.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@ private:
 
 SpinButton *spin(Form1 &form, const char *name)
 {
-    return static_cast<SpinButton *>(form.control(QString::fromLatin1(name)));
+    return static_cast<SpinButton *>(scenario::control(form, QString::fromLatin1(name)));
 }
 
 } // namespace
@@ -38,7 +39,7 @@ QDateTime fixedClock() { return QDateTime(QDate(2026, 3, 6), QTime(9, 5), Qt::UT
 
 Session::Session(Event event) : event_(event), form_(std::make_unique<Form1>(&fixedClock))
 {
-    auto *tabs = static_cast<QTabWidget *>(form_->control(QStringLiteral("SSTab1")));
+    auto *tabs = static_cast<QTabWidget *>(scenario::control(*form_, QStringLiteral("SSTab1")));
     // Shown first: the click points come from the laid-out controls.
     form_->show();
     QApplication::processEvents();
@@ -67,7 +68,7 @@ Session::Session(Event event) : event_(event), form_(std::make_unique<Form1>(&fi
         play();
     paintCounter_ = std::make_unique<PaintCounter>(picturePaints_);
     const char *picture = event_ == Event::Optics ? "Picture1" : "Picture3";
-    form_->control(QString::fromLatin1(picture))->installEventFilter(paintCounter_.get());
+    scenario::control(*form_, QString::fromLatin1(picture))->installEventFilter(paintCounter_.get());
 }
 
 Session::~Session() = default;

@@ -3,6 +3,7 @@
 //   window_probe optics|ephemeris|page N [earlier optics runs [events played first]]
 #include "window_events.h"
 #include "callgrind_marks.h"
+#include "ui/pages/optics_page.h"
 
 #include <QApplication>
 
@@ -29,7 +30,7 @@ int play(int &argc, char **argv, bench::Event event, int count, int earlierRuns,
         session.play();
     CALLGRIND_STOP_INSTRUMENTATION;
     // Proof that the events ran and were painted one by one.
-    std::printf("optics runs: %d, picture paints: %ld\n", session.form().yearlyRuns(), session.picturePaints());
+    std::printf("optics runs: %d, picture paints: %ld\n", session.form().opticsPage().yearlyRuns(), session.picturePaints());
     return 0;
 }
 

@@ -21,6 +21,7 @@
 
 #include "scenario.h"
 
+#include "ui/window/designed_style.h"
 #include "ui/window/form1.h"
 #include "ui/actions/window_zoom.h"
 
@@ -35,6 +36,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -85,7 +87,10 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const int givenArgc = argc;
+    std::vector<char *> givenArgv(argv, argv + argc);
     QApplication app(argc, argv);
+    brelo::useDesignedStyle(app, givenArgc, givenArgv.data());  // as the program does
     // The user's own settings never reach a scenario: every run starts from the defaults.
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
@@ -101,7 +106,7 @@ int main(int argc, char **argv)
     brelo::scenario::answerDialogsFromScript();
     Form1 form(clock);
     if (options.zoom != 100)
-        brelo::installWindowZoom(form, options.zoom);
+        brelo::installWindowZoom(form, [&form] { form.redrawPictures(); }, options.zoom);
     form.show();
     form.activateWindow();
     (void)QTest::qWaitForWindowExposed(&form);

@@ -9,6 +9,9 @@
 #include "ui/widgets/spin_button.h"
 #include "ui/widgets/picture_area.h"
 #include "ui/doc/doc_page.h"
+#include "ui/pages/ephemeris_page.h"
+#include "ui/pages/optics_page.h"
+#include "ui/widgets/fitted_label.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,6 +31,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QPointer>
 #include <QPrinter>
 
 #include <algorithm>
@@ -75,12 +79,17 @@ QString imageHash(const QImage &image)
     return QString::number(qHash(bytes), 16);
 }
 
-const brelo::DocPage *docPageOf(const QWidget *widget)
+// The window's named controls, the tab bar's own scroll arrows and Qt's
+// inner parts (named qt_...) left out.
+QHash<QString, QWidget *> namedControls(const Form1 &form)
 {
-    for (const QWidget *w = widget; w; w = w->parentWidget())
-        if (const auto *page = qobject_cast<const brelo::DocPage *>(w))
-            return page;
-    return nullptr;
+    QHash<QString, QWidget *> controls;
+    for (QWidget *widget : form.findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !qobject_cast<QTabBar *>(widget->parentWidget()))
+            controls.insert(name, widget);
+    }
+    return controls;
 }
 
 QJsonObject describe(const Form1 &form, QWidget *widget)
@@ -101,10 +110,12 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("kind")] = QStringLiteral("label");
         o[QStringLiteral("text")] = label->text();
         o[QStringLiteral("visible")] = !label->isHidden();
-        o[QStringLiteral("left")] = form.leftTwips(label);
+        o[QStringLiteral("left")] = form.opticsPage().leftTwips(label);
         o[QStringLiteral("color")] = hexColor(label->palette().color(QPalette::WindowText));
         o[QStringLiteral("bold")] = label->font().bold();
-        o[QStringLiteral("stretch")] = label->font().stretch();  // below 100: condensed to fit
+        // Below 100: condensed to fit.
+        const auto *fitted = qobject_cast<brelo::FittedLabel *>(label);
+        o[QStringLiteral("stretch")] = fitted ? fitted->fittedFont().stretch() : label->font().stretch();
     } else if (auto *check = qobject_cast<QCheckBox *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("checkbox");
         o[QStringLiteral("checked")] = check->isChecked();
@@ -134,8 +145,7 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
     } else if (auto *viewer = qobject_cast<QTextBrowser *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("viewer");
         o[QStringLiteral("visible")] = !viewer->isHidden();
-        const brelo::DocPage *page = docPageOf(viewer);
-        o[QStringLiteral("address")] = page ? page->address() : QString();
+        o[QStringLiteral("address")] = form.docPage().address();
         o[QStringLiteral("title")] = viewer->documentTitle();
     } else if (auto *picture = qobject_cast<brelo::PictureArea *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("picture");
@@ -166,21 +176,49 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
 
 } // namespace
 
+// The table is made once per window and again when a name is missing from it
+// (a dialog opened since): the window's controls never change.
+QWidget *control(const Form1 &form, const QString &name)
+{
+    static QPointer<const Form1> tableOf;
+    static QHash<QString, QPointer<QWidget>> table;
+    const auto look = [&] {
+        const auto found = table.constFind(name);
+        return tableOf == &form && found != table.cend() ? found->data() : nullptr;
+    };
+    if (QWidget *widget = look())
+        return widget;
+    table.clear();
+    for (auto [key, widget] : namedControls(form).asKeyValueRange())
+        table.insert(key, widget);
+    tableOf = &form;
+    return look();
+}
+
+QStringList controlNames(const Form1 &form)
+{
+    QStringList names = namedControls(form).keys();
+    names.sort();
+    return names;
+}
+
 QJsonObject dump(const Form1 &form)
 {
     QJsonObject controls;
-    for (const QString &name : form.controlNames())
-        controls[name] = describe(form, form.control(name));
-    const brelo::OpticalState &optics = form.opticalState();
+    const QHash<QString, QWidget *> named = namedControls(form);
+    for (auto it = named.cbegin(); it != named.cend(); ++it)
+        controls[it.key()] = describe(form, it.value());
+    const brelo::OpticalState &optics = form.opticsPage().opticalState();
+    const brelo::EphemerisPage &ephemeris = form.ephemerisPage();
     QJsonObject state{
-        {QStringLiteral("anglep"), double(form.anglep())},
-        {QStringLiteral("latb0"), form.latb0() ? QJsonValue(double(*form.latb0())) : QJsonValue()},
+        {QStringLiteral("anglep"), double(ephemeris.anglep())},
+        {QStringLiteral("latb0"), ephemeris.latb0() ? QJsonValue(double(*ephemeris.latb0())) : QJsonValue()},
         {QStringLiteral("distb"), optics.distb},
         {QStringLiteral("interx"), optics.interx},
         {QStringLiteral("distc"), optics.distc},
-        {QStringLiteral("opticsStale"), form.opticsStale()},
-        {QStringLiteral("layoutStale"), form.layoutStale()},
-        {QStringLiteral("ephemerisStale"), form.ephemerisStale()},
+        {QStringLiteral("opticsStale"), form.opticsPage().resultsStale()},
+        {QStringLiteral("layoutStale"), form.opticsPage().pictureStale()},
+        {QStringLiteral("ephemerisStale"), ephemeris.resultsStale()},
     };
     return {
         {QStringLiteral("caption"), form.windowTitle()},
@@ -199,7 +237,7 @@ namespace {
 template <class W>
 W *reachable(const Form1 &form, const QString &name, const char *kind)
 {
-    QWidget *widget = form.control(name);
+    QWidget *widget = control(form, name);
     if (!widget)
         throw ScriptError(QStringLiteral("unknown control %1").arg(name));
     auto *typed = qobject_cast<W *>(widget);
@@ -291,7 +329,7 @@ void tab(const Form1 &form, const QString &index)
 
 void snap(const Form1 &form, const QString &name, const QString &file)
 {
-    QWidget *widget = name == QLatin1String("Form1") ? const_cast<Form1 *>(&form) : form.control(name);
+    QWidget *widget = name == QLatin1String("Form1") ? const_cast<Form1 *>(&form) : control(form, name);
     if (!widget)
         throw ScriptError(QStringLiteral("unknown control %1").arg(name));
     const auto *picture = qobject_cast<brelo::PictureArea *>(widget);

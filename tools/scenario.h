@@ -2,6 +2,9 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
+
+class QWidget;
 
 namespace brelo {
 class Form1;
@@ -32,5 +35,10 @@ void run(Form1 &form, const QString &line);
 
 // Every named control's state, the window's state and the message shown.
 QJsonObject dump(const Form1 &form);
+
+// The driver's table of the window's controls, by the names the window gives
+// them (its objectName); null for a name it does not have.
+QWidget *control(const Form1 &form, const QString &name);
+QStringList controlNames(const Form1 &form);
 
 } // namespace brelo::scenario

@@ -1,5 +1,6 @@
-#include "ui/window/form1.h"
 #include "ui/actions/window_zoom.h"
+#include "ui/window/designed_style.h"
+#include "ui/window/form1.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -75,12 +77,16 @@ QString readCommandLine(int argc, char **argv)
 int main(int argc, char **argv)
 {
     const QString parametersFile = readCommandLine(argc, argv);
+    // Qt takes its own options (-style, -platform, ...) out of argv: look first.
+    const int givenArgc = argc;
+    std::vector<char *> givenArgv(argv, argv + argc);
     QApplication app(argc, argv);
+    brelo::useDesignedStyle(app, givenArgc, givenArgv.data());
     nameApplication();
     speakFrench(app);
     brelo::Form1 window(&brelo::Form1::systemClock, nullptr, parametersFile);  // registers the resources
     QApplication::setWindowIcon(window.windowIcon());
-    brelo::installWindowZoom(window, brelo::startingZoom(window));
+    brelo::installWindowZoom(window, [&window] { window.redrawPictures(); }, brelo::startingZoom(window));
     window.show();
     return app.exec();
 }

@@ -1,109 +1,102 @@
 #include "ui/actions/drawing_export.h"
 
-#include "ui/window/form1.h"
 #include "core/common/twips.h"
 #include "core/drawing/disc_drawing.h"
 #include "core/drawing/layout_drawing.h"
-#include "ui/widgets/picture_area.h"
+#include "ui/pages/picture_labels.h"
+#include "ui/widgets/controls.h"
 #include "core/drawing/zenith_up_disc.h"
 
 #include <QBuffer>
-#include <QLabel>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <QTabWidget>
 
 namespace brelo {
 
 namespace {
 
-// The texts that belong to each drawing; the scale control's caption does not.
-const char *const kLayoutLabels[] = {"Label2", "lblpico1", "Lblpicdo", "Lblpico2", "Lblpicdia", "Lblpico3", "Lblpicfoy"};
-const char *const kDiscLabels[] = {"Label28", "Label29", "Label30", "Label31"};
-
 // Screen pixels per inch: a logical pixel of the window is 15 twips.
 constexpr int kLogicalDpi = 1440 / kTwipsPerPixel;
 
-template <std::size_t N>
-std::vector<DrawingLabel> labelsOf(const Form1 &form, const PictureArea &picture, const char *const (&names)[N])
+QColor colorOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+
+// The labels of a picture as the window places them, at 100 %; `lefts` moves
+// some of them where the drawing put them.
+std::vector<DrawingLabel> labelsOf(std::span<const PictureLabel> designs, Rgb pictureColor,
+                                   std::span<const std::optional<double>> lefts = {})
 {
-    const double zoom = picture.zoom();
     std::vector<DrawingLabel> labels;
-    for (const char *name : names) {
-        const auto *label = qobject_cast<const QLabel *>(form.control(QString::fromLatin1(name)));
-        if (!label || label->isHidden())
-            continue;
-        const QRectF rect = QRectF(label->geometry()).translated(-PictureArea::kBorderPx, -PictureArea::kBorderPx);
+    for (std::size_t i = 0; i < designs.size(); ++i) {
+        const PictureLabel &design = designs[i];
+        const double left = i < lefts.size() && lefts[i] ? *lefts[i] : design.left;
         // In logical pixels, so that every device (a printer at 1200 dpi too) sizes it alike.
-        QFont font = label->font();
-        const double points = font.pointSizeF() > 0 ? font.pointSizeF() / zoom : 8.25;
-        font.setPixelSize(qRound(points * kLogicalDpi / 72.0));
-        std::optional<QColor> background;
-        if (label->autoFillBackground())
-            background = label->palette().color(QPalette::Window);
-        labels.push_back({QRectF(rect.topLeft() / zoom, rect.size() / zoom), label->text(), font,
-                          label->palette().color(QPalette::WindowText), background, label->alignment()});
+        QFont font = designFont();
+        if (design.narrowFont)
+            font.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
+                              QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
+        font.setPixelSize(qRound(font.pointSizeF() * kLogicalDpi / 72.0));
+        const QRectF rect(left / kTwipsPerPixel, design.top / double(kTwipsPerPixel),
+                          design.width / double(kTwipsPerPixel), design.height / double(kTwipsPerPixel));
+        labels.push_back({rect, QString::fromUtf8(design.text), font, colorOf(design.color),
+                          design.onPictureColor ? std::optional(colorOf(pictureColor)) : std::nullopt});
     }
     return labels;
 }
 
-} // namespace
-
-std::optional<ResultsPage> shownResultsPage(const Form1 &form)
+std::optional<PageDrawing> notYet(QString *reason, const char *why)
 {
-    const auto *tabs = form.findChild<const QTabWidget *>(QStringLiteral("SSTab1"));
-    switch (tabs ? tabs->currentIndex() : -1) {
-    case 0:
-        return ResultsPage::Optics;
-    case 2:
-        return ResultsPage::Ephemeris;
-    default:
-        return std::nullopt;
-    }
+    if (reason)
+        *reason = QString::fromUtf8(why);
+    return std::nullopt;
 }
 
-std::optional<PageDrawing> pageDrawing(const Form1 &form, QString *reason)
+} // namespace
+
+std::optional<PageDrawing> pageDrawing(const PageResults &results, QString *reason)
 {
-    const std::optional<ResultsPage> page = shownResultsPage(form);
-    const auto notYet = [reason](const char *why) {
-        if (reason)
-            *reason = QString::fromUtf8(why);
-        return std::nullopt;
-    };
+    const std::optional<ResultsPage> page = results.shownResultsPage();
     if (!page)
-        return notYet("Cette page n'a pas de dessin : affichez la page « Calcul Optique » ou « Ephémérides Solaires ».");
-    const char *const pictureName = *page == ResultsPage::Optics ? "Picture1" : "Picture3";
-    const auto *picture = qobject_cast<const PictureArea *>(form.control(QString::fromLatin1(pictureName)));
+        return notYet(reason, "Cette page n'a pas de dessin : affichez la page « Calcul Optique » ou « Ephémérides Solaires ».");
     PageDrawing drawing;
-    drawing.innerTwips = QSizeF(picture->innerWidthTwips(), picture->innerHeightTwips());
-    drawing.background = picture->background();
-    drawing.colorOf = [picture](CanvasColor color) { return picture->colorOf(color); };
+    drawing.colorOf = results.pictureColors();
     if (*page == ResultsPage::Optics) {
-        const std::optional<OpticsRun> &run = form.lastOptics();
+        const std::optional<OpticsRun> &run = results.lastOptics();
         if (!run || run->layout.foco1.empty())
-            return notYet("Le train optique n'a pas encore été dessiné : lancez d'abord le calcul.");
-        drawing.draw = [run = *run, separator = form.decimalSeparator()](Canvas &canvas) {
+            return notYet(reason, "Le train optique n'a pas encore été dessiné : lancez d'abord le calcul.");
+        drawing.innerTwips = QSizeF(kLayoutInnerWidthTwips, kLayoutInnerHeightTwips);
+        drawing.background = colorOf(kLayoutBackground);
+        drawing.draw = [run = *run, separator = results.decimalSeparator()](Canvas &canvas) {
             dessin(canvas, run.layout, run.result.state, run.scaleSetting, run.rays, separator);
         };
-        drawing.labels = labelsOf(form, *picture, kLayoutLabels);
+        // The scale bar's length, then the element labels where the drawing put them.
+        std::vector<std::optional<double>> lefts{std::nullopt};
+        for (const std::optional<double> &left : elementLabelLefts(run->labelEdges))
+            lefts.push_back(left);
+        drawing.labels = labelsOf(layoutPictureLabels(), kLayoutBackground, lefts);
         drawing.baseName = QStringLiteral("train-optique");
-    } else {
-        if (!form.lastEphemeris())
-            return notYet("Le disque solaire n'a pas encore été dessiné : lancez d'abord le calcul des éphémérides.");
-        // The disc as the window shows it, turned zenith up when that is the choice.
-        const auto q = static_cast<float>(form.lastEphemeris()->result.values.northZenithDeg);
-        drawing.draw = [anglep = form.anglep(), latb0 = form.latb0(), zenithUp = form.discZenithUp(), q](Canvas &canvas) {
-            setDiscUserScale(canvas);
-            if (zenithUp)
-                dessinephemZenithUp(canvas, anglep, latb0, q);
-            else
-                dessinephem(canvas, anglep, latb0);
-        };
-        drawing.labels = labelsOf(form, *picture, kDiscLabels);
-        drawing.baseName = QStringLiteral("disque-solaire");
+        return drawing;
     }
+    const std::optional<EphemerisRun> &run = results.lastEphemeris();
+    if (!run)
+        return notYet(reason, "Le disque solaire n'a pas encore été dessiné : lancez d'abord le calcul des éphémérides.");
+    drawing.innerTwips = QSizeF(kDiscInnerTwips, kDiscInnerTwips);
+    drawing.background = colorOf(kDiscBackground);
+    // The disc as the window shows it, turned zenith up when that is the choice.
+    const EphemerisResult &result = run->result;
+    drawing.draw = [anglep = result.anglep, latb0 = result.latb0, zenithUp = results.discZenithUp(),
+                    q = static_cast<float>(result.values.northZenithDeg)](Canvas &canvas) {
+        setDiscUserScale(canvas);
+        if (zenithUp)
+            dessinephemZenithUp(canvas, anglep, latb0, q);
+        else
+            dessinephem(canvas, anglep, latb0);
+    };
+    // The compass letters do not follow a turned disc: the window hides them.
+    if (!results.discZenithUp())
+        drawing.labels = labelsOf(compassLabels(), kDiscBackground);
+    drawing.baseName = QStringLiteral("disque-solaire");
     return drawing;
 }
 
@@ -120,7 +113,7 @@ void paintDrawing(QPainter &painter, const PageDrawing &drawing)
             painter.fillRect(label.rect, *label.background);
         painter.setFont(label.font);
         painter.setPen(label.color);
-        painter.drawText(label.rect, static_cast<int>(label.alignment), label.text);
+        painter.drawText(label.rect, Qt::AlignLeft | Qt::AlignTop, label.text);
     }
     painter.restore();
 }

@@ -1,25 +1,22 @@
 #pragma once
 
 #include "ui/widgets/painter_canvas.h"
+#include "ui/window/page_results.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QRectF>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 class QPainter;
 
 namespace brelo {
-
-class Form1;
-
-// The pages whose results can leave the window.
-enum class ResultsPage { Optics, Ephemeris };
-std::optional<ResultsPage> shownResultsPage(const Form1 &form);
 
 // A text the drawing carries on its picture area (element names, N S E W).
 struct DrawingLabel {
@@ -28,7 +25,6 @@ struct DrawingLabel {
     QFont font;
     QColor color;
     std::optional<QColor> background;
-    Qt::Alignment alignment;
 };
 
 // Everything needed to draw a page's picture again on another device.
@@ -43,7 +39,7 @@ struct PageDrawing {
 
 // The drawing of the page shown, from the latest successful run; none (and a
 // French reason) when that page has no drawing yet.
-std::optional<PageDrawing> pageDrawing(const Form1 &form, QString *reason);
+std::optional<PageDrawing> pageDrawing(const PageResults &results, QString *reason);
 
 // Size of the inner area in logical pixels (15 twips each).
 QSizeF drawingPixels(const PageDrawing &drawing);

@@ -4,7 +4,7 @@
 #include "ui/actions/drawing_export.h"
 #include "core/formats/results_text.h"
 #include "ui/actions/file_dialogs.h"
-#include "ui/window/form1.h"
+#include "ui/window/page_results.h"
 #include "ui/actions/print_page.h"
 #include "ui/window/params_loader.h"
 #include "core/formats/params_writer.h"
@@ -74,9 +74,11 @@ OpticsPanelTexts panelTexts(const OpticsRun &run)
 
 } // namespace
 
-FileMenu::FileMenu(Form1 &form) : QObject(&form), form_(form), parametersPath_(form.parametersFile())
+FileMenu::FileMenu(QWidget &window, ParameterFields &fields, const PageResults &results, QString parametersFile,
+                   std::function<void()> showHelp)
+    : QObject(&window), window_(window), fields_(fields), results_(results),
+      parametersPath_(std::move(parametersFile)), showHelp_(std::move(showHelp))
 {
-    setObjectName(QStringLiteral("fileMenu"));
 }
 
 QString FileMenu::parametersPath() const
@@ -92,39 +94,39 @@ QString FileMenu::suggestedPath(const QString &fileName) const
 void FileMenu::openParameters()
 {
     const auto answer = fileDialogs().chooseFile(
-        &form_, {FileQuestion::Kind::Open, QStringLiteral("Ouvrir des paramètres"), parametersPath(), kParamsFilters});
+        &window_, {FileQuestion::Kind::Open, QStringLiteral("Ouvrir des paramètres"), parametersPath(), kParamsFilters});
     if (!answer)
         return;
-    const ParamsLoad load = loadParamsFileAt(answer->path, form_.decimalSeparator());
+    const ParamsLoad load = loadParamsFileAt(answer->path, results_.decimalSeparator());
     if (!load.fields) {
-        fileDialogs().tell(&form_, load.message, true);
+        fileDialogs().tell(&window_, load.message, true);
         return;
     }
     // As at start-up: the boxes change, nothing is computed until the next event.
-    form_.setParameterTexts(*load.fields);
+    fields_.setParameterTexts(*load.fields);
     parametersPath_ = QFileInfo(answer->path).absoluteFilePath();
     QString told = QStringLiteral("Paramètres lus dans « %1 ».").arg(shownPath(parametersPath_));
     if (!load.message.isEmpty())
         told += QLatin1Char(' ') + load.message;
-    fileDialogs().tell(&form_, told, false);
+    fileDialogs().tell(&window_, told, false);
 }
 
 bool FileMenu::writeParameters(const QString &path)
 {
-    const Outcome<std::string> text = paramsFileText(form_.parameterTexts(), form_.decimalSeparator());
+    const Outcome<std::string> text = paramsFileText(fields_.parameterTexts(), results_.decimalSeparator());
     if (!text.ok()) {
         // The writer names the field; the user must also learn that nothing was written.
         const QString why = QString::fromStdString(text.error());
         const QString refused = QStringLiteral("Paramètres non enregistrés : ");
-        fileDialogs().tell(&form_, why.startsWith(refused) ? why : refused + why, true);
+        fileDialogs().tell(&window_, why.startsWith(refused) ? why : refused + why, true);
         return false;
     }
     const QString error = writeFileAtomically(path, QByteArray::fromStdString(text.value()));
     if (!error.isEmpty()) {
-        fileDialogs().tell(&form_, error, true);
+        fileDialogs().tell(&window_, error, true);
         return false;
     }
-    fileDialogs().tell(&form_, QStringLiteral("Paramètres enregistrés dans « %1 ».").arg(shownPath(path)), false);
+    fileDialogs().tell(&window_, QStringLiteral("Paramètres enregistrés dans « %1 ».").arg(shownPath(path)), false);
     return true;
 }
 
@@ -133,7 +135,7 @@ void FileMenu::saveParameters() { writeParameters(parametersPath()); }
 void FileMenu::saveParametersAs()
 {
     const auto answer = fileDialogs().chooseFile(
-        &form_, {FileQuestion::Kind::Save, QStringLiteral("Enregistrer les paramètres sous"), parametersPath(), kParamsFilters});
+        &window_, {FileQuestion::Kind::Save, QStringLiteral("Enregistrer les paramètres sous"), parametersPath(), kParamsFilters});
     if (!answer)
         return;
     const QString path = QFileInfo(answer->path).absoluteFilePath();
@@ -144,59 +146,59 @@ void FileMenu::saveParametersAs()
 void FileMenu::exportDrawing()
 {
     QString reason;
-    const std::optional<PageDrawing> drawing = pageDrawing(form_, &reason);
+    const std::optional<PageDrawing> drawing = pageDrawing(results_, &reason);
     if (!drawing) {
-        fileDialogs().tell(&form_, reason, true);
+        fileDialogs().tell(&window_, reason, true);
         return;
     }
     QStringList filters;
     for (const DrawingChoice &choice : kDrawingChoices)
         filters << QString::fromUtf8(choice.filter);
     const auto answer = fileDialogs().chooseFile(
-        &form_, {FileQuestion::Kind::Save, QStringLiteral("Exporter le dessin"),
+        &window_, {FileQuestion::Kind::Save, QStringLiteral("Exporter le dessin"),
                  suggestedPath(drawing->baseName + QStringLiteral(".png")), filters});
     if (!answer)
         return;
     const DrawingChoice &choice = drawingChoice(*answer);
     const QString path = withExtension(answer->path, choice.extension);
     const QString error = writeFileAtomically(path, drawingFile(*drawing, choice.format, choice.scale));
-    fileDialogs().tell(&form_, error.isEmpty() ? QStringLiteral("Dessin exporté dans « %1 ».").arg(shownPath(path)) : error,
+    fileDialogs().tell(&window_, error.isEmpty() ? QStringLiteral("Dessin exporté dans « %1 ».").arg(shownPath(path)) : error,
                        !error.isEmpty());
 }
 
 void FileMenu::exportResults()
 {
-    const std::optional<ResultsPage> page = shownResultsPage(form_);
+    const std::optional<ResultsPage> page = results_.shownResultsPage();
     std::string csv;
-    if (page == ResultsPage::Optics && form_.lastOptics())
-        csv = resultsCsv(panelTexts(*form_.lastOptics()), form_.lastOptics()->result, form_.decimalSeparator());
-    else if (page == ResultsPage::Ephemeris && form_.lastEphemeris())
-        csv = resultsCsv(form_.lastEphemeris()->input, form_.lastEphemeris()->result, form_.decimalSeparator());
+    if (page == ResultsPage::Optics && results_.lastOptics())
+        csv = resultsCsv(panelTexts(*results_.lastOptics()), results_.lastOptics()->result, results_.decimalSeparator());
+    else if (page == ResultsPage::Ephemeris && results_.lastEphemeris())
+        csv = resultsCsv(results_.lastEphemeris()->input, results_.lastEphemeris()->result, results_.decimalSeparator());
     if (csv.empty()) {
         QString reason;
         shownResults(&reason);
-        fileDialogs().tell(&form_, reason, true);
+        fileDialogs().tell(&window_, reason, true);
         return;
     }
     const QString name = page == ResultsPage::Optics ? QStringLiteral("calcul-optique.csv") : QStringLiteral("ephemerides.csv");
     const auto answer = fileDialogs().chooseFile(
-        &form_, {FileQuestion::Kind::Save, QStringLiteral("Exporter les résultats"), suggestedPath(name),
+        &window_, {FileQuestion::Kind::Save, QStringLiteral("Exporter les résultats"), suggestedPath(name),
                  {QStringLiteral("Tableau CSV (*.csv)")}});
     if (!answer)
         return;
     const QString path = withExtension(answer->path, "csv");
     const QString error = writeFileAtomically(path, QByteArray::fromStdString(csv));
-    fileDialogs().tell(&form_, error.isEmpty() ? QStringLiteral("Résultats exportés dans « %1 ».").arg(shownPath(path)) : error,
+    fileDialogs().tell(&window_, error.isEmpty() ? QStringLiteral("Résultats exportés dans « %1 ».").arg(shownPath(path)) : error,
                        !error.isEmpty());
 }
 
 std::optional<ResultsText> FileMenu::shownResults(QString *reason) const
 {
-    const std::optional<ResultsPage> page = shownResultsPage(form_);
-    if (page == ResultsPage::Optics && form_.lastOptics())
-        return resultsText(panelTexts(*form_.lastOptics()), form_.lastOptics()->result);
-    if (page == ResultsPage::Ephemeris && form_.lastEphemeris())
-        return resultsText(form_.lastEphemeris()->input, form_.lastEphemeris()->result);
+    const std::optional<ResultsPage> page = results_.shownResultsPage();
+    if (page == ResultsPage::Optics && results_.lastOptics())
+        return resultsText(panelTexts(*results_.lastOptics()), results_.lastOptics()->result);
+    if (page == ResultsPage::Ephemeris && results_.lastEphemeris())
+        return resultsText(results_.lastEphemeris()->input, results_.lastEphemeris()->result);
     if (reason)
         *reason = page ? QStringLiteral("Pas encore de résultats sur cette page : lancez d'abord le calcul.")
                        : QString::fromUtf8("Cette page n'a pas de résultats : affichez la page « Calcul Optique » "
@@ -209,17 +211,17 @@ void FileMenu::copyResults()
     QString reason;
     const std::optional<ResultsText> text = shownResults(&reason);
     if (!text) {
-        fileDialogs().tell(&form_, reason, true);
+        fileDialogs().tell(&window_, reason, true);
         return;
     }
     QApplication::clipboard()->setText(QString::fromStdString(plainText(*text)));
-    fileDialogs().tell(&form_, QStringLiteral("Résultats copiés dans le presse-papiers."), false);
+    fileDialogs().tell(&window_, QStringLiteral("Résultats copiés dans le presse-papiers."), false);
 }
 
 void FileMenu::paintPage(QPrinter &printer)
 {
     const std::optional<ResultsText> text = shownResults(nullptr);
-    const std::optional<PageDrawing> drawing = pageDrawing(form_, nullptr);
+    const std::optional<PageDrawing> drawing = pageDrawing(results_, nullptr);
     if (!text || !drawing)
         return;
     QPainter painter(&printer);
@@ -232,9 +234,9 @@ void FileMenu::paintPage(QPrinter &printer)
 bool FileMenu::readyToPrint()
 {
     QString reason;
-    if (shownResults(&reason) && pageDrawing(form_, &reason))
+    if (shownResults(&reason) && pageDrawing(results_, &reason))
         return true;
-    fileDialogs().tell(&form_, reason, true);
+    fileDialogs().tell(&window_, reason, true);
     return false;
 }
 
@@ -244,10 +246,10 @@ void FileMenu::print()
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("BRELO"));
-    if (!fileDialogs().choosePrinter(&form_, printer))
+    if (!fileDialogs().choosePrinter(&window_, printer))
         return;
     paintPage(printer);
-    fileDialogs().tell(&form_, QStringLiteral("Page envoyée à l'impression."), false);
+    fileDialogs().tell(&window_, QStringLiteral("Page envoyée à l'impression."), false);
 }
 
 void FileMenu::printPreview()
@@ -255,38 +257,20 @@ void FileMenu::printPreview()
     if (!readyToPrint())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, &form_);
+    QPrintPreviewDialog preview(&printer, &window_);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { paintPage(*p); });
     preview.exec();
 }
 
-void FileMenu::showHelp()
-{
-    // The help page lives on the Doc HTML tab; the page change runs as a click on the tab would.
-    if (auto *tabs = qobject_cast<QTabWidget *>(form_.control(QStringLiteral("SSTab1"))))
-        tabs->setCurrentIndex(1);
-    if (auto *help = qobject_cast<QAbstractButton *>(form_.control(QStringLiteral("Cmdpageaide"))))
-        help->click();
-}
-
 void FileMenu::pageChanged()
 {
-    const bool results = shownResultsPage(form_).has_value();
+    const bool results = results_.shownResultsPage().has_value();
     for (QAction *action : pageActions_)
         action->setEnabled(results);
 }
 
-FileMenu *installFileMenu(Form1 &form)
+void FileMenu::fill(QMenu &fileMenu, QMenu &helpMenu)
 {
-    auto *files = new FileMenu(form);
-    QMenuBar *bar = form.menuBar();
-    auto *menu = new QMenu(QStringLiteral("&Fichier"), bar);
-    menu->setObjectName(QStringLiteral("menufichier"));
-    bar->insertMenu(bar->actions().value(0), menu);
-    auto *help = new QMenu(QStringLiteral("&Aide"), bar);
-    help->setObjectName(QStringLiteral("menuaide"));
-    bar->addMenu(help);
-
     struct Entry {
         QMenu *menu;
         const char *name;
@@ -294,30 +278,33 @@ FileMenu *installFileMenu(Form1 &form)
         QKeySequence::StandardKey keys;
         const char *fallbackKeys;  // where the platform has no standard binding, or there is none
         const char *tip;
-        void (FileMenu::*slot)();
+        std::function<void()> slot;
         bool needsResults;
         bool separatorAfter;
     };
     const QKeySequence::StandardKey none = QKeySequence::UnknownKey;
+    const auto call = [this](void (FileMenu::*slot)()) { return [this, slot] { (this->*slot)(); }; };
     const Entry entries[] = {
-        {menu, "menuouvrir", "&Ouvrir des paramètres…", QKeySequence::Open, "Ctrl+O",
-         "Lit un fichier de paramètres et remplit les treize champs", &FileMenu::openParameters, false, false},
-        {menu, "menuenregistrer", "&Enregistrer les paramètres", QKeySequence::Save, "Ctrl+S",
-         "Écrit les treize champs dans le fichier de paramètres", &FileMenu::saveParameters, false, false},
-        {menu, "menuenregistrersous", "Enregistrer &sous…", QKeySequence::SaveAs, "Ctrl+Shift+S",
-         "Écrit les treize champs dans un autre fichier", &FileMenu::saveParametersAs, false, true},
-        {menu, "menuexporterdessin", "Exporter le &dessin…", none, "",
-         "Enregistre le dessin de la page en PNG, SVG ou PDF", &FileMenu::exportDrawing, true, false},
-        {menu, "menuexportercsv", "Exporter les &résultats (CSV)…", none, "",
-         "Enregistre les entrées et les résultats de la page dans un tableau CSV", &FileMenu::exportResults, true, false},
-        {menu, "menucopier", "&Copier les résultats", none, "Ctrl+Shift+C",
-         "Copie les entrées et les résultats de la page dans le presse-papiers", &FileMenu::copyResults, true, true},
-        {menu, "menuimprimer", "&Imprimer…", QKeySequence::Print, "Ctrl+P",
-         "Imprime les entrées, les résultats et le dessin de la page", &FileMenu::print, true, false},
-        {menu, "menuapercu", "Aperçu a&vant impression…", none, "",
-         "Montre la page telle qu'elle sera imprimée", &FileMenu::printPreview, true, false},
-        {help, "menuaideprogramme", "&Aide du programme", QKeySequence::HelpContents, "F1",
-         "Ouvre la page d'aide dans l'onglet Doc HTML", &FileMenu::showHelp, false, false},
+        {&fileMenu, "menuouvrir", "&Ouvrir des paramètres…", QKeySequence::Open, "Ctrl+O",
+         "Lit un fichier de paramètres et remplit les treize champs", call(&FileMenu::openParameters), false, false},
+        {&fileMenu, "menuenregistrer", "&Enregistrer les paramètres", QKeySequence::Save, "Ctrl+S",
+         "Écrit les treize champs dans le fichier de paramètres", call(&FileMenu::saveParameters), false, false},
+        {&fileMenu, "menuenregistrersous", "Enregistrer &sous…", QKeySequence::SaveAs, "Ctrl+Shift+S",
+         "Écrit les treize champs dans un autre fichier", call(&FileMenu::saveParametersAs), false, true},
+        {&fileMenu, "menuexporterdessin", "Exporter le &dessin…", none, "",
+         "Enregistre le dessin de la page en PNG, SVG ou PDF", call(&FileMenu::exportDrawing), true, false},
+        {&fileMenu, "menuexportercsv", "Exporter les &résultats (CSV)…", none, "",
+         "Enregistre les entrées et les résultats de la page dans un tableau CSV", call(&FileMenu::exportResults), true,
+         false},
+        {&fileMenu, "menucopier", "&Copier les résultats", none, "Ctrl+Shift+C",
+         "Copie les entrées et les résultats de la page dans le presse-papiers", call(&FileMenu::copyResults), true,
+         true},
+        {&fileMenu, "menuimprimer", "&Imprimer…", QKeySequence::Print, "Ctrl+P",
+         "Imprime les entrées, les résultats et le dessin de la page", call(&FileMenu::print), true, false},
+        {&fileMenu, "menuapercu", "Aperçu a&vant impression…", none, "",
+         "Montre la page telle qu'elle sera imprimée", call(&FileMenu::printPreview), true, false},
+        {&helpMenu, "menuaideprogramme", "&Aide du programme", QKeySequence::HelpContents, "F1",
+         "Ouvre la page d'aide dans l'onglet Doc HTML", showHelp_, false, false},
     };
     for (const Entry &entry : entries) {
         QAction *action = entry.menu->addAction(QString::fromUtf8(entry.text));
@@ -327,16 +314,13 @@ FileMenu *installFileMenu(Form1 &form)
             action->setShortcuts(entry.keys);
         if (action->shortcuts().isEmpty() && *entry.fallbackKeys)
             action->setShortcut(QKeySequence(QString::fromLatin1(entry.fallbackKeys)));
-        QObject::connect(action, &QAction::triggered, files, entry.slot);
+        connect(action, &QAction::triggered, this, entry.slot);
         if (entry.needsResults)
-            files->addPageAction(action);
+            pageActions_.push_back(action);
         if (entry.separatorAfter)
             entry.menu->addSeparator();
     }
-    if (auto *tabs = form.findChild<QTabWidget *>(QStringLiteral("SSTab1")))
-        QObject::connect(tabs, &QTabWidget::currentChanged, files, &FileMenu::pageChanged);
-    files->pageChanged();
-    return files;
+    pageChanged();
 }
 
 } // namespace brelo

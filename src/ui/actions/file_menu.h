@@ -3,25 +3,35 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 class QAction;
+class QMenu;
 class QPrinter;
+class QWidget;
 
 namespace brelo {
 
-class Form1;
+class PageResults;
+class ParameterFields;
 struct ResultsText;
 
 // The "Fichier" menu: parameters files in and out, the page's drawing and
 // results out to files, the printer and the clipboard; and F1 for the help
-// page. Built once; Form1 only calls installFileMenu.
+// page. It reads the parameter boxes and the latest runs, never the widgets.
 class FileMenu : public QObject {
     Q_OBJECT
 
 public:
-    explicit FileMenu(Form1 &form);
+    // `window` is the parent of the dialogs; `parametersFile` the file given at
+    // start-up ("" for brelo.dat in the working directory).
+    FileMenu(QWidget &window, ParameterFields &fields, const PageResults &results, QString parametersFile,
+             std::function<void()> showHelp);
+
+    // Fills the "Fichier" and "Aide" menus with their items.
+    void fill(QMenu &fileMenu, QMenu &helpMenu);
 
     // The parameters file that Ctrl+S writes: the one last opened or saved, or
     // brelo.dat in the working directory.
@@ -32,28 +42,26 @@ public:
     void saveParametersAs();
     void exportDrawing();
     void exportResults();
-    bool readyToPrint();
     void print();
     void printPreview();
     void copyResults();
-    void showHelp();
 
     // Items that need a page with results are enabled on those pages only.
-    void addPageAction(QAction *action) { pageActions_.push_back(action); }
     void pageChanged();
 
 private:
     bool writeParameters(const QString &path);
+    bool readyToPrint();
     std::optional<ResultsText> shownResults(QString *reason) const;
     void paintPage(QPrinter &printer);
     QString suggestedPath(const QString &fileName) const;
 
-    Form1 &form_;
+    QWidget &window_;
+    ParameterFields &fields_;
+    const PageResults &results_;
     QString parametersPath_;
+    std::function<void()> showHelp_;
     std::vector<QAction *> pageActions_;
 };
-
-// Puts "Fichier" before "Quitter" in the window's menu bar.
-FileMenu *installFileMenu(Form1 &form);
 
 } // namespace brelo

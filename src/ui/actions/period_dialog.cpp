@@ -2,7 +2,6 @@
 
 #include "ui/widgets/controls.h"
 #include "ui/actions/file_dialogs.h"
-#include "ui/window/form1.h"
 #include "ui/actions/period_csv.h"
 #include "ui/actions/period_table_model.h"
 #include "ui/widgets/twips_rect.h"
@@ -240,29 +239,21 @@ void PeriodDialog::chooseExportFile()
     exportCsv(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".csv") : path);
 }
 
-void addPeriodButton(QWidget *inputFrame)
+PeriodDialog *showPeriodDialog(QWidget &window, PeriodDialog *dialog, std::function<EphemerisInput()> pageFields,
+                               char decimalSeparator)
 {
-    makeButton(inputFrame, "cmdperiode", QString::fromUtf8("Période…"), twipsRect(3015, 2400, 1440, 315))
-        ->setToolTip(QString::fromUtf8(kTitle));
-}
-
-void openPeriodDialog(Form1 &form)
-{
-    auto *dialog = form.findChild<PeriodDialog *>();
     if (!dialog) {
-        const auto text = [&form](const char *name) {
-            return qobject_cast<QLineEdit *>(form.control(QString::fromLatin1(name)))->text().toStdString();
-        };
+        const EphemerisInput now = pageFields();
         dialog = new PeriodDialog(
-            [text] {
-                return ObserverPosition{text("txtlatideg"), text("txtlatimin"), text("txtlongideg"),
-                                        text("txtlongimin")};
+            [pageFields] {
+                const EphemerisInput page = pageFields();
+                return ObserverPosition{page.txtlatideg, page.txtlatimin, page.txtlongideg, page.txtlongimin};
             },
-            form.decimalSeparator(), QTimeZone::systemTimeZone(), &form);
+            decimalSeparator, QTimeZone::systemTimeZone(), &window);
         // The page's instant when its fields hold one, else now; a day at the default step.
-        const auto field = [&text](const char *name) { return QString::fromStdString(text(name)).toInt(); };
-        QDateTime start(QDate(field("txtann"), field("txtmois"), field("txtjour")),
-                        QTime(field("txtheur"), field("txtminut")), QTimeZone::utc());
+        const auto field = [](const std::string &text) { return QString::fromStdString(text).toInt(); };
+        QDateTime start(QDate(field(now.txtann), field(now.txtmois), field(now.txtjour)),
+                        QTime(field(now.txtheur), field(now.txtminut)), QTimeZone::utc());
         if (!start.isValid())
             start = QDateTime::currentDateTimeUtc();
         dialog->setPeriod(start, start.addDays(1));
@@ -270,6 +261,7 @@ void openPeriodDialog(Form1 &form)
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
+    return dialog;
 }
 
 } // namespace brelo

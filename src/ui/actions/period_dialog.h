@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ephemeris/calculephem.h"
 #include "core/ephemeris/period_table.h"
 
 #include <QDateTime>
@@ -17,7 +18,6 @@ class QTableView;
 
 namespace brelo {
 
-class Form1;
 class PeriodTableModel;
 
 // "Éphémérides sur une période…": start, end and step of a period, the times
@@ -69,11 +69,10 @@ private:
     PeriodTableModel *model_ = nullptr;
 };
 
-// The page's "Période…" button, in the free place right of "Calcul".
-void addPeriodButton(QWidget *inputFrame);
-
-// Opens the window's period dialog (one per window), its period starting at
-// the instant of the page's date and time fields, or now when they hold none.
-void openPeriodDialog(Form1 &form);
+// Shows the period dialog, made at the first call (`dialog` null): its period
+// starts at the instant of the page's date and time fields, or now when they
+// hold none, and the observer's place is read from the page at each table.
+PeriodDialog *showPeriodDialog(QWidget &window, PeriodDialog *dialog, std::function<EphemerisInput()> pageFields,
+                               char decimalSeparator);
 
 } // namespace brelo

@@ -1,13 +1,9 @@
 #include "ui/actions/view_menu.h"
 
-#include "ui/window/form1.h"
-#include "ui/actions/period_dialog.h"
-
-#include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSettings>
+#include <QWidget>
 
 namespace brelo {
 
@@ -16,56 +12,32 @@ namespace {
 // Only the user's choice is stored, never a result.
 const char *const kZenithUpKey = "disc/zenithUp";
 
-QAction *menuAfterFileMenu(QMenuBar *bar)
-{
-    // The action of the menu that follows "Fichier", or of "Quitter" when there is no "Fichier".
-    const QList<QAction *> actions = bar->actions();
-    for (qsizetype i = 0; i < actions.size(); ++i) {
-        if (QString(actions[i]->text()).remove(QLatin1Char('&')) == QLatin1String("Fichier"))
-            return i + 1 < actions.size() ? actions[i + 1] : nullptr;
-    }
-    for (QAction *action : actions) {
-        if (action->menu() && action->menu()->objectName() == QLatin1String("quit1"))
-            return action;
-    }
-    return nullptr;
-}
-
 } // namespace
 
-void installViewMenu(Form1 &form)
+void fillViewMenu(QMenu &menu, QWidget &discPicture, const std::function<void(bool)> &setZenithUp,
+                  const std::function<void()> &openPeriodTable)
 {
-    auto *menu = new QMenu(QStringLiteral("Affichage"), &form);
-    menu->setObjectName(QStringLiteral("affichage1"));
-
-    auto *zenithUp = new QAction(QString::fromUtf8("Disque orienté zénith en haut"), menu);
+    auto *zenithUp = new QAction(QString::fromUtf8("Disque orienté zénith en haut"), &menu);
     zenithUp->setObjectName(QStringLiteral("menuzenith"));
     zenithUp->setCheckable(true);
     zenithUp->setStatusTip(
         QString::fromUtf8("Tourne le disque de l'angle Nord-Zenith, comme le montre une monture azimutale"));
-    menu->addAction(zenithUp);
+    menu.addAction(zenithUp);
 
-    auto *period = new QAction(QString::fromUtf8("Éphémérides sur une période…"), menu);
+    auto *period = new QAction(QString::fromUtf8("Éphémérides sur une période…"), &menu);
     period->setObjectName(QStringLiteral("menuperiode"));
     period->setStatusTip(QString::fromUtf8("Le tableau des éphémérides de l'observateur, d'un instant à un autre"));
-    menu->addAction(period);
-    QObject::connect(period, &QAction::triggered, &form, [&form] { openPeriodDialog(form); });
-    if (auto *button = qobject_cast<QAbstractButton *>(form.control(QStringLiteral("cmdperiode"))))
-        QObject::connect(button, &QAbstractButton::clicked, &form, [&form] { openPeriodDialog(form); });
+    menu.addAction(period);
+    QObject::connect(period, &QAction::triggered, &menu, openPeriodTable);
 
-    QMenuBar *bar = form.menuBar();
-    bar->insertMenu(menuAfterFileMenu(bar), menu);
-
-    if (QWidget *picture = form.control(QStringLiteral("Picture3"))) {
-        picture->setContextMenuPolicy(Qt::ActionsContextMenu);
-        picture->addAction(zenithUp);
-    }
+    discPicture.setContextMenuPolicy(Qt::ActionsContextMenu);
+    discPicture.addAction(zenithUp);
 
     zenithUp->setChecked(QSettings().value(QLatin1String(kZenithUpKey), false).toBool());
-    form.setDiscZenithUp(zenithUp->isChecked());
-    QObject::connect(zenithUp, &QAction::toggled, &form, [&form](bool on) {
+    setZenithUp(zenithUp->isChecked());
+    QObject::connect(zenithUp, &QAction::toggled, &menu, [setZenithUp](bool on) {
         QSettings().setValue(QLatin1String(kZenithUpKey), on);
-        form.setDiscZenithUp(on);
+        setZenithUp(on);
     });
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <functional>
+
+class QMenu;
+class QWidget;
+
 namespace brelo {
 
-class Form1;
-
-// The "Affichage" menu: the choice of the disc oriented zenith up (also in the
-// disc picture's context menu, remembered between sessions) and the ephemeris
-// over a period (also the page's "Période…" button). Placed after "Fichier"
-// when the window has one, before "Quitter".
-void installViewMenu(Form1 &form);
+// Fills the "Affichage" menu: the disc turned zenith up (also in the disc
+// picture's context menu; the choice is remembered in the user's settings and
+// applied at once through `setZenithUp`) and the period table.
+void fillViewMenu(QMenu &menu, QWidget &discPicture, const std::function<void(bool)> &setZenithUp,
+                  const std::function<void()> &openPeriodTable);
 
 } // namespace brelo

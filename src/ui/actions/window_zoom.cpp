@@ -1,7 +1,8 @@
 #include "ui/actions/window_zoom.h"
 
-#include "ui/window/form1.h"
 #include "ui/widgets/picture_area.h"
+
+#include <utility>
 
 #include <QAction>
 #include <QGridLayout>
@@ -25,9 +26,11 @@ const QSize kDecorations(16, 48);
 
 int scaled(int value, double zoom) { return static_cast<int>(std::lround(value * zoom)); }
 
-QSize scaledSize(QSize size, double zoom)
+QSize scaledSize(QSizeF size, double zoom)
 {
-    const auto one = [zoom](int v) { return v >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : scaled(v, zoom); };
+    const auto one = [zoom](double v) {
+        return v >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : static_cast<int>(std::lround(v * zoom));
+    };
     return {one(size.width()), one(size.height())};
 }
 
@@ -70,58 +73,63 @@ int fittingZoom(QSize designSize, QSize available)
     return best;
 }
 
-WindowZoom::WindowZoom(Form1 &form) : QObject(&form), form_(form)
+WindowZoom::WindowZoom(QWidget &window, std::function<void()> redrawPictures)
+    : QObject(&window), window_(window), redrawPictures_(std::move(redrawPictures))
 {
     setObjectName(QStringLiteral("windowZoom"));
-    record(&form_);
-    // A page built later is built at design size, whatever the zoom; it is scaled from then on.
-    connect(&form_, &Form1::pageBuilt, this, [this](QWidget *contents) {
-        const std::size_t widgets = widgets_.size();
-        const std::size_t layouts = layouts_.size();
-        record(contents);
-        if (percent_ != 100)
-            scale(widgets, layouts);
-    });
+    record(&window_);
 }
 
-void WindowZoom::record(QWidget *root)
+void WindowZoom::record(QWidget *widget)
 {
-    const QList<QWidget *> children = root->findChildren<QWidget *>();
-    std::vector<QWidget *> all{root};
-    all.insert(all.end(), children.begin(), children.end());
-    for (QWidget *widget : all) {
-        if (widget != &form_ && widget->isWindow())
-            continue;  // menus and other pop-ups size themselves
-        widgets_.push_back({widget, widget->geometry(), placedByProgram(widget), widget->minimumSize(),
-                            widget->maximumSize(), widget->testAttribute(Qt::WA_SetFont), widget->font().pointSizeF()});
-    }
-    for (QLayout *layout : root->findChildren<QLayout *>()) {
-        const auto *grid = qobject_cast<const QGridLayout *>(layout);
-        layouts_.push_back({layout, layout->contentsMargins(), grid ? -1 : layout->spacing(),
-                            grid ? grid->horizontalSpacing() : -1, grid ? grid->verticalSpacing() : -1});
+    widgets_.push_back({widget, widget->geometry(), placedByProgram(widget), QSizeF(widget->minimumSize()),
+                        QSizeF(widget->maximumSize())});
+    if (widget->layout())
+        record(widget->layout());
+    for (QObject *child : widget->children()) {
+        auto *childWidget = qobject_cast<QWidget *>(child);
+        if (childWidget && !childWidget->isWindow())  // menus and other pop-ups size themselves
+            record(childWidget);
     }
 }
 
-void WindowZoom::apply()
+void WindowZoom::record(QLayout *layout)
 {
-    scale(0, 0);
-    // The pictures were cleared by their new size: draw the latest runs again.
-    form_.redrawPictures();
+    const auto *grid = qobject_cast<const QGridLayout *>(layout);
+    layouts_.push_back({layout, layout->contentsMargins(), grid ? -1 : layout->spacing(),
+                        grid ? grid->horizontalSpacing() : -1, grid ? grid->verticalSpacing() : -1});
+    for (int i = 0; i < layout->count(); ++i)
+        if (QLayout *inner = layout->itemAt(i)->layout())
+            record(inner);
 }
 
-void WindowZoom::scale(std::size_t firstWidget, std::size_t firstLayout)
+// Fonts follow the zoom in proportion: a widget that has a font of its own,
+// whenever it got it, keeps its size relative to the design; the others
+// inherit theirs.
+static void scaleFonts(QWidget *widget, double ratio)
+{
+    if (widget->testAttribute(Qt::WA_SetFont) && widget->font().pointSizeF() > 0) {
+        QFont font = widget->font();
+        font.setPointSizeF(font.pointSizeF() * ratio);
+        widget->setFont(font);
+    }
+    for (QObject *child : widget->children())
+        if (auto *childWidget = qobject_cast<QWidget *>(child))
+            scaleFonts(childWidget, ratio);
+}
+
+void WindowZoom::apply(int oldPercent)
 {
     const double zoom = percent_ / 100.0;
-    for (std::size_t i = firstWidget; i < widgets_.size(); ++i) {
-        const WidgetDesign &design = widgets_[i];
+    scaleFonts(&window_, static_cast<double>(percent_) / oldPercent);
+    for (WidgetDesign &design : widgets_) {
         QWidget *widget = design.widget;
         if (!widget)
             continue;
-        if (design.ownFont && design.pointSize > 0) {
-            QFont font = widget->font();
-            font.setPointSizeF(design.pointSize * zoom);
-            widget->setFont(font);
-        }
+        // A widget its layout's size was fixed to after the design was noted
+        // (a result label) keeps that size, at the zoom it was fixed at.
+        if (widget->minimumSize() == widget->maximumSize() && design.minimum != design.maximum)
+            design.minimum = design.maximum = QSizeF(widget->size()) * (100.0 / oldPercent);
         if (auto *picture = qobject_cast<PictureArea *>(widget)) {
             picture->setZoom(zoom);
         } else {
@@ -133,8 +141,7 @@ void WindowZoom::scale(std::size_t firstWidget, std::size_t firstLayout)
             widget->setGeometry(scaled(g.x(), zoom), scaled(g.y(), zoom), scaled(g.width(), zoom), scaled(g.height(), zoom));
         }
     }
-    for (std::size_t i = firstLayout; i < layouts_.size(); ++i) {
-        const LayoutDesign &design = layouts_[i];
+    for (const LayoutDesign &design : layouts_) {
         QLayout *layout = design.layout;
         if (!layout)
             continue;
@@ -148,6 +155,8 @@ void WindowZoom::scale(std::size_t firstWidget, std::size_t firstLayout)
             layout->setSpacing(scaled(design.spacing, zoom));
         }
     }
+    // The pictures were cleared by their new size: draw the latest runs again.
+    redrawPictures_();
 }
 
 void WindowZoom::setPercent(int percent)
@@ -155,8 +164,8 @@ void WindowZoom::setPercent(int percent)
     const auto &steps = zoomSteps();
     if (percent == percent_ || std::find(steps.begin(), steps.end(), percent) == steps.end())
         return;
-    percent_ = percent;
-    apply();
+    const int old = std::exchange(percent_, percent);
+    apply(old);
     emit changed(percent_);
 }
 
@@ -176,9 +185,9 @@ void WindowZoom::zoomOut()
         setPercent(*(here - 1));
 }
 
-WindowZoom *installWindowZoom(Form1 &form, int startPercent)
+WindowZoom *installWindowZoom(QWidget &window, std::function<void()> redrawPictures, int startPercent)
 {
-    auto *zoom = new WindowZoom(form);
+    auto *zoom = new WindowZoom(window, std::move(redrawPictures));
     struct Entry {
         const char *name;
         const char *text;
@@ -191,12 +200,12 @@ WindowZoom *installWindowZoom(Form1 &form, int startPercent)
         {"actionzoomnormal", "Taille normale", {QKeySequence(QStringLiteral("Ctrl+0"))}, &WindowZoom::reset},
     };
     for (const Entry &entry : entries) {
-        auto *action = new QAction(QString::fromUtf8(entry.text), &form);
+        auto *action = new QAction(QString::fromUtf8(entry.text), &window);
         action->setObjectName(QString::fromLatin1(entry.name));
         action->setShortcuts(entry.keys);
         action->setShortcutContext(Qt::WindowShortcut);
         QObject::connect(action, &QAction::triggered, zoom, entry.slot);
-        form.addAction(action);
+        window.addAction(action);
     }
     // Only what the user chooses is remembered, not the step that fitted the screen.
     zoom->setPercent(startPercent);
@@ -204,17 +213,17 @@ WindowZoom *installWindowZoom(Form1 &form, int startPercent)
     return zoom;
 }
 
-int startingZoom(const Form1 &form)
+int startingZoom(const QWidget &window)
 {
     const QSettings settings;
     const int remembered = settings.value(kZoomKey, 0).toInt();
     const auto &steps = zoomSteps();
     if (std::find(steps.begin(), steps.end(), remembered) != steps.end())
         return remembered;
-    const QScreen *screen = form.screen();
+    const QScreen *screen = window.screen();
     if (!screen)
         return 100;
-    return fittingZoom(form.sizeHint() + kDecorations, screen->availableGeometry().size());
+    return fittingZoom(window.sizeHint() + kDecorations, screen->availableGeometry().size());
 }
 
 } // namespace brelo

@@ -6,15 +6,15 @@
 #include <QPointer>
 #include <QRect>
 #include <QSize>
+#include <QSizeF>
 
+#include <functional>
 #include <vector>
 
 class QLayout;
 class QWidget;
 
 namespace brelo {
-
-class Form1;
 
 // Zoom steps of the whole window, in percent. Below 100 % for a window that
 // must fit a small or strongly scaled screen (1920 × 1080 at 200 %).
@@ -26,12 +26,12 @@ int fittingZoom(QSize designSize, QSize available);
 
 // Scales the whole window: every control's position and size, the layouts'
 // margins and spacings, the fonts, and the picture areas (drawn again at the
-// new resolution from the latest runs). What the window shows stays the same.
+// new resolution through `redrawPictures`). What the window shows stays the same.
 class WindowZoom : public QObject {
     Q_OBJECT
 
 public:
-    explicit WindowZoom(Form1 &form);
+    WindowZoom(QWidget &window, std::function<void()> redrawPictures);
 
     int percent() const { return percent_; }
     void setPercent(int percent);
@@ -47,9 +47,7 @@ private:
         QPointer<QWidget> widget;
         QRect geometry;
         bool placed;  // positioned by the program, not by a layout
-        QSize minimum, maximum;
-        bool ownFont;
-        qreal pointSize;
+        QSizeF minimum, maximum;  // at 100 %
     };
     struct LayoutDesign {
         QPointer<QLayout> layout;
@@ -57,11 +55,12 @@ private:
         int spacing, horizontal, vertical;  // -1 where the layout has none of its own
     };
 
-    void record(QWidget *root);  // the design of `root` and of everything under it
-    void apply();
-    void scale(std::size_t firstWidget, std::size_t firstLayout);  // the recorded designs from those on
+    void record(QWidget *widget);  // the design of `widget` and of everything under it
+    void record(QLayout *layout);
+    void apply(int oldPercent);
 
-    Form1 &form_;
+    QWidget &window_;
+    std::function<void()> redrawPictures_;
     int percent_ = 100;
     std::vector<WidgetDesign> widgets_;
     std::vector<LayoutDesign> layouts_;
@@ -69,9 +68,9 @@ private:
 
 // Builds the zoom of the window with its shortcuts (Ctrl++, Ctrl+-, Ctrl+0),
 // starts at `startPercent` and remembers each change in the user's settings.
-WindowZoom *installWindowZoom(Form1 &form, int startPercent);
+WindowZoom *installWindowZoom(QWidget &window, std::function<void()> redrawPictures, int startPercent);
 
 // The zoom to start with: the one remembered, else the largest that fits the screen.
-int startingZoom(const Form1 &form);
+int startingZoom(const QWidget &window);
 
 } // namespace brelo

@@ -155,6 +155,8 @@ void DocPage::openPage(const QString &fileName)
     visit(pageAddress(helpPagePath(fileName, QDir::currentPath(), installedHelpDir_)));
 }
 
+void DocPage::openHelp() { openPage(QString::fromUtf8(kPageButtons[0].fileName)); }
+
 void DocPage::openTyped()
 {
     const DocAddress typed = readAddress(txturl_->text(), QDir::currentPath());

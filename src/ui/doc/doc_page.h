@@ -30,6 +30,7 @@ public:
 
     void goBack();
     void goForward();
+    void openHelp();  // as a click on "AIDE DU PROGRAMME"
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;

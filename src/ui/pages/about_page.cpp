@@ -1,6 +1,7 @@
 #include "ui/pages/about_page.h"
 
 #include "ui/widgets/controls.h"
+#include "ui/widgets/fitted_label.h"
 #include "ui/widgets/twips_rect.h"
 
 #include <QEvent>
@@ -22,9 +23,10 @@ struct Text {
     int left, top, width, height;
     bool bold;
     Qt::Alignment alignment;
+    bool licence = false;
 };
 
-QWidget *buildContents(QWidget *page)
+void buildContents(QWidget *page)
 {
     auto *frame = makeFrame(page, "Frame3", QStringLiteral("A Propos"), pageRect(2400, 2040, 7095, 3315));
 
@@ -39,7 +41,7 @@ QWidget *buildContents(QWidget *page)
     comic.setPointSizeF(18);
     comic.setBold(true);
     title->setFont(comic);
-    refitText(title);
+    title->setWordWrap(false);  // one line, fitted to its box
     setTextColor(title, {0, 0, 192});
 
     constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
@@ -48,7 +50,7 @@ QWidget *buildContents(QWidget *page)
         {"Label15", "Programme d'aide au calcul de l'optique d'un coronographe de Lyot", 3540, 780, 3375, 435,
          true, centred},
         {"Label32", "Calcul d'éphéméride solaire", 4020, 1320, 2835, 195, true, centred},
-        {"Label16", "Logiciel libre et gratuit", 2220, 1680, 4695, 195, true, left},
+        {"Label16", "Logiciel libre et gratuit", 2220, 1680, 4695, 195, true, left, true},
         {"Label17",
          "Vous pouvez l'utiliser, le copier, le modifier et le redistribuer librement. "
          "Il est fourni tel quel, sans aucune garantie : vérifiez vos calculs avant de monter vos optiques.",
@@ -61,45 +63,20 @@ QWidget *buildContents(QWidget *page)
     };
     for (const Text &t : texts) {
         auto *label = makeLabel(frame, t.name, QString::fromUtf8(t.text), twipsRect(t.left, t.top, t.width, t.height));
+        // What "Logiciel libre" means here: the licence, and where its full text is.
+        if (t.licence)
+            label->setToolTip(QStringLiteral("Licence GPL-3.0 ou ultérieure — texte complet : " BRELO_LICENSE_FILE));
         label->setAlignment(t.alignment);
         setBold(label, t.bold);
-        refitText(label);
     }
-    // What "Logiciel libre" means here: the licence, and where its full text is.
-    frame->findChild<QLabel *>(QStringLiteral("Label16"))
-        ->setToolTip(QStringLiteral("Licence GPL-3.0 ou ultérieure — texte complet : " BRELO_LICENSE_FILE));
-    return frame;
 }
 
 } // namespace
 
-AboutPage::AboutPage(QWidget *parent) : QWidget(parent), designFont_(font())
+AboutPage::AboutPage(QWidget *parent) : QWidget(parent)
 {
     registerResources();  // the window's icon is among them
-}
-
-bool AboutPage::build()
-{
-    if (contents_)
-        return false;
-    // Fitted in the design font, whatever the zoom: the window's zoom scales them once built.
-    const bool zoomed = font() != designFont_;
-    if (zoomed)
-        setFont(designFont_);
-    contents_ = buildContents(this);
-    if (zoomed)
-        setFont(QFont());  // inherits the window's font again
-    if (isVisible())
-        contents_->show();  // a child added to a shown widget stays hidden until told
-    emit built(contents_);
-    return true;
-}
-
-bool AboutPage::event(QEvent *event)
-{
-    if (event->type() == QEvent::Show)
-        build();
-    return QWidget::event(event);
+    buildContents(this);
 }
 
 } // namespace brelo

@@ -1,14 +1,21 @@
-#include "ui/widgets/controls.h"
-#include "ui/pages/instant_lines.h"
-#include "ui/actions/period_dialog.h"
-#include "ui/pages/pages.h"
-#include "ui/window/spin_table.h"
-#include "ui/widgets/twips_rect.h"
+#include "ui/pages/ephemeris_page.h"
+
 #include "core/drawing/disc_drawing.h"
+#include "core/drawing/zenith_up_disc.h"
+#include "core/ephemeris/carrington.h"
+#include "ui/pages/local_time.h"
+#include "ui/pages/picture_labels.h"
+#include "ui/pages/system_zone.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/fitted_label.h"
+#include "ui/widgets/message_line.h"
 #include "ui/widgets/picture_area.h"
+#include "ui/widgets/spin_button.h"
+#include "ui/widgets/stale_results.h"
+#include "ui/widgets/twips_rect.h"
+#include "ui/window/spin_table.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -16,9 +23,9 @@ namespace brelo {
 
 namespace {
 
-constexpr Rgb kDiscBackground{128, 0, 0};
-constexpr Rgb kYellow{255, 255, 0};
 constexpr double kSymbolPoints = 13.5;
+const char *const kFailed = "Ephémérides Solaires — ";
+const char *const kCarringtonCaption = "Rotation de Carrington : ";
 
 struct Placed {
     const char *name;
@@ -28,117 +35,223 @@ struct Placed {
 
 QRect rectOf(const Placed &p) { return twipsRect(p.left, p.top, p.width, p.height); }
 
-void buildInputFrame(QWidget *page, char separator)
-{
-    auto *frame = makeFrame(page, "Frame4", QString::fromUtf8("Valeurs en entrée"), pageRect(180, 480, 4575, 2895));
+// The nine fields in the input's order, each with its spin button.
+const Placed kFields[] = {
+    {"txtann", "2000", 1260, 300, 495, 285},     {"txtmois", "1", 2580, 300, 330, 285},
+    {"txtjour", "1", 3660, 300, 330, 285},       {"txtheur", "0", 1740, 780, 390, 285},
+    {"txtminut", "0", 3120, 780, 315, 285},      {"txtlatideg", "45", 2760, 1500, 435, 285},
+    {"txtlatimin", "0", 3660, 1500, 375, 285},   {"txtlongideg", "0", 2760, 1920, 435, 285},
+    {"txtlongimin", "0", 3660, 1920, 375, 285},
+};
+const Placed kSpins[] = {
+    {"UpDown18", "", 1740, 300, 240, 285}, {"UpDown17", "", 2880, 300, 240, 285},
+    {"UpDown15", "", 3960, 300, 240, 285}, {"UpDown16", "", 2100, 780, 240, 285},
+    {"UpDown14", "", 3420, 780, 240, 285}, {"UpDown13", "", 3180, 1500, 240, 285},
+    {"UpDown10", "", 4020, 1500, 240, 285}, {"UpDown12", "", 3180, 1920, 240, 285},
+    {"UpDown11", "", 4020, 1920, 240, 285},
+};
+constexpr std::size_t kDateTimeFields = 5;
+constexpr std::size_t kFirstPositionField = 5;
 
-    const Placed labels[] = {
-        {"Label27", "Date: Année", 180, 360, 1035, 255},
-        {"Label26", "Mois", 2100, 360, 375, 255},
-        {"Label20", "Jour", 3240, 360, 375, 255},
-        {"Label23", "Heures", 2460, 780, 555, 255},
-        {"Label19", "Minutes", 3780, 780, 615, 195},
-        {"Label24", "Latitude de l'observateur:", 900, 1560, 1815, 255},
-        {"Label22", "°", 3480, 1440, 135, 255},
-        {"Label25", "'", 4320, 1380, 195, 315},
-        // Designed to run under txtlongideg; kept clear of it so the text shows whole.
-        {"Label21", "Longitude de l'observateur (+ à l'Est):", 60, 1980, 2670, 255},
-        // The time fields hold Universal Time, not the local time: said on
-        // screen as a heading over them, in the free band above their row.
-        {"lbltu", "Temps Universel (TU) :", 1740, 585, 2655, 195},
-    };
-    for (const Placed &p : labels)
-        makeLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p));
-    for (const char *symbol : {"Label22", "Label25"})
-        setPointSize(frame->findChild<QLabel *>(QString::fromLatin1(symbol)), kSymbolPoints);
+const Placed kLabels[] = {
+    {"Label27", "Date: Année", 180, 360, 1035, 255},
+    {"Label26", "Mois", 2100, 360, 375, 255},
+    {"Label20", "Jour", 3240, 360, 375, 255},
+    {"Label23", "Heures", 2460, 780, 555, 255},
+    {"Label19", "Minutes", 3780, 780, 615, 195},
+    {"Label24", "Latitude de l'observateur:", 900, 1560, 1815, 255},
+    // Designed to run under txtlongideg; kept clear of it so the text shows whole.
+    {"Label21", "Longitude de l'observateur (+ à l'Est):", 60, 1980, 2670, 255},
+    // The time fields hold Universal Time, not the local time: said on
+    // screen as a heading over them, in the free band above their row.
+    {"lbltu", "Temps Universel (TU) :", 1740, 585, 2655, 195},
+};
+const Placed kSymbols[] = {
+    {"Label22", "°", 3480, 1440, 135, 255},
+    {"Label25", "'", 4320, 1380, 195, 315},
+};
 
-    // The date and time fields hold Universal Time, which start-up and
-    // "Maintenant" copy from the clock.
-    const QString universalTime = QStringLiteral("Temps universel (TU)");
-    const Placed fields[] = {
-        {"txtann", "2000", 1260, 300, 495, 285},     {"txtmois", "1", 2580, 300, 330, 285},
-        {"txtjour", "1", 3660, 300, 330, 285},       {"txtheur", "0", 1740, 780, 390, 285},
-        {"txtminut", "0", 3120, 780, 315, 285},      {"txtlatideg", "45", 2760, 1500, 435, 285},
-        {"txtlatimin", "0", 3660, 1500, 375, 285},   {"txtlongideg", "0", 2760, 1920, 435, 285},
-        {"txtlongimin", "0", 3660, 1920, 375, 285},
-    };
-    for (int i = 0; i < 9; ++i) {
-        auto *field = makeTextBox(frame, fields[i].name, QString::fromUtf8(fields[i].text), rectOf(fields[i]));
-        if (i < 5)
-            field->setToolTip(universalTime);
-    }
-
-    const Placed spins[] = {
-        {"UpDown18", "", 1740, 300, 240, 285}, {"UpDown17", "", 2880, 300, 240, 285},
-        {"UpDown15", "", 3960, 300, 240, 285}, {"UpDown16", "", 2100, 780, 240, 285},
-        {"UpDown14", "", 3420, 780, 240, 285}, {"UpDown13", "", 3180, 1500, 240, 285},
-        {"UpDown10", "", 4020, 1500, 240, 285}, {"UpDown12", "", 3180, 1920, 240, 285},
-        {"UpDown11", "", 4020, 1920, 240, 285},
-    };
-    for (const Placed &p : spins)
-        makeSpinButton(frame, p.name, separator, rectOf(p));
-
-    makeButton(frame, "cmdmaint", QStringLiteral("Maintenant"), twipsRect(120, 780, 1275, 315))
-        ->setToolTip(universalTime);
-    makeButton(frame, "Command2", QStringLiteral("Calcul"), twipsRect(1440, 2400, 1455, 315));
-    addInstantLines(frame);
-    addPeriodButton(frame);
-}
-
-void buildResultFrame(QWidget *page)
-{
-    auto *frame = makeFrame(page, "Frame6", QString::fromUtf8("Ephémérides Solaires"), pageRect(180, 3480, 4575, 4155));
-    const Placed labels[] = {
-        {"lblad", "Ascension Droite =", 300, 300, 4035, 255},
-        {"lbldec", "Déclinaison =", 300, 660, 3975, 255},
-        {"lblah", "Angle horaire (+ vers W) =", 300, 1035, 4095, 255},
-        {"lblh", "Hauteur =", 300, 1395, 4095, 255},
-        {"lblaz", "Azimuth (0 S - 90 W) =", 300, 1770, 4155, 255},
-        {"lblr", "Distance Terre-Soleil (U.A.) =", 300, 2310, 4155, 255},
-        {"lblp", "Angle p (+ vers E) =", 300, 2670, 4155, 255},
-        {"lblb0", "Latitude héliocentrique B0 =", 300, 3045, 4215, 255},
-        {"lbll0", "Longitude héliocentrique L0 =", 300, 3405, 4215, 255},
-        {"lblksi", "Angle Nord - Zenith =", 300, 3780, 4215, 255},
-    };
-    QList<QWidget *> results;
-    for (const Placed &p : labels)
-        results << makeResultLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p));
-    keepLaidOutSize(frame, results);
-    makeSeparator(frame, "Line4", twipsRect(60, 2160, 4455, 30));
-}
-
-void buildDiscPicture(QWidget *page)
-{
-    auto *picture = new PictureArea(QColor(kDiscBackground.r, kDiscBackground.g, kDiscBackground.b),
-                                    QSizeF(6735, 6735), page);
-    picture->setObjectName(QStringLiteral("Picture3"));
-    picture->setGeometry(pageRect(4860, 660, 6800, 6800));
-    setDiscUserScale(*picture);
-
-    // North up, east to the left, as the sky shows the Sun.
-    const Placed compass[] = {
-        {"Label31", "N", 3300, 0, 195, 195},
-        {"Label30", "E", 60, 3180, 195, 195},
-        {"Label28", "S", 3360, 6540, 195, 195},
-        {"Label29", "W", 6540, 3240, 195, 195},  // ends at the inner right edge
-    };
-    for (const Placed &p : compass) {
-        auto *label = makeLabel(picture, p.name, QString::fromLatin1(p.text),
-                                rectOf(p).translated(PictureArea::kBorderPx, PictureArea::kBorderPx));
-        setTextColor(label, kYellow);
-        setOpaqueBackground(label, kDiscBackground);
-    }
-}
+struct Result {
+    Placed design;
+    std::string EphemerisResult::*shown;
+};
+const Result kResults[] = {
+    {{"lblad", "Ascension Droite =", 300, 300, 4035, 255}, &EphemerisResult::lblad},
+    {{"lbldec", "Déclinaison =", 300, 660, 3975, 255}, &EphemerisResult::lbldec},
+    {{"lblah", "Angle horaire (+ vers W) =", 300, 1035, 4095, 255}, &EphemerisResult::lblah},
+    {{"lblh", "Hauteur =", 300, 1395, 4095, 255}, &EphemerisResult::lblh},
+    {{"lblaz", "Azimuth (0 S - 90 W) =", 300, 1770, 4155, 255}, &EphemerisResult::lblaz},
+    {{"lblr", "Distance Terre-Soleil (U.A.) =", 300, 2310, 4155, 255}, &EphemerisResult::lblr},
+    {{"lblp", "Angle p (+ vers E) =", 300, 2670, 4155, 255}, &EphemerisResult::lblp},
+    {{"lblb0", "Latitude héliocentrique B0 =", 300, 3045, 4215, 255}, &EphemerisResult::lblb0},
+    {{"lbll0", "Longitude héliocentrique L0 =", 300, 3405, 4215, 255}, &EphemerisResult::lbll0},
+    {{"lblksi", "Angle Nord - Zenith =", 300, 3780, 4215, 255}, &EphemerisResult::lblksi},
+};
+constexpr std::size_t kL0 = 8;
 
 } // namespace
 
-QWidget *buildEphemerisPage(QWidget *parent, char decimalSeparator)
+EphemerisPage::EphemerisPage(char decimalSeparator, MessageLine &messages, Clock clock, QWidget *parent)
+    : QWidget(parent), decimalSeparator_(decimalSeparator), messages_(messages), clock_(std::move(clock))
 {
-    auto *page = new QWidget(parent);
-    buildInputFrame(page, decimalSeparator);
-    buildResultFrame(page);
-    buildDiscPicture(page);
-    return page;
+    buildInputFrame();
+    buildResultFrame();
+    buildPicture();
+    stale_ = std::make_unique<StaleResults>(std::vector<QWidget *>(results_.begin(), results_.end()), picture3_);
+    for (SpinButton *spin : spins_)
+        connect(spin, &SpinButton::changed, this, &EphemerisPage::run);
+    connect(command2_, &QAbstractButton::clicked, this, &EphemerisPage::run);
+    connect(cmdmaint_, &QAbstractButton::clicked, this, [this] {
+        fillDateTimeFromClock();
+        run();
+    });
+    connect(cmdperiode_, &QAbstractButton::clicked, this, &EphemerisPage::periodRequested);
 }
+
+EphemerisPage::~EphemerisPage() = default;
+
+void EphemerisPage::buildInputFrame()
+{
+    auto *frame = makeFrame(this, "Frame4", QString::fromUtf8("Valeurs en entrée"), pageRect(180, 480, 4575, 2895));
+    for (const Placed &p : kLabels)
+        makeLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p));
+    for (const Placed &p : kSymbols)
+        setPointSize(makeLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p)), kSymbolPoints);
+    // The date and time fields hold Universal Time, which start-up and
+    // "Maintenant" copy from the clock.
+    const QString universalTime = QStringLiteral("Temps universel (TU)");
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        fields_[i] = makeTextBox(frame, kFields[i].name, QString::fromUtf8(kFields[i].text), rectOf(kFields[i]));
+        spins_[i] = makeSpinButton(frame, kSpins[i].name, decimalSeparator_, rectOf(kSpins[i]));
+        spins_[i]->setBuddy(fields_[i]);
+        if (i < kDateTimeFields)
+            fields_[i]->setToolTip(universalTime);
+    }
+    cmdmaint_ = makeButton(frame, "cmdmaint", QStringLiteral("Maintenant"), twipsRect(120, 780, 1275, 315));
+    cmdmaint_->setToolTip(universalTime);
+    command2_ = makeButton(frame, "Command2", QStringLiteral("Calcul"), twipsRect(1440, 2400, 1455, 315));
+    cmdperiode_ = makeButton(frame, "cmdperiode", QString::fromUtf8("Période…"), twipsRect(3015, 2400, 1440, 315));
+    cmdperiode_->setToolTip(QString::fromUtf8("Éphémérides sur une période"));
+    // Two lines in the free band under "Maintenant", placed by hand: the local
+    // time of the instant in the fields (the page stays in Universal Time) and
+    // the Carrington rotation it falls in. The second stops short of the "°".
+    localTime_ = makeLabel(frame, "lblheureloc", QStringLiteral("Heure locale :"), twipsRect(120, 1110, 4395, 195));
+    carrington_ = makeLabel(frame, "lblcarrington", QString::fromUtf8(kCarringtonCaption).trimmed(),
+                            twipsRect(120, 1305, 3300, 195));
+}
+
+void EphemerisPage::buildResultFrame()
+{
+    auto *frame = makeFrame(this, "Frame6", QString::fromUtf8("Ephémérides Solaires"), pageRect(180, 3480, 4575, 4155));
+    for (std::size_t i = 0; i < results_.size(); ++i)
+        results_[i] = makeLabel(frame, kResults[i].design.name, QString::fromUtf8(kResults[i].design.text),
+                                rectOf(kResults[i].design));
+    makeSeparator(frame, "Line4", twipsRect(60, 2160, 4455, 30));
+}
+
+void EphemerisPage::buildPicture()
+{
+    picture3_ = new PictureArea(QColor(kDiscBackground.r, kDiscBackground.g, kDiscBackground.b),
+                                QSizeF(kDiscInnerTwips, kDiscInnerTwips), this);
+    picture3_->setObjectName(QStringLiteral("Picture3"));
+    picture3_->setGeometry(pageRect(4860, 660, 6800, 6800));
+    setDiscUserScale(*picture3_);
+    for (std::size_t i = 0; i < compass_.size(); ++i) {
+        const PictureLabel &p = compassLabels()[i];
+        compass_[i] = makeLabel(picture3_, p.name, QString::fromLatin1(p.text),
+                                twipsRect(p.left, p.top, p.width, p.height)
+                                    .translated(PictureArea::kBorderPx, PictureArea::kBorderPx));
+        setTextColor(compass_[i], p.color);
+        setOpaqueBackground(compass_[i], kDiscBackground);
+    }
+}
+
+std::array<QLineEdit *, 4> EphemerisPage::parameterBoxes() const
+{
+    return {fields_[kFirstPositionField], fields_[kFirstPositionField + 1], fields_[kFirstPositionField + 2],
+            fields_[kFirstPositionField + 3]};
+}
+
+EphemerisInput EphemerisPage::fieldTexts() const
+{
+    const auto text = [this](std::size_t i) { return fields_[i]->text().toStdString(); };
+    return {text(0), text(1), text(2), text(3), text(4), text(5), text(6), text(7), text(8)};
+}
+
+void EphemerisPage::fillDateTimeFromClock()
+{
+    const QDateTime now = clock_().toUTC();
+    const int parts[kDateTimeFields] = {now.date().year(), now.date().month(), now.date().day(),
+                                        now.time().hour(), now.time().minute()};
+    for (std::size_t i = 0; i < kDateTimeFields; ++i)
+        fields_[i]->setText(QString::number(parts[i]));
+}
+
+void EphemerisPage::run()
+{
+    const Outcome<EphemerisResult> outcome = calculephem(fieldTexts(), decimalSeparator_);
+    if (!outcome.ok()) {
+        // P and B0 stay those of the last good run, which the disc shows.
+        messages_.setMessage(MessageLine::Source::Ephemeris,
+                             QString::fromUtf8(kFailed) + QString::fromStdString(outcome.error()));
+        stale_->setStale(StaleResults::TextsAndPicture);
+        showInstantLines(nullptr);
+        return;
+    }
+    const EphemerisResult &result = outcome.value();
+    anglep_ = result.anglep;
+    latb0_ = result.latb0;
+    northZenith_ = static_cast<float>(result.values.northZenithDeg);
+    lastRun_ = EphemerisRun{fieldTexts(), result};
+    for (std::size_t i = 0; i < results_.size(); ++i)
+        results_[i]->setText(QString::fromStdString(result.*kResults[i].shown));
+    messages_.clearMessage(MessageLine::Source::Ephemeris);
+    messages_.clearMessage(MessageLine::Source::ParamsFile);  // told until the first good run
+    stale_->setStale(StaleResults::Nothing);
+    showInstantLines(&result);
+    drawDisc();
+}
+
+// After a run: the local time and the Carrington rotation of its instant, or
+// dashes when the run failed, so that nothing describes an instant the fields
+// no longer hold.
+void EphemerisPage::showInstantLines(const EphemerisResult *result)
+{
+    const std::optional<double> julianDay = result ? std::optional(result->values.julianDay) : std::nullopt;
+    localTime_->setText(localTimeLine(julianDay, systemZone()));
+    const QString caption = QString::fromUtf8(kCarringtonCaption);
+    if (!result) {
+        carrington_->setText(caption + QString::fromUtf8("—"));
+        return;  // lbll0 keeps the last result, and its tooltip with it
+    }
+    const QString rotation = caption + QString::fromStdString(carringtonText(carringtonRotation(*julianDay), decimalSeparator_));
+    carrington_->setText(rotation);
+    results_[kL0]->setToolTip(rotation);
+}
+
+void EphemerisPage::drawDisc()
+{
+    if (zenithUp_)
+        dessinephemZenithUp(*picture3_, anglep_, latb0_, northZenith_);
+    else
+        dessinephem(*picture3_, anglep_, latb0_);
+}
+
+void EphemerisPage::redraw()
+{
+    if (lastRun_)
+        drawDisc();
+}
+
+void EphemerisPage::setDiscZenithUp(bool on)
+{
+    zenithUp_ = on;
+    for (QLabel *letter : compass_)
+        letter->setVisible(!on);  // they do not follow the turn
+    if (latb0_)  // blank until the first ephemeris
+        drawDisc();
+}
+
+bool EphemerisPage::resultsStale() const { return stale_->textsStale(); }
 
 } // namespace brelo

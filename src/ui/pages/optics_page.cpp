@@ -1,16 +1,25 @@
+#include "ui/pages/optics_page.h"
+
+#include "core/common/numeric_text.h"
+#include "core/drawing/layout_drawing.h"
+#include "ui/pages/picture_labels.h"
 #include "ui/widgets/controls.h"
+#include "ui/widgets/fitted_label.h"
+#include "ui/widgets/message_line.h"
 #include "ui/widgets/one_row_list_view.h"
-#include "ui/pages/pages.h"
-#include "ui/window/spin_table.h"
-#include "ui/widgets/twips_rect.h"
 #include "ui/widgets/picture_area.h"
+#include "ui/widgets/spin_button.h"
+#include "ui/widgets/stale_results.h"
+#include "ui/widgets/twips_rect.h"
+#include "ui/widgets/yearly_list_model.h"
+#include "ui/window/spin_table.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace brelo {
@@ -18,7 +27,8 @@ namespace brelo {
 namespace {
 
 constexpr Rgb kDarkBlue{0, 0, 192};
-constexpr Rgb kPicture1Background{255, 128, 128};
+constexpr Rgb kRed{255, 0, 0};
+const char *const kFailed = "Calcul Optique — ";
 
 // Columns of the input grid: label, field, arrows, gap, label, field, arrows.
 enum Column { kLabelA, kFieldA, kSpinA, kGap, kLabelB, kFieldB, kSpinB, kColumns };
@@ -26,100 +36,154 @@ constexpr int kFocalFieldWidth = 44;
 constexpr int kDiameterFieldWidth = 34;
 constexpr int kSpinWidth = 16;
 
-struct FieldRow {
+// One field of Frame1 with its label and arrows, in the panel's order.
+struct InputDesign {
     const char *label;
     const char *labelText;
     const char *field;
     const char *text;
     const char *spin;
+    int gridRow;
+    bool secondColumn;  // a diameter, right of its lens's focal length
+};
+constexpr int kCheckBoxRow = 4;
+constexpr int kButtonRow = 6;
+const InputDesign kInputs[] = {
+    {"Label3", "Lentille  O1  Focale=", "Txtfoco1", "1000", "UpDown1", 0, false},
+    {"Label4", "Diamètre=", "Txtdo1", "90", "UpDown2", 0, true},
+    {"Label5", "Lentille 02   Focale=", "Txtfoco2", "200", "UpDown3", 1, false},
+    {"Label6", "Diamètre=", "Txtdo2", "50", "UpDown4", 1, true},
+    {"Label7", "Distance A = Lentille O2 - Disque occulteur:", "Txtdiscoc", "30", "UpDown5", 2, false},
+    {"Label8", "Objectif O3  Focale=", "Txtfoco3a", "300", "UpDown6", 3, false},
+    {"Label10", "Diamètre=", "Txtdo3a", "50", "UpDown7", 3, true},
+    {"Label11", "Objectif O3'  Focale=", "Txtfoco3b", "300", "UpDown8", 5, false},
+    {"Label12", "Diamètre=", "Txtdo3b", "50", "UpDown9", 5, true},
+};
+enum Input { kFoco1, kDo1, kFoco2, kDo2, kDiscoc, kFoco3a, kDo3a, kFoco3b, kDo3b };
+
+struct ResultDesign {
+    const char *name;
+    const char *text;
+    std::string OpticsResult::*shown;
+    bool lineAfter;
+};
+const ResultDesign kResults[] = {
+    {"Lblb", "Distance (Lentille O2 - Diaphragme) B=", &OpticsResult::lblb, false},
+    {"Lblx", "Calcul intermédiaire x=", &OpticsResult::lblx, false},
+    {"Lblc", "Distance (Lentille O2 - Objectif O3) C=", &OpticsResult::lblc, true},
+    {"Lblfocresult", "Focale résultante =", &OpticsResult::lblfocresult, false},
+    {"Lblfd", "Rapport F/D (à pleine ouverture du diaph.) =", &OpticsResult::lblfd, false},
+    {"Lbldiscmin", "Diamètre mini disque occulteur =", &OpticsResult::lbldiscmin, false},
+    {"Lbldiscmax", "Diamètre maxi disque occulteur =", &OpticsResult::lbldiscmax, true},
 };
 
-// One lens: its focal length and its diameter on one row.
-struct LensRow {
-    FieldRow focal;
-    FieldRow diameter;
+// The drawing reads six fields itself; its failure names the first it cannot use.
+struct DrawnField {
+    std::string LayoutInput::*text;
+    const char *frenchName;
+};
+const DrawnField kDrawnFields[] = {
+    {&LayoutInput::foco1, "la focale de O1"},  {&LayoutInput::do1, "le diamètre de O1"},
+    {&LayoutInput::do2, "le diamètre de O2"},  {&LayoutInput::discoc, "la distance A"},
+    {&LayoutInput::do3a, "le diamètre de O3"}, {&LayoutInput::do3b, "le diamètre de O3'"},
 };
 
-void addField(QGridLayout *grid, QWidget *frame, int row, int labelColumn, int labelSpan,
-              const FieldRow &entry, int fieldWidth, char separator)
+std::string layoutProblem(const LayoutInput &input, char separator)
 {
-    auto *label = makeLabel(frame, entry.label, QString::fromUtf8(entry.labelText));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setContentsMargins(0, 0, 4, 0);  // keep the text off its field
-    auto *field = makeTextBox(frame, entry.field, QString::fromUtf8(entry.text));
-    field->setFixedWidth(fieldWidth);
-    auto *spin = makeSpinButton(frame, entry.spin, separator);
-    spin->setFixedSize(kSpinWidth, field->sizeHint().height());
-    grid->addWidget(label, row, labelColumn, 1, labelSpan);
-    grid->addWidget(field, row, labelColumn + labelSpan);
-    grid->addWidget(spin, row, labelColumn + labelSpan + 1);
+    for (const DrawnField &field : kDrawnFields) {
+        const NumericText read = readNumber(input.*field.text, separator);
+        if (!read.ok())
+            return fieldProblem(field.frenchName, input.*field.text, read.error);  // the same words as calcul's
+    }
+    return "une valeur est trop grande pour être dessinée.";
 }
 
-QGroupBox *buildInputFrame(QWidget *page, char separator)
+QRect onPicture(int left, int top, int width, int height)
 {
-    auto *frame = makeFrame(page, "Frame1", QString::fromUtf8("Valeurs en entrée"), pageRect(120, 440, 4575, 4155));
+    return twipsRect(left, top, width, height).translated(PictureArea::kBorderPx, PictureArea::kBorderPx);
+}
+
+std::string textOf(const QLineEdit *field) { return field->text().toStdString(); }
+
+} // namespace
+
+OpticsPage::OpticsPage(char decimalSeparator, MessageLine &messages, QWidget *parent)
+    : QWidget(parent), decimalSeparator_(decimalSeparator), messages_(messages),
+      diameters_(new YearlyListModel(YearlyListModel::Table::OccultingDisc, decimalSeparator, this)),
+      imageSizes_(new YearlyListModel(YearlyListModel::Table::FinalImage, decimalSeparator, this))
+{
+    buildInputFrame();
+    buildResultFrame();
+    buildPicture();
+    std::vector<QWidget *> texts(results_.begin(), results_.end());
+    texts.push_back(listdiam_);
+    texts.push_back(listdimfoy_);
+    stale_ = std::make_unique<StaleResults>(texts, picture1_, std::vector<QWidget *>{updownech_, chkchem_});
+    connectEvents();
+    for (QLabel *label : elementLabels_)
+        label->hide();  // until the first drawing
+}
+
+OpticsPage::~OpticsPage() = default;
+
+void OpticsPage::buildInputFrame()
+{
+    auto *frame = makeFrame(this, "Frame1", QString::fromUtf8("Valeurs en entrée"), pageRect(120, 440, 4575, 4155));
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setHorizontalSpacing(0);
     grid->setColumnMinimumWidth(kGap, 10);
     grid->setColumnStretch(kLabelA, 1);
-
-    const auto lens = [&](int row, const LensRow &r) {
-        addField(grid, frame, row, kLabelA, 1, r.focal, kFocalFieldWidth, separator);
-        addField(grid, frame, row, kLabelB, 1, r.diameter, kDiameterFieldWidth, separator);
-    };
-    lens(0, {{"Label3", "Lentille  O1  Focale=", "Txtfoco1", "1000", "UpDown1"},
-             {"Label4", "Diamètre=", "Txtdo1", "90", "UpDown2"}});
-    lens(1, {{"Label5", "Lentille 02   Focale=", "Txtfoco2", "200", "UpDown3"},
-             {"Label6", "Diamètre=", "Txtdo2", "50", "UpDown4"}});
-    addField(grid, frame, 2, kLabelA, kFieldB - kLabelA,
-             {"Label7", "Distance A = Lentille O2 - Disque occulteur:", "Txtdiscoc", "30", "UpDown5"},
-             kDiameterFieldWidth, separator);
-    lens(3, {{"Label8", "Objectif O3  Focale=", "Txtfoco3a", "300", "UpDown6"},
-             {"Label10", "Diamètre=", "Txtdo3a", "50", "UpDown7"}});
-    grid->addWidget(makeCheckBox(frame, "Chko3", QStringLiteral("Objectifs O3 et O3' identiques"), true),
-                    4, kLabelA, 1, kColumns);
-    lens(5, {{"Label11", "Objectif O3'  Focale=", "Txtfoco3b", "300", "UpDown8"},
-             {"Label12", "Diamètre=", "Txtdo3b", "50", "UpDown9"}});
-    auto *calc = makeButton(frame, "Cmdcalc", QStringLiteral("&CALCUL"));
-    calc->setMinimumSize(120, 30);
-    grid->addWidget(calc, 6, kLabelA, 1, kColumns, Qt::AlignHCenter);
-    for (int row = 0; row < 7; ++row)
+    for (std::size_t i = 0; i < inputs_.size(); ++i) {
+        const InputDesign &design = kInputs[i];
+        const int labelColumn = design.secondColumn ? kLabelB : kLabelA;
+        // A's label runs over the first field's columns: its field stands with the diameters.
+        const int labelSpan = i == kDiscoc ? kFieldB - kLabelA : 1;
+        auto *label = makeLabel(frame, design.label, QString::fromUtf8(design.labelText));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setContentsMargins(0, 0, 4, 0);  // keep the text off its field
+        auto *field = makeTextBox(frame, design.field, QString::fromUtf8(design.text));
+        const bool focal = !design.secondColumn && i != kDiscoc;
+        field->setFixedWidth(focal ? kFocalFieldWidth : kDiameterFieldWidth);
+        auto *spin = makeSpinButton(frame, design.spin, decimalSeparator_);
+        spin->setFixedSize(kSpinWidth, field->sizeHint().height());
+        spin->setBuddy(field);
+        grid->addWidget(label, design.gridRow, labelColumn, 1, labelSpan);
+        grid->addWidget(field, design.gridRow, labelColumn + labelSpan);
+        grid->addWidget(spin, design.gridRow, labelColumn + labelSpan + 1);
+        inputs_[i] = {field, spin};
+    }
+    chko3_ = makeCheckBox(frame, "Chko3", QStringLiteral("Objectifs O3 et O3' identiques"), true);
+    grid->addWidget(chko3_, kCheckBoxRow, kLabelA, 1, kColumns);
+    cmdcalc_ = makeButton(frame, "Cmdcalc", QStringLiteral("&CALCUL"));
+    cmdcalc_->setMinimumSize(120, 30);
+    grid->addWidget(cmdcalc_, kButtonRow, kLabelA, 1, kColumns, Qt::AlignHCenter);
+    for (int row = 0; row <= kButtonRow; ++row)
         grid->setRowStretch(row, 1);
-
-    // Chko3 starts checked: O3' follows O3 and its controls are disabled.
-    for (const char *name : {"Txtfoco3b", "Txtdo3b", "UpDown8", "UpDown9"})
-        frame->findChild<QWidget *>(QString::fromLatin1(name))->setEnabled(false);
-    return frame;
+    setO3bEditable(false);  // Chko3 starts checked: O3' follows O3
 }
 
-QGroupBox *buildResultFrame(QWidget *page, QAbstractItemModel *listdiam, QAbstractItemModel *listdimfoy)
+void OpticsPage::buildResultFrame()
 {
-    auto *frame = makeFrame(page, "Frame2", QString::fromUtf8("Résultats"), pageRect(4800, 440, 6855, 4155));
+    auto *frame = makeFrame(this, "Frame2", QString::fromUtf8("Résultats"), pageRect(4800, 440, 6855, 4155));
     auto *column = new QVBoxLayout(frame);
     column->setContentsMargins(10, 4, 10, 6);
     column->setSpacing(2);
-
     QList<QWidget *> changing;  // rewritten by every computation
-    const auto result = [&](const char *name, const char *text) {
-        changing << makeResultLabel(frame, name, QString::fromUtf8(text));
-        column->addWidget(changing.back());
-    };
-    result("Lblb", "Distance (Lentille O2 - Diaphragme) B=");
-    result("Lblx", "Calcul intermédiaire x=");
-    result("Lblc", "Distance (Lentille O2 - Objectif O3) C=");
-    column->addWidget(makeSeparator(frame, "Line1"));
-    result("Lblfocresult", "Focale résultante =");
-    result("Lblfd", "Rapport F/D (à pleine ouverture du diaph.) =");
-    result("Lbldiscmin", "Diamètre mini disque occulteur =");
-    result("Lbldiscmax", "Diamètre maxi disque occulteur =");
-    column->addWidget(makeSeparator(frame, "Line2"));
-
+    const char *const lines[] = {"Line1", "Line2"};
+    int line = 0;
+    for (std::size_t i = 0; i < results_.size(); ++i) {
+        results_[i] = makeLabel(frame, kResults[i].name, QString::fromUtf8(kResults[i].text));
+        column->addWidget(results_[i]);
+        changing << results_[i];
+        if (kResults[i].lineAfter)
+            column->addWidget(makeSeparator(frame, lines[line++]));
+    }
     auto *lists = new QGridLayout;
     lists->setHorizontalSpacing(12);
     lists->setVerticalSpacing(2);
     const auto yearly = [&](int col, const char *heading, const char *headingText, const char *name,
-                            QAbstractItemModel *model) {
+                            YearlyListModel *model) {
         auto *label = makeLabel(frame, heading, QString::fromUtf8(headingText));
         label->setWordWrap(true);
         auto *list = new OneRowListView(frame);
@@ -128,82 +192,220 @@ QGroupBox *buildResultFrame(QWidget *page, QAbstractItemModel *listdiam, QAbstra
         list->setFixedHeight(list->fontMetrics().height() + 2 * list->frameWidth());
         lists->addWidget(label, 0, col, Qt::AlignBottom);
         lists->addWidget(list, 1, col);
+        return list;
     };
-    yearly(0, "Label9", "Dimensions des disques occulteurs au cours de l'année:", "Listdiam", listdiam);
-    yearly(1, "Lbldimimag", "Dimensions de l'image au foyer final du coronographe:", "Listdimfoy", listdimfoy);
+    listdiam_ = yearly(0, "Label9", "Dimensions des disques occulteurs au cours de l'année:", "Listdiam", diameters_);
+    listdimfoy_ = yearly(1, "Lbldimimag", "Dimensions de l'image au foyer final du coronographe:", "Listdimfoy",
+                         imageSizes_);
     column->addLayout(lists);
     column->addWidget(makeSeparator(frame, "Line3"));
-
     auto *remark = makeLabel(frame, "Lblrem", QStringLiteral("REMARQUES:"));
     remark->setWordWrap(true);
-    remark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColor(remark, kDarkBlue);
     column->addWidget(remark, 1);
+    lblrem_ = remark;
     changing << remark;
     keepLaidOutSize(frame, changing);
-    return frame;
 }
 
-QRect onPicture(int left, int top, int width, int height)
+void OpticsPage::buildPicture()
 {
-    return twipsRect(left, top, width, height).translated(PictureArea::kBorderPx, PictureArea::kBorderPx);
-}
-
-struct ElementLabel {
-    const char *name;
-    const char *text;
-    QRect geometry;
-    Rgb color;
-};
-
-void buildLayoutPicture(QWidget *page, char separator)
-{
-    const QColor background(kPicture1Background.r, kPicture1Background.g, kPicture1Background.b);
-    auto *picture = new PictureArea(background, QSizeF(11475, 2955), page);
-    picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setGeometry(pageRect(120, 4700, 11535, 3015));
-
-    makeSpinButton(picture, "UpDownech", separator, onPicture(60, 60, 375, 240));
-    auto *scaleLabel = makeLabel(picture, "Label1", QString::fromUtf8("Réglage manuel de l'échelle"),
+    picture1_ = new PictureArea(QColor(kLayoutBackground.r, kLayoutBackground.g, kLayoutBackground.b),
+                                QSizeF(kLayoutInnerWidthTwips, kLayoutInnerHeightTwips), this);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setGeometry(pageRect(120, 4700, 11535, 3015));
+    updownech_ = makeSpinButton(picture1_, "UpDownech", decimalSeparator_, onPicture(60, 60, 375, 240));
+    auto *scaleLabel = makeLabel(picture1_, "Label1", QString::fromUtf8("Réglage manuel de l'échelle"),
                                  onPicture(480, 60, 2055, 615));
-    auto *bar = makeLabel(picture, "Label2", QStringLiteral("100mm"), onPicture(2640, 0, 555, 255));
-    QFont narrow = bar->font();
-    narrow.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
-                        QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
-    bar->setFont(narrow);
-    auto *rays = makeCheckBox(picture, "Chkchem", QStringLiteral("Tracé des chemins optiques"), true,
-                              onPicture(60, 2580, 2355, 315));
-    // The "100mm" label stands over its own scale bar: transparent, so the bar shows.
-    for (QWidget *w : {static_cast<QWidget *>(scaleLabel), static_cast<QWidget *>(rays)})
-        setOpaqueBackground(w, kPicture1Background);
-    bar->setAutoFillBackground(false);
-
-    const Rgb kDefault{0, 0, 0};
-    const ElementLabel elements[] = {
-        {"lblpico1", "O1", onPicture(60, 2220, 195, 195), {0, 0, 255}},
-        {"Lblpico2", "O2", onPicture(60, 1980, 255, 195), {0, 192, 0}},
-        {"Lblpicdo", "D.occ", onPicture(60, 900, 435, 195), {255, 255, 0}},
-        {"Lblpicdia", "Diaph.", onPicture(540, 900, 495, 195), kDefault},
-        {"Lblpico3", "O3-f-O3'", onPicture(720, 1980, 615, 195), {0, 0, 255}},
-        {"Lblpicfoy", "Foyer", onPicture(300, 1980, 435, 195), {255, 0, 0}},
-    };
-    for (const ElementLabel &e : elements) {
-        auto *label = makeLabel(picture, e.name, QString::fromUtf8(e.text), e.geometry);
-        setTextColor(label, e.color);
-        setOpaqueBackground(label, kPicture1Background);
+    chkchem_ = makeCheckBox(picture1_, "Chkchem", QString::fromUtf8("Tracé des chemins optiques"), true,
+                            onPicture(60, 2580, 2355, 315));
+    for (QWidget *w : {static_cast<QWidget *>(scaleLabel), static_cast<QWidget *>(chkchem_)})
+        setOpaqueBackground(w, kLayoutBackground);
+    std::size_t element = 0;
+    for (const PictureLabel &design : layoutPictureLabels()) {
+        auto *label = makeLabel(picture1_, design.name, QString::fromUtf8(design.text),
+                                onPicture(design.left, design.top, design.width, design.height));
+        setTextColor(label, design.color);
+        if (design.onPictureColor) {
+            setOpaqueBackground(label, kLayoutBackground);
+            elementLabels_[element++] = label;
+        } else {
+            QFont narrow = label->font();
+            narrow.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
+                                QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
+            label->setFont(narrow);
+        }
     }
 }
 
-} // namespace
-
-QWidget *buildOpticsPage(QWidget *parent, char decimalSeparator, QAbstractItemModel *listdiam,
-                         QAbstractItemModel *listdimfoy)
+void OpticsPage::connectEvents()
 {
-    auto *page = new QWidget(parent);
-    buildInputFrame(page, decimalSeparator);
-    buildResultFrame(page, listdiam, listdimfoy);
-    buildLayoutPicture(page, decimalSeparator);
-    return page;
+    for (const InputRow &input : inputs_)
+        connect(input.spin, &SpinButton::changed, this, &OpticsPage::run);
+    connect(updownech_, &SpinButton::changed, this, &OpticsPage::run);
+    connect(cmdcalc_, &QAbstractButton::clicked, this, &OpticsPage::run);
+    connect(chkchem_, &QAbstractButton::clicked, this, &OpticsPage::run);
+    connect(chko3_, &QAbstractButton::clicked, this, [this] {
+        copyO3ToO3b();
+        setO3bEditable(!chko3_->isChecked());
+        run();
+    });
+}
+
+std::array<QLineEdit *, 9> OpticsPage::parameterBoxes() const
+{
+    std::array<QLineEdit *, 9> boxes{};
+    for (std::size_t i = 0; i < inputs_.size(); ++i)
+        boxes[i] = inputs_[i].field;
+    return boxes;
+}
+
+void OpticsPage::showOwnO3b()
+{
+    const auto differs = [this](Input a, Input b) { return inputs_[a].field->text() != inputs_[b].field->text(); };
+    if (chko3_->isChecked() && (differs(kFoco3a, kFoco3b) || differs(kDo3a, kDo3b))) {
+        chko3_->setChecked(false);
+        setO3bEditable(true);
+    }
+}
+
+void OpticsPage::copyO3ToO3b()
+{
+    inputs_[kFoco3b].field->setText(inputs_[kFoco3a].field->text());
+    inputs_[kDo3b].field->setText(inputs_[kDo3a].field->text());
+}
+
+void OpticsPage::setO3bEditable(bool editable)
+{
+    // In the order Chko3 enables or disables them.
+    for (Input i : {kFoco3b, kDo3b})
+        inputs_[i].field->setEnabled(editable);
+    for (Input i : {kFoco3b, kDo3b})
+        inputs_[i].spin->setEnabled(editable);
+}
+
+void OpticsPage::showRemark(const Remark &remark)
+{
+    if (remark == shownRemark_)
+        return;
+    shownRemark_ = remark;
+    lblrem_->setText(QString::fromStdString(remark.text));
+    setTextColor(lblrem_, remark.color);
+    setBold(lblrem_, remark.bold);
+}
+
+void OpticsPage::run()
+{
+    // "Objectifs O3 et O3' identiques" holds for every run, whatever started it.
+    if (chko3_->isChecked())
+        copyO3ToO3b();
+    const auto text = [this](Input i) { return textOf(inputs_[i].field); };
+    const OpticsInput input{text(kFoco1), text(kDo1), text(kFoco2), text(kDiscoc), text(kFoco3a), text(kFoco3b)};
+    // The lists write the rows they show; a file asks for the rest through lastRun().
+    const Outcome<OpticsResult> outcome = calcul(input, decimalSeparator_, YearRowTexts::Left);
+    if (!outcome.ok()) {
+        showRemark(failureRemark(outcome.error()));
+        fail(true, QStringLiteral("calcul impossible : ") + QString::fromStdString(outcome.error()));
+        return;
+    }
+    const OpticsResult &result = outcome.value();
+    for (std::size_t i = 0; i < results_.size(); ++i)
+        results_[i]->setText(QString::fromStdString(result.*kResults[i].shown));
+    diameters_->addRun(result.imageScale, result.magnification);
+    imageSizes_->addRun(result.imageScale, result.magnification);
+    showNewestRun(listdiam_);
+    showNewestRun(listdimfoy_);
+    messages_.clearMessage(MessageLine::Source::Optics);
+    messages_.clearMessage(MessageLine::Source::ParamsFile);  // told until the first good run
+    stale_->setStale(StaleResults::Nothing);
+    showRemark(result.remark);
+    opticalState_ = result.state;
+    lastRun_.emplace();
+    lastRun_->input = input;
+    lastRun_->result = result;
+    lastRun_->yearRowsWritten = false;
+    drawLayout();
+}
+
+// A failed run leaves the previous results on screen, greyed, and says on the
+// status line what failed, until the next good run.
+void OpticsPage::fail(bool textsToo, const QString &message)
+{
+    messages_.setMessage(MessageLine::Source::Optics, QString::fromUtf8(kFailed) + message);
+    stale_->setStale(textsToo ? StaleResults::TextsAndPicture : StaleResults::PictureOnly);
+}
+
+const std::optional<OpticsRun> &OpticsPage::lastRun() const
+{
+    if (lastRun_ && !lastRun_->yearRowsWritten) {
+        writeYearRows(lastRun_->result, decimalSeparator_);
+        lastRun_->yearRowsWritten = true;
+    }
+    return lastRun_;
+}
+
+// A list shows one row: after a run it shows the newest run, at the date the
+// user was looking at, so that an older run's row never passes for the new one.
+void OpticsPage::showNewestRun(OneRowListView *list)
+{
+    list->verticalScrollBar()->setValue(list->topRow() % kYearRows);
+    if (list->currentRow() >= 0)
+        list->setCurrentRow(list->currentRow() % kYearRows);
+}
+
+bool OpticsPage::drawLayout()
+{
+    const auto text = [this](Input i) { return textOf(inputs_[i].field); };
+    const LayoutInput input{text(kFoco1), text(kDo1), text(kDo2), text(kDiscoc), text(kDo3a), text(kDo3b)};
+    const std::optional<LayoutLabelEdges> edges =
+        dessin(*picture1_, input, opticalState_, updownech_->value(), chkchem_->isChecked(), decimalSeparator_);
+    if (!edges) {
+        const std::string problem = layoutProblem(input, decimalSeparator_);
+        showRemark({"REMARQUE: dessin impossible — " + problem, kRed, true});
+        fail(false, QStringLiteral("dessin impossible : ") + QString::fromStdString(problem));
+        return false;
+    }
+    lastRun_->layout = input;
+    lastRun_->scaleSetting = updownech_->value();
+    lastRun_->rays = chkchem_->isChecked();
+    lastRun_->labelEdges = *edges;
+    moveElementLabels(*edges);
+    return true;
+}
+
+void OpticsPage::moveElementLabels(const LayoutLabelEdges &edges)
+{
+    for (QLabel *label : elementLabels_)
+        label->show();
+    elementLefts_ = elementLabelLefts(edges);
+    for (std::size_t i = 0; i < elementLabels_.size(); ++i) {
+        if (const std::optional<double> twips = elementLefts_[i])
+            elementLabels_[i]->move(PictureArea::kBorderPx + twipsToPixels(*twips * picture1_->zoom()),
+                                    elementLabels_[i]->y());
+    }
+}
+
+void OpticsPage::redraw()
+{
+    if (!lastRun_ || lastRun_->layout.foco1.empty())
+        return;
+    const OpticsRun &run = *lastRun_;
+    if (const auto edges = dessin(*picture1_, run.layout, opticalState_, run.scaleSetting, run.rays, decimalSeparator_))
+        moveElementLabels(*edges);
+}
+
+bool OpticsPage::resultsStale() const { return stale_->textsStale(); }
+bool OpticsPage::pictureStale() const { return stale_->pictureStale(); }
+int OpticsPage::yearlyRuns() const { return diameters_->runCount(); }
+
+double OpticsPage::leftTwips(const QWidget *widget) const
+{
+    for (std::size_t i = 0; i < elementLabels_.size(); ++i)
+        if (widget == elementLabels_[i] && elementLefts_[i])
+            return *elementLefts_[i];
+    const bool onPicture = widget->parentWidget() == picture1_;
+    const int border = onPicture ? PictureArea::kBorderPx : 0;
+    return (widget->x() - border) * kTwipsPerPixel / (onPicture ? picture1_->zoom() : 1.0);
 }
 
 } // namespace brelo

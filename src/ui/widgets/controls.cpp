@@ -1,8 +1,6 @@
 #include "ui/widgets/controls.h"
 
-#include "ui/widgets/cached_controls.h"
-#include "ui/widgets/cached_group_box.h"
-#include "ui/widgets/cached_text_label.h"
+#include "ui/widgets/fitted_label.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -10,8 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace brelo {
 
@@ -26,31 +22,13 @@ W *named(W *widget, const char *name, QRect geometry)
     return widget;
 }
 
-// The window's fonts differ from one system to the next, while the labels keep
-// their designed sizes: a label designed more than a line high wraps its text,
-// a one-line label whose text is too wide is condensed until it fits, and one
-// a little too low for the font grows down to the font's height.
-void fitText(QLabel *label, TextWidth width = nullptr)
+// A label a little too low for the font grows down to the font's height, to
+// keep the descenders; its width stays, the text being fitted to it.
+void keepDescenders(QLabel *label)
 {
-    const QFontMetrics metrics = label->fontMetrics();
-    if (label->height() * 2 >= metrics.height() * 3) {
-        label->setWordWrap(true);
-        return;
-    }
-    if (label->height() < metrics.height()) {  // keep the descenders
-        const QSize taller(label->width(), metrics.height());
-        if (label->minimumSize() == label->maximumSize())
-            label->setFixedSize(taller);  // a label of fixed size stays fixed
-        else
-            label->resize(taller);
-    }
-    const int needed = width ? width(label->font(), label->text()) : metrics.horizontalAdvance(label->text());
-    if (needed <= label->width() || needed == 0)
-        return;
-    constexpr int kNarrowest = 80;  // percent
-    QFont font = label->font();
-    font.setStretch(std::max(kNarrowest, 100 * label->width() / needed));
-    label->setFont(font);
+    const int needed = label->fontMetrics().height();
+    if (label->height() < needed)
+        label->resize(label->width(), needed);
 }
 
 // Fixes the sizes at the container's first show, when its layout has run.
@@ -80,67 +58,59 @@ void keepLaidOutSize(QWidget *container, const QList<QWidget *> &widgets)
     container->installEventFilter(new SizeKeeper(container, widgets));
 }
 
-void refitText(QLabel *label, TextWidth width)
+QFont designFont()
 {
-    QFont font = label->font();
-    font.setStretch(QFont::AnyStretch);
-    label->setFont(font);
-    fitText(label, width);
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    return font;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
+FittedLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
-    auto *label = named(new CachedTextLabel(text, parent), name, geometry);
+    auto *label = named(new FittedLabel(text, parent), name, geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (geometry.isValid())
-        fitText(label);
-    return label;
-}
-
-QLabel *makeResultLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
-{
-    QLabel *label = makeLabel(parent, name, text, geometry);
-    static_cast<CachedTextLabel *>(label)->paintFlatBackgroundItself();
+    if (geometry.isValid()) {
+        // Designed more than a line high: the text wraps.
+        label->setWordWrap(label->height() * 2 >= label->fontMetrics().height() * 3);
+        keepDescenders(label);
+        // Of a fixed size, a label's new text posts no layout pass to its parent.
+        label->setFixedSize(label->size());
+    }
     return label;
 }
 
 QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
-    // Given at construction, the text would first be shaped in the
-    // application's default font, before the box takes the window's.
-    auto *box = named(new CachedLineEdit(QString(), parent), name, geometry);
-    // Numbers need no shaping engine: Qt lays them out from the font's own
-    // tables (kerning included), and a script that needs shaping still gets
-    // it. Only this one property is set; the rest is the window's font.
-    QFont unshaped;
-    unshaped.setStyleStrategy(QFont::PreferNoShaping);
-    box->setFont(unshaped);
-    box->setText(text);
+    auto *box = named(new QLineEdit(text, parent), name, geometry);
     box->setTextMargins(0, 0, 0, 0);
     return box;
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    return named(new CachedPushButton(caption, parent), name, geometry);
+    return named(new QPushButton(caption, parent), name, geometry);
 }
 
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, bool checked,
                         QRect geometry)
 {
-    auto *box = named(new CachedCheckBox(caption, parent), name, geometry);
+    auto *box = named(new QCheckBox(caption, parent), name, geometry);
     box->setChecked(checked);
     return box;
 }
 
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    return named(new CachedGroupBox(caption, parent), name, geometry);
+    return named(new QGroupBox(caption, parent), name, geometry);
 }
 
 QFrame *makeSeparator(QWidget *parent, const char *name, QRect geometry)
 {
-    auto *line = named(new CachedSeparator(parent), name, geometry);
+    auto *line = named(new QFrame(parent), name, geometry);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;

@@ -1,6 +1,5 @@
 #include "ui/widgets/spin_button.h"
 
-#include "ui/widgets/cached_look.h"
 #include "core/common/numeric_text.h"
 
 #include <QKeyEvent>
@@ -23,44 +22,6 @@ std::optional<int> wholeNumberIn(const QString &text, char decimalSeparator)
     return static_cast<int>(number.value);
 }
 
-// An arrow that repaints with the rest of the window rather than on its own:
-// a button repaints at once on press and again on release, before its click
-// is handled, and each of those paints the frame and page behind it too. Its
-// look is the same once the event is over. Its looks (at rest, pressed,
-// hovered) are copied from pictures, where the pixels under it are those a
-// picture was made over.
-class SpinArrow : public CachedLook<QToolButton> {
-public:
-    explicit SpinArrow(QWidget *parent) : CachedLook<QToolButton>(3, LookCache::Ground::Transparent, parent)
-    {
-        // Released is told after the release's own repaint, before the click.
-        connect(this, &QToolButton::released, this, [this] { setUpdatesEnabled(true); });
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override
-    {
-        setUpdatesEnabled(false);
-        QToolButton::mousePressEvent(event);
-        setUpdatesEnabled(true);  // the pressed look is painted with the next paint
-    }
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        setUpdatesEnabled(false);
-        QToolButton::mouseReleaseEvent(event);
-        setUpdatesEnabled(true);  // when the release was not a click
-    }
-
-    std::optional<LookKey> lookKey() const override
-    {
-        LookKey key = lookKeyOf(*this);
-        key.text = text();
-        key.details = {isDown() ? 1 : 0, isChecked() ? 1 : 0, static_cast<int>(arrowType()), autoRaise() ? 1 : 0,
-                       static_cast<int>(toolButtonStyle()), static_cast<int>(popupMode()), icon().isNull() ? 0 : 1};
-        return key;
-    }
-};
-
 } // namespace
 
 std::optional<int> spinTarget(const SpinRange &range, int ownValue, std::optional<int> shown,
@@ -81,7 +42,7 @@ std::optional<int> spinTarget(const SpinRange &range, int ownValue, std::optiona
 
 SpinButton::SpinButton(SpinRange range, int value, char decimalSeparator, QWidget *parent)
     : QWidget(parent), range_(range), value_(value), decimalSeparator_(decimalSeparator),
-      up_(new SpinArrow(this)), down_(new SpinArrow(this))
+      up_(new QToolButton(this)), down_(new QToolButton(this))
 {
     for (QToolButton *arrow : {up_, down_}) {
         arrow->setAutoRepeat(true);

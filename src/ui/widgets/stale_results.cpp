@@ -3,7 +3,6 @@
 #include "ui/widgets/picture_area.h"
 
 #include <QEvent>
-#include <QLabel>
 #include <QPainter>
 
 namespace brelo {
@@ -38,16 +37,16 @@ protected:
 
 } // namespace
 
-StaleResults::StaleResults(std::vector<QWidget *> texts, PictureArea *picture) : veil_(new Veil(picture))
+StaleResults::StaleResults(std::vector<QWidget *> texts, PictureArea *picture, const std::vector<QWidget *> &controls)
+    : veil_(new Veil(picture))
 {
     for (QWidget *widget : texts)
         texts_.push_back({widget, widget->palette()});
     // Above the image and the drawing's labels, below the spin button and the
     // check box the user still works with.
     veil_->raise();
-    for (QWidget *child : picture->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (child != veil_ && !qobject_cast<QLabel *>(child))
-            child->raise();
+    for (QWidget *control : controls)
+        control->raise();
 }
 
 void StaleResults::setTextsStale(bool stale)

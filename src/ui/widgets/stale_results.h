@@ -17,7 +17,7 @@ class StaleResults {
 public:
     // texts: labels and lists showing results. The veil covers the picture and
     // the drawing's own labels, not the controls the user works with in it.
-    StaleResults(std::vector<QWidget *> texts, PictureArea *picture);
+    StaleResults(std::vector<QWidget *> texts, PictureArea *picture, const std::vector<QWidget *> &controls = {});
 
     // What a failed run leaves behind: a failed drawing leaves current texts.
     enum Extent { Nothing, PictureOnly, TextsAndPicture };

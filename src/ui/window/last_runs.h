@@ -15,6 +15,7 @@ struct OpticsRun {
     int scaleSetting = 0;  // UpDownech
     bool rays = false;     // Chkchem
     bool yearRowsWritten = true;  // false while result's listdiam and listdimfoy are empty
+    LayoutLabelEdges labelEdges;  // where the drawing put the element labels
 };
 
 // The latest successful ephemeris run.

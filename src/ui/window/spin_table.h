@@ -9,18 +9,10 @@
 
 namespace brelo {
 
-// What a change of a spin button runs.
-enum class SpinWork {
-    Optics,     // calcul, then dessin (O3 copied to O3' first while Chko3 is checked)
-    Ephemeris,  // calculephem, then dessinephem
-};
-
 struct SpinDeclaration {
     const char *name;
-    const char *buddy;  // nullptr: no field
     SpinRange range;
-    int value;          // at start-up, whatever the field shows
-    SpinWork work;
+    int value;  // at start-up, whatever its field shows
 };
 
 // The window's nineteen spin buttons.

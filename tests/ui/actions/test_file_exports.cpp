@@ -2,6 +2,7 @@
 // in every format, pictures drawn at their resolution, CSV cells that are the
 // texts shown.
 
+#include "scenario.h"
 #include "ui/actions/drawing_export.h"
 #include "ui/actions/file_dialogs.h"
 #include "ui/actions/file_menu.h"
@@ -171,7 +172,7 @@ TEST(ResultsCsvExport, CellsAreTheShownTexts)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << told.toStdString();
         const QString csv = QString::fromUtf8(file.readAll());
         for (const char *name : c.labels) {
-            const QString shown = qobject_cast<QLabel *>(window.form.control(QString::fromLatin1(name)))->text();
+            const QString shown = qobject_cast<QLabel *>(scenario::control(window.form, QString::fromLatin1(name)))->text();
             EXPECT_TRUE(csv.contains(QLatin1Char(',') + shown + QLatin1Char(',')) || csv.contains(QLatin1Char('"') + shown + QLatin1Char('"')))
                 << name << " « " << shown.toStdString() << " » not a cell of\n" << csv.toStdString();
         }
@@ -204,7 +205,7 @@ TEST(PrintedPage, HoldsTheShownTexts)
     const QString printed = QString::fromUtf8(text.readAllStandardOutput());
     EXPECT_EQ(printed.count(QLatin1Char('\f')), 1) << "one page";
     for (const char *name : {"Lblb", "Lblfd", "Lbldiscmax", "Lblrem", "Lblpicfoy"}) {
-        const QString shown = qobject_cast<QLabel *>(window.form.control(QString::fromLatin1(name)))->text();
+        const QString shown = qobject_cast<QLabel *>(scenario::control(window.form, QString::fromLatin1(name)))->text();
         EXPECT_TRUE(printed.contains(shown)) << name << " « " << shown.toStdString() << " »\n" << printed.toStdString();
     }
     EXPECT_TRUE(printed.contains(QStringLiteral("15 Décembre: 9.453")));

@@ -1,3 +1,4 @@
+#include "scenario.h"
 #include "ui/window/form1.h"
 #include "ui/actions/period_csv.h"
 #include "ui/actions/period_dialog.h"
@@ -54,7 +55,7 @@ TEST(PeriodTableModel, RowsShowThePageTextsOfTheirInstants)
     Form1 form(&fixedClock);
     const ObserverPosition observer{"48", "51", "-2", "21"};
     const auto type = [&form](const char *name, const std::string &text) {
-        qobject_cast<QLineEdit *>(form.control(QString::fromLatin1(name)))->setText(QString::fromStdString(text));
+        qobject_cast<QLineEdit *>(scenario::control(form, QString::fromLatin1(name)))->setText(QString::fromStdString(text));
     };
     type("txtlatideg", observer.latitudeDegrees);
     type("txtlatimin", observer.latitudeMinutes);
@@ -87,11 +88,11 @@ TEST(PeriodTableModel, RowsShowThePageTextsOfTheirInstants)
                                             .arg(t.hour, 2, 10, QLatin1Char('0'))
                                             .arg(t.minute, 2, 10, QLatin1Char('0')));
         // The page's local time line ends with its zone: "… 09:00 (CEST, UTC+02:00)".
-        EXPECT_EQ(cell(model, row, 1).left(16), afterColon(form.control(QStringLiteral("lblheureloc"))).left(16));
+        EXPECT_EQ(cell(model, row, 1).left(16), afterColon(scenario::control(form, QStringLiteral("lblheureloc"))).left(16));
         for (int i = 0; i < 10; ++i)
-            EXPECT_EQ(cell(model, row, 2 + i), afterCaption(form.control(QString::fromLatin1(pageLabels[i]))))
+            EXPECT_EQ(cell(model, row, 2 + i), afterCaption(scenario::control(form, QString::fromLatin1(pageLabels[i]))))
                 << pageLabels[i];
-        EXPECT_EQ(cell(model, row, 12), afterColon(form.control(QStringLiteral("lblcarrington"))));
+        EXPECT_EQ(cell(model, row, 12), afterColon(scenario::control(form, QStringLiteral("lblcarrington"))));
     }
 }
 

@@ -1,4 +1,6 @@
+#include "scenario.h"
 #include "ui/actions/drawing_export.h"
+#include "ui/pages/ephemeris_page.h"
 #include "ui/window/form1.h"
 #include "core/drawing/disc_drawing.h"
 #include "core/drawing/recording_canvas.h"
@@ -31,14 +33,14 @@ TEST(ViewMenu, DiscOrientationIsRememberedAndHidesTheCompassLabels)
         EXPECT_EQ(action->isChecked(), stored);
         EXPECT_EQ(form.discZenithUp(), stored);
         for (const char *name : kCompassLabels)
-            EXPECT_EQ(form.control(QString::fromLatin1(name))->isHidden(), stored) << name;
-        EXPECT_TRUE(form.control(QStringLiteral("Picture3"))->actions().contains(action));
+            EXPECT_EQ(scenario::control(form, QString::fromLatin1(name))->isHidden(), stored) << name;
+        EXPECT_TRUE(scenario::control(form, QStringLiteral("Picture3"))->actions().contains(action));
 
         action->trigger();
         EXPECT_EQ(form.discZenithUp(), !stored);
         EXPECT_EQ(QSettings().value(QStringLiteral("disc/zenithUp")).toBool(), !stored);
         for (const char *name : kCompassLabels)
-            EXPECT_EQ(form.control(QString::fromLatin1(name))->isHidden(), !stored) << name;
+            EXPECT_EQ(scenario::control(form, QString::fromLatin1(name))->isHidden(), !stored) << name;
     }
     QSettings().remove(QStringLiteral("disc/zenithUp"));
 }
@@ -59,7 +61,7 @@ TEST(ViewMenu, StandsBetweenFichierAndQuitter)
 TEST(ViewMenu, ExportedDiscFollowsTheChoice)
 {
     Form1 form(&fixedClock);
-    qobject_cast<QTabWidget *>(form.control(QStringLiteral("SSTab1")))->setCurrentIndex(2);
+    qobject_cast<QTabWidget *>(scenario::control(form, QStringLiteral("SSTab1")))->setCurrentIndex(2);
     ASSERT_TRUE(form.lastEphemeris());
     const float q = static_cast<float>(form.lastEphemeris()->result.values.northZenithDeg);
     for (const bool zenithUp : {true, false}) {
@@ -71,9 +73,9 @@ TEST(ViewMenu, ExportedDiscFollowsTheChoice)
         RecordingCanvas shown(kDiscInnerTwips, kDiscInnerTwips);
         setDiscUserScale(shown);
         if (zenithUp)
-            dessinephemZenithUp(shown, form.anglep(), form.latb0(), q);
+            dessinephemZenithUp(shown, form.ephemerisPage().anglep(), form.ephemerisPage().latb0(), q);
         else
-            dessinephem(shown, form.anglep(), form.latb0());
+            dessinephem(shown, form.ephemerisPage().anglep(), form.ephemerisPage().latb0());
         ASSERT_EQ(exported.ops().size(), shown.ops().size()) << "zenith up " << zenithUp;
         for (std::size_t i = 0; i < shown.ops().size(); ++i)
             ASSERT_EQ(exported.ops()[i].args, shown.ops()[i].args) << "operation " << i;

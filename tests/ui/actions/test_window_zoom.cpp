@@ -1,6 +1,8 @@
 // Zooming the window scales every control in place: positions, sizes and
 // fonts follow the zoom, the texts and the drawings' contents stay.
 
+#include "scenario.h"
+#include "ui/pages/optics_page.h"
 #include "ui/window/form1.h"
 #include "ui/actions/window_zoom.h"
 #include "ui/widgets/picture_area.h"
@@ -53,13 +55,13 @@ TEST(WindowZoom, EveryControlKeepsItsRelativePlace)
     form.runOptics();
     std::map<QString, QRect> design;
     std::map<QString, QSize> parentDesign;
-    for (const QString &name : form.controlNames()) {
-        design[name] = form.control(name)->geometry();
-        parentDesign[name] = form.control(name)->parentWidget()->size();
+    for (const QString &name : scenario::controlNames(form)) {
+        design[name] = scenario::control(form, name)->geometry();
+        parentDesign[name] = scenario::control(form, name)->parentWidget()->size();
     }
     const QSize designClient = form.centralWidget()->size();
 
-    WindowZoom *zoom = installWindowZoom(form, 100);
+    WindowZoom *zoom = installWindowZoom(form, [&form] { form.redrawPictures(); }, 100);
     for (const int percent : zoomSteps()) {
         zoom->setPercent(percent);
         QApplication::processEvents();
@@ -67,7 +69,7 @@ TEST(WindowZoom, EveryControlKeepsItsRelativePlace)
         EXPECT_NEAR(form.centralWidget()->width() / z, designClient.width(), 1.0) << percent;
         EXPECT_NEAR(form.centralWidget()->height() / z, designClient.height(), 1.0) << percent;
         for (const auto &[name, rect] : design) {
-            QWidget *widget = form.control(name);
+            QWidget *widget = scenario::control(form, name);
             if (widget->isWindow())
                 continue;
             const QRect now = widget->geometry();
@@ -95,38 +97,35 @@ TEST(WindowZoom, PicturesAreDrawnAgainAtTheirNewResolution)
     Form1 form(&fixedClock);
     form.runOptics();
     form.runEphemeris();
-    auto *picture = qobject_cast<PictureArea *>(form.control(QStringLiteral("Picture1")));
+    auto *picture = qobject_cast<PictureArea *>(scenario::control(form, QStringLiteral("Picture1")));
     const QImage before = picture->image();
-    const double leftBefore = form.leftTwips(form.control(QStringLiteral("Lblpicfoy")));
-    const QString text = qobject_cast<QLabel *>(form.control(QStringLiteral("Lblb")))->text();
+    const double leftBefore = form.opticsPage().leftTwips(scenario::control(form, QStringLiteral("Lblpicfoy")));
+    const QString text = qobject_cast<QLabel *>(scenario::control(form, QStringLiteral("Lblb")))->text();
 
-    WindowZoom *zoom = installWindowZoom(form, 200);
+    WindowZoom *zoom = installWindowZoom(form, [&form] { form.redrawPictures(); }, 200);
     const QImage after = picture->image();
     EXPECT_EQ(after.size(), before.size() * 2);
     EXPECT_NE(after, before.scaled(before.size() * 2)) << "drawn, not enlarged";
     // Not blank: some pixel differs from the background.
     EXPECT_NE(after.convertToFormat(QImage::Format_RGB32), QImage(after.size(), QImage::Format_RGB32).convertToFormat(QImage::Format_RGB32));
-    EXPECT_DOUBLE_EQ(form.leftTwips(form.control(QStringLiteral("Lblpicfoy"))), leftBefore);
-    EXPECT_EQ(qobject_cast<QLabel *>(form.control(QStringLiteral("Lblb")))->text(), text);
+    EXPECT_DOUBLE_EQ(form.opticsPage().leftTwips(scenario::control(form, QStringLiteral("Lblpicfoy"))), leftBefore);
+    EXPECT_EQ(qobject_cast<QLabel *>(scenario::control(form, QStringLiteral("Lblb")))->text(), text);
 
     zoom->reset();
     EXPECT_EQ(picture->image(), before);
 }
 
-// The number boxes lay their text out without the shaping engine, and
-// otherwise in the window's font, at every zoom (the help page's address box
-// keeps the window's font as it is).
+// The number boxes keep the window's font at every zoom.
 TEST(WindowZoom, TextBoxesKeepTheWindowsFont)
 {
     Form1 form(&fixedClock);
-    WindowZoom *zoom = installWindowZoom(form, 100);
+    WindowZoom *zoom = installWindowZoom(form, [&form] { form.redrawPictures(); }, 100);
     int boxes = 0;
     for (const int percent : {100, 150, 75, 100}) {
         zoom->setPercent(percent);
-        QFont expected = form.font();
-        expected.setStyleStrategy(QFont::PreferNoShaping);
-        for (const QString &name : form.controlNames()) {
-            const auto *box = qobject_cast<QLineEdit *>(form.control(name));
+        const QFont expected = form.font();
+        for (const QString &name : scenario::controlNames(form)) {
+            const auto *box = qobject_cast<QLineEdit *>(scenario::control(form, name));
             if (box && name != QLatin1String("Txturl")) {
                 EXPECT_EQ(box->font(), expected) << name.toStdString() << " at " << percent << " %";
                 ++boxes;

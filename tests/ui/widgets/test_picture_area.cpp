@@ -202,27 +202,15 @@ TEST(PictureArea, APictureHandedOutKeepsItsPixels)
         EXPECT_EQ(at(c.image, c.x, c.y), c.color) << c.x << ", " << c.y;
 }
 
-// The screen is told only about the pixels a drawing changed: after any
+// The screen is told only about the rectangles a drawing changed: after any
 // sequence of drawings, repaints and returns to an earlier picture, it shows
 // the picture exactly.
-// Drawn within a Showing, each drawing is shown as the Showing ends, with no
-// call queued for after the event.
-class ScreenFollows : public testing::TestWithParam<bool> {};
-
-TEST_P(ScreenFollows, EveryDrawing)
+TEST(PictureArea, ScreenFollowsEveryDrawing)
 {
-    const bool inShowing = GetParam();
     PictureArea area(kDiscBackground, {kDiscInnerTwips, kDiscInnerTwips});
     setDiscUserScale(area);
     area.show();
-    test::EventCount queued(QEvent::MetaCall);
-    area.installEventFilter(&queued);
-    const auto draw = [&area, inShowing](float p, float b0) {
-        std::optional<PictureArea::Showing> showing;
-        if (inShowing)
-            showing.emplace(area);
-        dessinephem(area, p, b0);
-    };
+    const auto draw = [&area](float p, float b0) { dessinephem(area, p, b0); };
     const auto settle = [] {
         for (int i = 0; i < 3; ++i)
             QApplication::processEvents();
@@ -261,18 +249,10 @@ TEST_P(ScreenFollows, EveryDrawing)
         settle();
         screenMatches(step.when);
     }
-    if (inShowing)
-        EXPECT_EQ(queued.count, 0);
-    else
-        EXPECT_GE(queued.count, 8);
 }
 
-INSTANTIATE_TEST_SUITE_P(PictureArea, ScreenFollows, testing::Bool(),
-                         [](const testing::TestParamInfo<bool> &info) { return info.param ? "InAShowing" : "Queued"; });
-
-// A clear keeps the last drawing's shapes and lifts its dots off while the
-// new drawing repeats them: whatever follows, the picture must be the one a
-// fresh picture area gets from the same drawing.
+// A clear takes off what the last drawing drew: whatever follows, the picture
+// must be the one a fresh picture area gets from the same drawing.
 TEST(PictureArea, EveryDrawingEndsAsOnAFreshPicture)
 {
     using Drawing = std::function<void(Canvas &)>;

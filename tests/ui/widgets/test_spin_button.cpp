@@ -113,41 +113,5 @@ TEST(SpinButton, ArrowsRepeatWhileHeld)
     EXPECT_TRUE(spin.downArrow()->autoRepeat());
 }
 
-// Counts the paints a widget gets.
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-// Press and release paint the arrow with the window's next paint, not at once;
-// the click still steps once, and the arrow ends up painted up again.
-TEST(SpinButton, ArrowsRepaintWithTheWindowNotOnTheirOwn)
-{
-    Fixture f({0, 100, 1}, 5, "5");
-    f.window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.window));
-    QToolButton *up = f.spin->upArrow();
-    PaintCounter counter;
-    up->installEventFilter(&counter);
-
-    QTest::mousePress(up, Qt::LeftButton);
-    EXPECT_EQ(counter.paints, 0);
-    EXPECT_TRUE(up->isDown());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(counter.paints, 1);
-
-    QTest::mouseRelease(up, Qt::LeftButton);
-    EXPECT_EQ(counter.paints, 1);
-    EXPECT_EQ(f.field->text(), QStringLiteral("6"));
-    EXPECT_FALSE(up->isDown());
-    EXPECT_TRUE(up->updatesEnabled());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(counter.paints, 2);
-}
-
 } // namespace
 } // namespace brelo

@@ -3,6 +3,8 @@
 // Look at each image before committing it.
 #include "reference_images.h"
 
+#include "ui/window/designed_style.h"
+
 #include <QApplication>
 #include <QDir>
 
@@ -12,7 +14,9 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("FONTCONFIG_FILE", BRELO_TEST_FONTS);  // the fonts the tests see
     QApplication app(argc, argv);
+    brelo::useDesignedStyle(app, 1, argv);
     using namespace brelo::reference;
     const bool elsewhere = argc > 1;
     const QDir drawings(elsewhere ? QString::fromLocal8Bit(argv[1]) : drawingsFolder());

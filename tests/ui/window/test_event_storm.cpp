@@ -5,6 +5,8 @@
 
 #include "scenario.h"
 
+#include "ui/pages/ephemeris_page.h"
+#include "ui/pages/optics_page.h"
 #include "ui/window/form1.h"
 #include "ui/widgets/one_row_list_view.h"
 #include "core/ephemeris/calculephem.h"
@@ -77,7 +79,7 @@ public:
 
     QString text(const char *name) const
     {
-        QWidget *w = form_.control(QString::fromLatin1(name));
+        QWidget *w = scenario::control(form_, QString::fromLatin1(name));
         if (auto *label = qobject_cast<QLabel *>(w))
             return label->text();
         return static_cast<QLineEdit *>(w)->text();
@@ -85,15 +87,15 @@ public:
     std::string field(const char *name) const { return text(name).toStdString(); }
     bool grey(const char *name) const
     {
-        return form_.control(QString::fromLatin1(name))->palette().color(QPalette::WindowText) == QColor(128, 128, 128);
+        return scenario::control(form_, QString::fromLatin1(name))->palette().color(QPalette::WindowText) == QColor(128, 128, 128);
     }
     int rows(const char *list) const
     {
-        return static_cast<OneRowListView *>(form_.control(QString::fromLatin1(list)))->model()->rowCount();
+        return static_cast<OneRowListView *>(scenario::control(form_, QString::fromLatin1(list)))->model()->rowCount();
     }
     QString firstRow(const char *list) const
     {
-        auto *model = static_cast<OneRowListView *>(form_.control(QString::fromLatin1(list)))->model();
+        auto *model = static_cast<OneRowListView *>(scenario::control(form_, QString::fromLatin1(list)))->model();
         return model->data(model->index(0, 0)).toString();
     }
 
@@ -113,7 +115,7 @@ public:
     // minutes); short ones go through the driver's typing.
     void type(const char *name, const QString &value)
     {
-        auto *edit = static_cast<QLineEdit *>(form_.control(QString::fromLatin1(name)));
+        auto *edit = static_cast<QLineEdit *>(scenario::control(form_, QString::fromLatin1(name)));
         if (value.size() <= 40 && !value.contains(QChar(0))) {
             scenario::run(form_, QStringLiteral("type %1 %2").arg(QLatin1String(name), value));
             return;
@@ -149,7 +151,7 @@ TEST(EventStorm, WindowStaysTruthfulUnderRandomEvents)
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     Storm storm(form);
-    auto *tabs = static_cast<QTabWidget *>(form.control(QStringLiteral("SSTab1")));
+    auto *tabs = static_cast<QTabWidget *>(scenario::control(form, QStringLiteral("SSTab1")));
     const std::vector<QString> texts = hostileTexts();
 
     std::mt19937 random(20261207);
@@ -159,7 +161,7 @@ TEST(EventStorm, WindowStaysTruthfulUnderRandomEvents)
     const auto pickControl = [&](auto &names) -> const char * {
         std::vector<const char *> shown;
         for (const char *name : names)
-            if (form.control(QString::fromLatin1(name))->isVisible())
+            if (scenario::control(form, QString::fromLatin1(name))->isVisible())
                 shown.push_back(name);
         if (shown.empty() || pick(10) == 0)
             return names[pick(std::size(names))];
@@ -174,7 +176,7 @@ TEST(EventStorm, WindowStaysTruthfulUnderRandomEvents)
             before.opticsLabels << storm.text(name);
         for (const char *name : kEphemerisLabels)
             before.ephemerisLabels << storm.text(name);
-        before.anglep = form.anglep();
+        before.anglep = form.ephemerisPage().anglep();
 
         bool surelyOptics = false, surelyEphemeris = false;
         std::string what;
@@ -220,7 +222,7 @@ TEST(EventStorm, WindowStaysTruthfulUnderRandomEvents)
         const int rows = storm.rows("Listdiam");
         ASSERT_EQ(rows, storm.rows("Listdimfoy")) << where;
         ASSERT_TRUE(rows == before.rows || rows == before.rows + 24) << where;
-        ASSERT_EQ(rows, 24 * form.yearlyRuns()) << where;
+        ASSERT_EQ(rows, 24 * form.opticsPage().yearlyRuns()) << where;
 
         const Outcome<OpticsResult> optics = storm.expectedOptics();
         const QString remark = storm.text("Lblrem");
@@ -242,8 +244,8 @@ TEST(EventStorm, WindowStaysTruthfulUnderRandomEvents)
         }
         // Greyed exactly while the last optics run failed.
         if (surelyOptics) {
-            ASSERT_EQ(form.opticsStale(), !optics.ok()) << where;
-            ASSERT_TRUE(optics.ok() || form.layoutStale()) << where;
+            ASSERT_EQ(form.opticsPage().resultsStale(), !optics.ok()) << where;
+            ASSERT_TRUE(optics.ok() || form.opticsPage().pictureStale()) << where;
         }
         if (rows == before.rows) {
             for (int i = 0; i < before.opticsLabels.size(); ++i)
@@ -255,17 +257,17 @@ TEST(EventStorm, WindowStaysTruthfulUnderRandomEvents)
         if (surelyEphemeris) {
             const Outcome<EphemerisResult> ephemeris = storm.expectedEphemeris();
             const QString message = form.shownMessage();
-            ASSERT_EQ(form.ephemerisStale(), !ephemeris.ok()) << where;
+            ASSERT_EQ(form.ephemerisPage().resultsStale(), !ephemeris.ok()) << where;
             if (ephemeris.ok()) {
                 ++ephemerisRuns;
                 ASSERT_FALSE(message.contains(QString::fromUtf8("Ephémérides"))) << where << ": " << message.toStdString();
                 ASSERT_EQ(storm.text("lblah").toStdString(), ephemeris.value().lblah) << where;
                 ASSERT_EQ(storm.text("lblksi").toStdString(), ephemeris.value().lblksi) << where;
-                ASSERT_EQ(form.anglep(), ephemeris.value().anglep) << where;
+                ASSERT_EQ(form.ephemerisPage().anglep(), ephemeris.value().anglep) << where;
             } else {
                 ++ephemerisFailures;
                 ASSERT_TRUE(message.contains(QString::fromStdString(ephemeris.error()))) << where;
-                ASSERT_EQ(form.anglep(), before.anglep) << where;
+                ASSERT_EQ(form.ephemerisPage().anglep(), before.anglep) << where;
                 for (int i = 0; i < before.ephemerisLabels.size(); ++i)
                     ASSERT_EQ(storm.text(kEphemerisLabels[i]), before.ephemerisLabels[i]) << where;
             }
@@ -273,10 +275,10 @@ TEST(EventStorm, WindowStaysTruthfulUnderRandomEvents)
         for (const char *name : kEphemerisLabels)
             ASSERT_FALSE(showsNonNumber(storm.text(name))) << where << ": " << name;
         // Greyed on screen exactly while flagged stale.
-        ASSERT_EQ(storm.grey("Lblb"), form.opticsStale()) << where;
-        ASSERT_EQ(storm.grey("lblksi"), form.ephemerisStale()) << where;
-        ASSERT_TRUE(std::isfinite(form.anglep())) << where;
-        ASSERT_TRUE(!form.latb0() || std::isfinite(*form.latb0())) << where;
+        ASSERT_EQ(storm.grey("Lblb"), form.opticsPage().resultsStale()) << where;
+        ASSERT_EQ(storm.grey("lblksi"), form.ephemerisPage().resultsStale()) << where;
+        ASSERT_TRUE(std::isfinite(form.ephemerisPage().anglep())) << where;
+        ASSERT_TRUE(!form.ephemerisPage().latb0() || std::isfinite(*form.ephemerisPage().latb0())) << where;
     }
     // The storm must have exercised both outcomes of both computations.
     EXPECT_GT(opticsRuns, 100);

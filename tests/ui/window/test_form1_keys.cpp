@@ -1,3 +1,6 @@
+#include "scenario.h"
+#include "ui/pages/ephemeris_page.h"
+#include "ui/pages/optics_page.h"
 #include "ui/window/form1.h"
 
 #include <QLineEdit>
@@ -18,18 +21,18 @@ TEST(Form1Keys, EnterRunsTheOpticsOnceAndReachesTheFocusedField)
     Form1 form(&fixedClock);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    auto *field = qobject_cast<QLineEdit *>(form.control(QStringLiteral("Txtfoco1")));
+    auto *field = qobject_cast<QLineEdit *>(scenario::control(form, QStringLiteral("Txtfoco1")));
     ASSERT_NE(field, nullptr);
     QSignalSpy returned(field, &QLineEdit::returnPressed);
     field->setFocus();
 
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(returned.count(), 1);
-    EXPECT_EQ(form.yearlyRuns(), 1);
+    EXPECT_EQ(form.opticsPage().yearlyRuns(), 1);
 
     // Any other key runs nothing.
     QTest::keyClick(field, Qt::Key_A);
-    EXPECT_EQ(form.yearlyRuns(), 1);
+    EXPECT_EQ(form.opticsPage().yearlyRuns(), 1);
     EXPECT_EQ(field->text(), QStringLiteral("1000a"));
 }
 

@@ -1,3 +1,5 @@
+#include "ui/pages/ephemeris_page.h"
+#include "ui/pages/optics_page.h"
 #include "ui/window/form1.h"
 #include "ui/widgets/picture_area.h"
 #include "scenario.h"
@@ -57,7 +59,7 @@ TEST_F(DarkDesktop, WindowKeepsItsDesignedLightColours)
         {"Cmdcalc", QPalette::ButtonText, QPalette::Button},
     };
     for (const Shown &s : shown) {
-        const QPalette palette = form.control(QString::fromLatin1(s.name))->palette();
+        const QPalette palette = scenario::control(form, QString::fromLatin1(s.name))->palette();
         EXPECT_LT(lightness(palette.color(s.text)), 60) << s.name;
         EXPECT_GT(lightness(palette.color(s.background)), 180) << s.name;
     }
@@ -82,17 +84,17 @@ TEST(Form1Looks, PictureLabelsStayInsideAndLeaveTheScaleBarVisible)
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     for (const char *name : {"Picture1", "Picture3"}) {
-        QWidget *picture = form.control(QString::fromLatin1(name));
+        QWidget *picture = scenario::control(form, QString::fromLatin1(name));
         for (const QLabel *label : picture->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
             EXPECT_TRUE(picture->rect().contains(label->geometry())) << label->objectName().toStdString();
     }
 
     form.runOptics();
-    auto *picture = static_cast<PictureArea *>(form.control(QStringLiteral("Picture1")));
+    auto *picture = static_cast<PictureArea *>(scenario::control(form, QStringLiteral("Picture1")));
     const QImage drawn = picture->image().convertToFormat(QImage::Format_RGB32);
     const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRgb pink = drawn.pixel(drawn.width() - 1, drawn.height() / 2);
-    const QRect bar = form.control(QStringLiteral("Label2"))->geometry();
+    const QRect bar = scenario::control(form, QStringLiteral("Label2"))->geometry();
     int barPixels = 0;
     for (int y = bar.top(); y <= bar.bottom(); ++y)
         for (int x = bar.left(); x <= bar.right(); ++x) {
@@ -112,10 +114,10 @@ TEST(Form1Looks, StalePictureIsVeiledWhole)
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.runOptics();
-    static_cast<QLineEdit *>(form.control(QStringLiteral("Txtfoco2")))->setText(QStringLiteral("x"));
+    static_cast<QLineEdit *>(scenario::control(form, QStringLiteral("Txtfoco2")))->setText(QStringLiteral("x"));
     form.runOptics();
-    ASSERT_TRUE(form.opticsStale());
-    QWidget *picture = form.control(QStringLiteral("Picture1"));
+    ASSERT_TRUE(form.opticsPage().resultsStale());
+    QWidget *picture = scenario::control(form, QStringLiteral("Picture1"));
     const QSize zoomed = picture->size() * 3 / 2;
     picture->setFixedSize(zoomed);  // as a zoom does
     ASSERT_EQ(picture->size(), zoomed);
@@ -143,15 +145,15 @@ TEST(Form1Looks, NewResultsPostNoLayoutPassToTheirFrames)
     };
     for (const auto &page : pages) {
         SCOPED_TRACE(page.label);
-        qobject_cast<QTabWidget *>(form.control(QStringLiteral("SSTab1")))->setCurrentIndex(page.tab);
-        auto *label = qobject_cast<QLabel *>(form.control(QString::fromLatin1(page.label)));
+        qobject_cast<QTabWidget *>(scenario::control(form, QStringLiteral("SSTab1")))->setCurrentIndex(page.tab);
+        auto *label = qobject_cast<QLabel *>(scenario::control(form, QString::fromLatin1(page.label)));
         ASSERT_NE(label, nullptr);
         (form.*page.run)();
         QApplication::processEvents();
         const QString before = label->text();
         test::EventCount passes(QEvent::LayoutRequest);
         label->parentWidget()->installEventFilter(&passes);
-        auto *field = qobject_cast<QLineEdit *>(form.control(QString::fromLatin1(page.field)));
+        auto *field = qobject_cast<QLineEdit *>(scenario::control(form, QString::fromLatin1(page.field)));
         field->setText(QString::fromLatin1(page.typed));
         (form.*page.run)();
         QApplication::processEvents();
