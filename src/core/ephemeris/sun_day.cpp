@@ -66,7 +66,7 @@ public:
             if (std::fabs(correction) < kTolerance)
                 return jd;
         }
-        return jd;
+        return std::nullopt;  // it converges in a few steps wherever the theory holds
     }
 
     std::optional<bool> above(double jd) const
@@ -198,6 +198,8 @@ Outcome<SunDay> sunDay(const DayPlace &place, sys_days date, char sep)
 {
     if (date < kFirstDay || date > kLastDay)
         return Outcome<SunDay>::failure(kDateRange);
+    if (!(std::fabs(place.latitudeDeg) <= 90.0 && std::fabs(place.longitudeDeg) <= 180.0))
+        return Outcome<SunDay>::failure(kOutOfRange);
     const DayFinder finder(place);
     // 12 h local mean time: the day is the place's own whatever its longitude.
     const double meanNoon = julianDayOf(date) + 0.5 - place.longitudeDeg / 360.0;

@@ -63,8 +63,9 @@ struct SunDay {
 Outcome<DayPlace> dayPlaceOf(const EphemerisInput &input, char decimalSeparator);
 Outcome<DayPlace> dayPlaceOf(const ObserverPosition &position, char decimalSeparator);
 
-// The Sun's day for a place and a UT date, from the years -8000 to 12000. A few
-// dozen evaluations of the solar theory: a year of days costs milliseconds.
+// The Sun's day for a place (as dayPlaceOf reads it) and a UT date, from the
+// years -8000 to 12000. A few dozen evaluations of the solar theory: a year of
+// days costs about 10 ms.
 Outcome<SunDay> sunDay(const DayPlace &place, std::chrono::sys_days date, char decimalSeparator);
 
 // The same for the date and place of the ephemeris page (its time fields are
