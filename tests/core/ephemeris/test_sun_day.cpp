@@ -61,7 +61,8 @@ TEST(SunDay, MatchesAnIndependentSunriseCalculationWithinAMinute)
         if (c[6] == "jour" || c[6] == "nuit") {
             EXPECT_EQ(day.kind, c[6] == "jour" ? DayKind::AlwaysUp : DayKind::AlwaysDown);
             EXPECT_FALSE(day.rise || day.set);
-            const std::string words = c[6] == "jour" ? "Soleil levé toute la journée" : "Soleil couché toute la journée";
+            const std::string words =
+                c[6] == "jour" ? "Soleil levé toute la journée" : "Soleil couché toute la journée";
             EXPECT_EQ(day.texts.rise, words);
             EXPECT_EQ(day.texts.set, words);
             EXPECT_EQ(day.texts.dayLength, c[6] == "jour" ? "24 h 00 min 00 s" : "0 h 00 min 00 s");
@@ -118,13 +119,18 @@ TEST(SunDay, BadDateOrPlaceIsRefusedNamingTheField)
         const char *text;
         const char *message;
     };
+    const char *const years = "Calcul impossible : le lever et le coucher du Soleil ne se calculent que du "
+                              "1er janvier -8000 au 31 décembre 12000.";
     const Case cases[] = {
         {&EphemerisInput::txtjour, "abc", "Calcul impossible : le jour (« abc ») n'est pas un nombre."},
-        {&EphemerisInput::txtlatideg, "95", "Calcul impossible : la latitude (95° 0') n'est pas comprise entre -90° et 90°."},
-        {&EphemerisInput::txtlatimin, "61", "Calcul impossible : la latitude (89° 61') n'est pas comprise entre -90° et 90°."},
-        {&EphemerisInput::txtlongideg, "-180", "Calcul impossible : la longitude (-180° 30') n'est pas comprise entre -180° et 180°."},
-        {&EphemerisInput::txtann, "20000", "Calcul impossible : le lever et le coucher du Soleil ne se calculent que du 1er janvier -8000 au 31 décembre 12000."},
-        {&EphemerisInput::txtjour, "1e300", "Calcul impossible : le lever et le coucher du Soleil ne se calculent que du 1er janvier -8000 au 31 décembre 12000."},
+        {&EphemerisInput::txtlatideg, "95",
+         "Calcul impossible : la latitude (95° 0') n'est pas comprise entre -90° et 90°."},
+        {&EphemerisInput::txtlatimin, "61",
+         "Calcul impossible : la latitude (89° 61') n'est pas comprise entre -90° et 90°."},
+        {&EphemerisInput::txtlongideg, "-180",
+         "Calcul impossible : la longitude (-180° 30') n'est pas comprise entre -180° et 180°."},
+        {&EphemerisInput::txtann, "20000", years},
+        {&EphemerisInput::txtjour, "1e300", years},
         {&EphemerisInput::txtheur, "abc", nullptr},
     };
     for (const Case &c : cases) {
