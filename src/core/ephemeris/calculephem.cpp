@@ -1,10 +1,10 @@
 #include "core/ephemeris/calculephem.h"
 
-#include "core/common/numeric_text.h"
 #include "core/ephemeris/ephemeris_text.h"
 #include "core/ephemeris/horizontal.h"
 #include "core/ephemeris/nutation.h"
 #include "core/ephemeris/observer_angle.h"
+#include "core/ephemeris/panel_fields.h"
 #include "core/ephemeris/physical_ephemeris.h"
 #include "core/ephemeris/solar_theory.h"
 #include "core/ephemeris/time_argument.h"
@@ -22,27 +22,21 @@ struct FieldValues {
 };
 
 struct Field {
-    const std::string EphemerisInput::*text;
+    PanelField field;
     double FieldValues::*value;
-    const char *name;  // as the window labels it
-    Gender gender;
 };
 
 // In the order the computation reads them: the first faulty field is the one named.
 constexpr Field kFields[] = {
-    {&EphemerisInput::txtjour, &FieldValues::day, "le jour", Gender::Masculine},
-    {&EphemerisInput::txtmois, &FieldValues::month, "le mois", Gender::Masculine},
-    {&EphemerisInput::txtann, &FieldValues::year, "l'année", Gender::Feminine},
-    {&EphemerisInput::txtheur, &FieldValues::hour, "l'heure", Gender::Feminine},
-    {&EphemerisInput::txtminut, &FieldValues::minute, "la minute", Gender::Feminine},
-    {&EphemerisInput::txtlatimin, &FieldValues::latitudeMinutes, "la latitude (minutes)",
-     Gender::Feminine},
-    {&EphemerisInput::txtlatideg, &FieldValues::latitudeDegrees, "la latitude (degrés)",
-     Gender::Feminine},
-    {&EphemerisInput::txtlongimin, &FieldValues::longitudeMinutes, "la longitude (minutes)",
-     Gender::Feminine},
-    {&EphemerisInput::txtlongideg, &FieldValues::longitudeDegrees, "la longitude (degrés)",
-     Gender::Feminine},
+    {PanelField::Day, &FieldValues::day},
+    {PanelField::Month, &FieldValues::month},
+    {PanelField::Year, &FieldValues::year},
+    {PanelField::Hour, &FieldValues::hour},
+    {PanelField::Minute, &FieldValues::minute},
+    {PanelField::LatitudeMinutes, &FieldValues::latitudeMinutes},
+    {PanelField::LatitudeDegrees, &FieldValues::latitudeDegrees},
+    {PanelField::LongitudeMinutes, &FieldValues::longitudeMinutes},
+    {PanelField::LongitudeDegrees, &FieldValues::longitudeDegrees},
 };
 
 const char *const kOutOfRange =
@@ -62,12 +56,10 @@ Outcome<FieldValues> readFields(const EphemerisInput &input, char sep)
 {
     FieldValues f;
     for (const Field &field : kFields) {
-        const NumericText read = readNumber(input.*field.text, sep);
+        const Outcome<double> read = readPanelField(input, field.field, sep);
         if (!read.ok())
-            return Outcome<FieldValues>::failure(
-                "Calcul impossible : "
-                + fieldProblem(field.name, input.*field.text, read.error, field.gender));
-        f.*field.value = read.value;
+            return Outcome<FieldValues>::failure(read.error());
+        f.*field.value = read.value();
     }
     return Outcome<FieldValues>::success(f);
 }

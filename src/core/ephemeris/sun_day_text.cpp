@@ -1,0 +1,93 @@
+#include "core/ephemeris/sun_day_text.h"
+
+#include "core/ephemeris/ephemeris_text.h"
+
+#include <cstdio>
+
+namespace brelo {
+
+namespace {
+
+using namespace std::chrono;
+
+struct ClockParts {
+    long long hours, minutes, seconds;
+};
+
+ClockParts partsOf(seconds length)
+{
+    const long long s = length.count();
+    return {s / 3600, s / 60 % 60, s % 60};
+}
+
+} // namespace
+
+std::string utClockText(sys_seconds instant, sys_days date)
+{
+    const sys_days day = floor<days>(instant);
+    const ClockParts clock = partsOf(instant - day);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld TU", clock.hours, clock.minutes,
+                  clock.seconds);
+    std::string result = text;
+    if (day < date)
+        result += " (la veille)";
+    else if (day > date)
+        result += " (le lendemain)";
+    return result;
+}
+
+std::string utDateTimeText(sys_seconds instant)
+{
+    const sys_days day = floor<days>(instant);
+    const year_month_day date{day};
+    const ClockParts clock = partsOf(instant - day);
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02lld:%02lld:%02lld", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()), clock.hours,
+                  clock.minutes, clock.seconds);
+    return text;
+}
+
+std::string durationText(seconds length)
+{
+    const ClockParts clock = partsOf(length);
+    char text[48];
+    std::snprintf(text, sizeof text, "%lld h %02lld min %02lld s", clock.hours, clock.minutes,
+                  clock.seconds);
+    return text;
+}
+
+SunDayTexts sunDayTexts(const SunDay &day, char sep)
+{
+    SunDayTexts texts;
+    const auto clock = [&day](const std::optional<SunEvent> &event) {
+        return utClockText(event->instant, day.date);
+    };
+    switch (day.kind) {
+    case DayKind::AlwaysUp:
+        texts.rise = texts.set = "Soleil levé toute la journée";
+        break;
+    case DayKind::AlwaysDown:
+        texts.rise = texts.set = "Soleil couché toute la journée";
+        break;
+    case DayKind::NoRise:
+        texts.rise = "Pas de lever : Soleil levé depuis la veille";
+        texts.set = clock(day.set);
+        break;
+    case DayKind::NoSet:
+        texts.rise = clock(day.rise);
+        texts.set = "Pas de coucher : Soleil levé jusqu'au lendemain";
+        break;
+    case DayKind::RisesAndSets:
+        texts.rise = clock(day.rise);
+        texts.set = clock(day.set);
+        break;
+    }
+    texts.transit = utClockText(day.transit.instant, day.date);
+    texts.transitAltitude = shownText(day.transitAltitudeDeg, sep) + "°";
+    texts.dayLength = durationText(day.dayLength);
+    return texts;
+}
+
+} // namespace brelo
