@@ -124,13 +124,15 @@ Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator, Ye
         return Failure::failure(divisionByZero("la focale de O3 est nulle"));
     if (*d1 == 0.0)
         return Failure::failure(divisionByZero("le diamètre de O1 est nul"));
-    const double focal = *f1 * *f3b / *f3;          // multiply first, then divide
-    const double fRatio = (*f1 * *f3b / *f3) / *d1;  // computed afresh, same order
-
-    // Magnification from the disc plane to the final focus, kept in single precision.
     const double aTimesF3 = *a * *f3;
     if (aTimesF3 == 0.0)
         return Failure::failure(kOutOfRange);
+    // The focal length of the whole train: O2 magnifies the disc's image by
+    // |x| / A and the pair O3, O3' by f3' / f3, as for the final image below.
+    const double focal = *f1 * std::fabs(x) * *f3b / aTimesF3;
+    const double fRatio = focal / *d1;
+
+    // Magnification from the disc plane to the final focus, kept in single precision.
     const float m = static_cast<float>((std::fabs(x) * *f3b) / aTimesF3);
 
     const std::pair<std::string *, std::optional<std::string>> labels[] = {
