@@ -1,8 +1,9 @@
 #include "core/optics/calcul.h"
 
 #include "core/common/deci.h"
-#include "core/common/number_text.h"
 #include "core/common/numeric_text.h"
+#include "core/common/shown_number.h"
+#include "core/optics/sun_units.h"
 #include "core/optics/yearly_table.h"
 
 #include <cmath>
@@ -12,7 +13,6 @@ namespace brelo {
 
 namespace {
 
-constexpr double kArcsecPerRadian = 206265.0;
 constexpr double kSmallestSunArcsec = 1886.0;
 constexpr double kLargestSunArcsec = 1955.0;
 constexpr double kDiaphragmMarginMm = 15.0;
@@ -52,16 +52,15 @@ std::string divisionByZero(const char *what)
     return std::string(what) + " (division par zéro).";
 }
 
-const char *const kOutOfRange =
-    "un résultat sort des limites du calcul (valeurs trop grandes ou trop petites).";
+const char *const kOutOfRange = kOutOfRangeMessage;
 
 // Shown text of a value, or nothing when it cannot be shown as a finite number.
 std::optional<std::string> shown(const char *prefix, double value, char separator)
 {
-    const float cut = deci(value);
-    if (!std::isfinite(value) || !std::isfinite(cut))
+    const std::optional<std::string> number = shownNumber(value, separator);
+    if (!number)
         return std::nullopt;
-    return prefix + numberText(cut, separator);
+    return prefix + *number;
 }
 
 } // namespace
@@ -170,6 +169,7 @@ Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator, Ye
     r.state.distc = c;
     r.imageScale = k;
     r.magnification = m;
+    r.numbers = {*f1, *d1, *f2, *a, *f3, *f3b, focal};
     if (rows == YearRowTexts::Written)
         writeYearRows(r, decimalSeparator);
     return Outcome<OpticsResult>::success(std::move(r));
