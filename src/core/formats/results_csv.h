@@ -2,17 +2,11 @@
 
 #include "core/ephemeris/calculephem.h"
 #include "core/optics/calcul.h"
+#include "core/optics/panel_texts.h"
 
 #include <string>
 
 namespace brelo {
-
-// The nine texts of the optics panel: the six calcul reads and the three
-// diameters it does not.
-struct OpticsPanelTexts {
-    OpticsInput optics;
-    std::string do2, do3a, do3b;  // Txtdo2, Txtdo3a, Txtdo3b
-};
 
 // The results of the latest run as CSV (UTF-8, "\r\n" lines), one header row
 // "Grandeur", "Texte affiché", "Valeur", then one row per quantity. ';' between
