@@ -89,4 +89,9 @@ Outcome<BuilderResult> builderNumbers(const OpticsPanelTexts &texts, char sep)
     return Outcome<BuilderResult>::success(std::move(b));
 }
 
+double fieldEdgeAngle(const BuilderResult &builder)
+{
+    return builder.field.ok() ? builder.field.value().angle : 0.0;
+}
+
 } // namespace brelo

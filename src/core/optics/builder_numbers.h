@@ -25,4 +25,9 @@ struct BuilderResult {
 // with. Fails as calcul does, with its message, when the optics cannot be computed.
 Outcome<BuilderResult> builderNumbers(const OpticsPanelTexts &texts, char decimalSeparator);
 
+// The chief ray's angle for drawParaxialRays: the edge of the instrument's
+// field in radians, or 0 (no chief ray) when the field is not known, has no
+// limit or is cut at its centre.
+double fieldEdgeAngle(const BuilderResult &builder);
+
 } // namespace brelo
