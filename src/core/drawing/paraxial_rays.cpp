@@ -27,6 +27,9 @@ void drawRay(Canvas &canvas, const ParaxialTrace &trace, const TracedRay &ray, d
     for (std::size_t k = 0; k < kTrainLenses; ++k) {
         const auto from = point(k);
         const auto to = point(k + 1);
+        // A lens of zero focal length bends a ray without end: nothing to draw.
+        if (!std::isfinite(from[1]) || !std::isfinite(to[1]))
+            continue;
         // Millimetres to user units: x to the right, heights up the picture.
         canvas.segment(canvasCoordinate(s * from[0]), canvasCoordinate(-s * from[1]),
                        canvasCoordinate(s * to[0]), canvasCoordinate(-s * to[1]), color);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace brelo {
@@ -87,6 +88,19 @@ TEST(ParaxialRays, FitDessinsPicture)
         EXPECT_NEAR(drawn[first + 3].args[2], focus.args[0], 0.01);
         EXPECT_NEAR(drawn[first + 3].args[3], focus.args[1], 0.01);
     }
+}
+
+// O3' of zero focal length (calcul accepts it: F = 0) sends the rays off
+// without end behind it: those segments are left out, no point is made up.
+TEST(ParaxialRays, NoEndlessSegment)
+{
+    RecordingCanvas canvas(kLayoutInnerWidthTwips, kLayoutInnerHeightTwips);
+    drawParaxialRays(canvas, paraxialTrace({1000, 90, 200, 30, 4500.0 / 17, 300, 0}), kEdge, -2000);
+    const auto drawn = canvas.drawn();
+    EXPECT_EQ(drawn.size(), 9u);  // three segments of each ray, up to O3'
+    for (const RecordedOp &op : drawn)
+        for (double value : op.args)
+            EXPECT_TRUE(std::isfinite(value));
 }
 
 } // namespace
