@@ -115,18 +115,6 @@ TEST(BuilderNumbers, EachFailureNamesItsFieldAndLeavesTheOtherSections)
     }
 }
 
-// The chief ray drawn on the layout leaves at the edge of the field: (25 - 1.35)
-// / 1030 radians for O2 of 50 mm (hand-worked), none when the field is cut or unknown.
-TEST(BuilderNumbers, FieldEdgeForTheDrawing)
-{
-    OpticsPanelTexts texts = designPanel();
-    EXPECT_NEAR(fieldEdgeAngle(run(texts, '.')), 23.65 / 1030, 1e-12);
-    texts.do3a = "20";
-    EXPECT_EQ(fieldEdgeAngle(run(texts, '.')), 0.0);
-    texts.do3a = "?";
-    EXPECT_EQ(fieldEdgeAngle(run(texts, '.')), 0.0);
-}
-
 TEST(BuilderNumbers, NoMadeUpNumberWhenTheOpticsCannotGiveOne)
 {
     // calcul's own failure, with its message.
