@@ -2,6 +2,8 @@
 
 #include "core/common/numeric_text.h"
 #include "core/drawing/canvas.h"
+#include "core/drawing/canvas_coordinate.h"
+#include "core/optics/paraxial_trace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,7 +27,7 @@ constexpr double kJawInner = 12.0;     // Lyot diaphragm: 24 mm opening
 constexpr double kJawOuter = 30.0;
 constexpr double kFMarkOffset = 25.0;  // f mark halfway between O3 and O3'
 constexpr double kFMarkHalf = 12.5;
-constexpr double kO3Spacing = 50.0;
+constexpr double kO3Spacing = kO3ToO3bMm;
 constexpr double kFocusRadius = 2.0;
 constexpr double kRayHeight = 20.0;    // rays run parallel between O3 and O3'
 
@@ -39,15 +41,6 @@ constexpr double kBarMillimetres = 100.0;
 // position) so that the window can turn them into pixels; the labels are out of
 // sight either way. E = -1 with the design inputs needs 1.9e7.
 constexpr double kLabelEdgeLimit = 1.0e8;
-
-// Every coordinate reaches the canvas in single precision. Absurd inputs can
-// put a point beyond the float range: it is held at the largest float, off
-// the area, rather than converted with undefined behaviour.
-float coordinate(double twips)
-{
-    constexpr double limit = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(twips, -limit, limit));
-}
 
 double labelEdge(double twips)
 {
@@ -98,8 +91,8 @@ public:
 
     void segment(double x1, double y1, double x2, double y2, CanvasColor color) const
     {
-        canvas_.segment(coordinate(s_ * x1), coordinate(s_ * y1), coordinate(s_ * x2),
-                        coordinate(s_ * y2), color);
+        canvas_.segment(canvasCoordinate(s_ * x1), canvasCoordinate(s_ * y1), canvasCoordinate(s_ * x2),
+                        canvasCoordinate(s_ * y2), color);
     }
     void stroke(double x, double height, CanvasColor color) const
     {
@@ -155,7 +148,7 @@ std::optional<LayoutLabelEdges> dessin(Canvas &canvas, const LayoutInput &input,
     pen.stroke(xC, in.d3, kBlue);
     pen.stroke(xC + kFMarkOffset, 2 * kFMarkHalf, kRed);
     pen.stroke(xO3b, in.d3b, kBlue);
-    canvas.circle(coordinate(s * xF), 0.0f, coordinate(s * kFocusRadius), kRed);
+    canvas.circle(canvasCoordinate(s * xF), 0.0f, canvasCoordinate(s * kFocusRadius), kRed);
 
     if (rays) {
         // Straight from the rim of O1 past the disc's base, unrefracted to O3,
@@ -175,11 +168,11 @@ std::optional<LayoutLabelEdges> dessin(Canvas &canvas, const LayoutInput &input,
 
     canvas.setLineStyle(LineStyle::Solid);
     canvas.setPenWidth(1);
-    const float barLeft = coordinate(kBarLeft);
-    const float barRight = coordinate(kBarLeft + kBarMillimetres * s);
-    const float barY = coordinate(kBarY);
-    const float tickTop = coordinate(kBarY - kBarTick);
-    const float tickBottom = coordinate(kBarY + kBarTick);
+    const float barLeft = canvasCoordinate(kBarLeft);
+    const float barRight = canvasCoordinate(kBarLeft + kBarMillimetres * s);
+    const float barY = canvasCoordinate(kBarY);
+    const float tickTop = canvasCoordinate(kBarY - kBarTick);
+    const float tickBottom = canvasCoordinate(kBarY + kBarTick);
     canvas.segment(barLeft, barY, barRight, barY, kBlack);
     canvas.segment(barLeft, tickTop, barLeft, tickBottom, kBlack);
     canvas.segment(barRight, tickTop, barRight, tickBottom, kBlack);

@@ -1,6 +1,8 @@
 #include "core/formats/results_csv.h"
 
 #include "core/common/numeric_text.h"
+#include "core/common/shown_number.h"
+#include "core/formats/builder_rows.h"
 #include "core/formats/csv_writer.h"
 
 #include <vector>
@@ -40,9 +42,18 @@ struct NamedText {
     const std::string &text;
 };
 
+void addBuilder(Table &table, const CameraInput &camera, const BuilderResult &builder)
+{
+    for (const CameraInputRow &row : cameraInputRows(camera))
+        table.addInput(row.name, *row.text);
+    for (const BuilderRow &row : builderRows(builder))
+        table.add({row.name, *row.text, shownNumber(row.value, table.decimalSeparator).value_or("")});
+}
+
 } // namespace
 
-std::string resultsCsv(const OpticsPanelTexts &inputs, const OpticsResult &result, char decimalSeparator)
+std::string resultsCsv(const OpticsPanelTexts &inputs, const OpticsResult &result, char decimalSeparator,
+                       const BuilderResult *builder)
 {
     Table table(decimalSeparator);
     const OpticsInput &in = inputs.optics;
@@ -75,6 +86,8 @@ std::string resultsCsv(const OpticsPanelTexts &inputs, const OpticsResult &resul
     };
     addYear("Disque occulteur (mm), ", result.listdiam);
     addYear("Image au foyer final (mm), ", result.listdimfoy);
+    if (builder)
+        addBuilder(table, inputs.camera, *builder);
     return table.text;
 }
 

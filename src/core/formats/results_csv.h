@@ -1,18 +1,13 @@
 #pragma once
 
 #include "core/ephemeris/calculephem.h"
+#include "core/optics/builder_numbers.h"
 #include "core/optics/calcul.h"
+#include "core/optics/panel_texts.h"
 
 #include <string>
 
 namespace brelo {
-
-// The nine texts of the optics panel: the six calcul reads and the three
-// diameters it does not.
-struct OpticsPanelTexts {
-    OpticsInput optics;
-    std::string do2, do3a, do3b;  // Txtdo2, Txtdo3a, Txtdo3b
-};
 
 // The results of the latest run as CSV (UTF-8, "\r\n" lines), one header row
 // "Grandeur", "Texte affiché", "Valeur", then one row per quantity. ';' between
@@ -20,8 +15,11 @@ struct OpticsPanelTexts {
 // point. The value column holds a number a spreadsheet can read, or nothing.
 
 // Optics: the nine inputs, the seven result labels, the remark and the 24 + 24
-// rows of the yearly tables; the value is the number each text shows.
-std::string resultsCsv(const OpticsPanelTexts &inputs, const OpticsResult &result, char decimalSeparator);
+// rows of the yearly tables; the value is the number each text shows. With the
+// builder's numbers of the same run, then the camera's three inputs and the
+// builder's rows (builder_rows.h), each value the number its text shows.
+std::string resultsCsv(const OpticsPanelTexts &inputs, const OpticsResult &result, char decimalSeparator,
+                       const BuilderResult *builder = nullptr);
 
 // Ephemeris: the nine inputs, the Julian Day, and the ten labels each beside
 // its unrounded value (shortest text that reads back to the same double).

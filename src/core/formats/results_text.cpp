@@ -1,5 +1,6 @@
 #include "core/formats/results_text.h"
 
+#include "core/formats/builder_rows.h"
 #include "core/formats/params_writer.h"
 
 namespace brelo {
@@ -14,9 +15,23 @@ std::string line(std::string name, const std::string &text)
     return name + " : " + text;
 }
 
+void addBuilder(ResultsText &text, const CameraInput &camera, const BuilderResult &builder)
+{
+    for (const CameraInputRow &row : cameraInputRows(camera))
+        text.inputs.push_back(line(row.name, *row.text));
+    text.construction.push_back("Construction:");
+    const std::string *previous = nullptr;
+    for (const BuilderRow &row : builderRows(builder)) {
+        // The sensor's field stands on two rows (width, height), once here.
+        if (row.text != previous && !row.text->empty())
+            text.construction.push_back(*row.text);
+        previous = row.text;
+    }
+}
+
 } // namespace
 
-ResultsText resultsText(const OpticsPanelTexts &inputs, const OpticsResult &result)
+ResultsText resultsText(const OpticsPanelTexts &inputs, const OpticsResult &result, const BuilderResult *builder)
 {
     ResultsText text;
     text.title = "BRELO — Calcul optique";
@@ -31,6 +46,8 @@ ResultsText resultsText(const OpticsPanelTexts &inputs, const OpticsResult &resu
     text.tables.insert(text.tables.end(), result.listdiam.begin(), result.listdiam.end());
     text.tables.push_back("Dimensions de l'image au foyer final du coronographe:");
     text.tables.insert(text.tables.end(), result.listdimfoy.begin(), result.listdimfoy.end());
+    if (builder)
+        addBuilder(text, inputs.camera, *builder);
     return text;
 }
 
@@ -59,7 +76,7 @@ ResultsText resultsText(const EphemerisInput &inputs, const EphemerisResult &res
 std::string plainText(const ResultsText &text)
 {
     std::string out = text.title + "\n";
-    for (const std::vector<std::string> *section : {&text.inputs, &text.results, &text.tables}) {
+    for (const std::vector<std::string> *section : {&text.inputs, &text.results, &text.tables, &text.construction}) {
         if (section->empty())
             continue;
         out += "\n";

@@ -1,8 +1,9 @@
 #include "core/optics/calcul.h"
 
 #include "core/common/deci.h"
-#include "core/common/number_text.h"
 #include "core/common/numeric_text.h"
+#include "core/common/shown_number.h"
+#include "core/optics/sun_units.h"
 #include "core/optics/yearly_table.h"
 
 #include <cmath>
@@ -12,7 +13,6 @@ namespace brelo {
 
 namespace {
 
-constexpr double kArcsecPerRadian = 206265.0;
 constexpr double kSmallestSunArcsec = 1886.0;
 constexpr double kLargestSunArcsec = 1955.0;
 constexpr double kDiaphragmMarginMm = 15.0;
@@ -52,16 +52,15 @@ std::string divisionByZero(const char *what)
     return std::string(what) + " (division par zéro).";
 }
 
-const char *const kOutOfRange =
-    "un résultat sort des limites du calcul (valeurs trop grandes ou trop petites).";
+const char *const kOutOfRange = kOutOfRangeMessage;
 
 // Shown text of a value, or nothing when it cannot be shown as a finite number.
 std::optional<std::string> shown(const char *prefix, double value, char separator)
 {
-    const float cut = deci(value);
-    if (!std::isfinite(value) || !std::isfinite(cut))
+    const std::optional<std::string> number = shownNumber(value, separator);
+    if (!number)
         return std::nullopt;
-    return prefix + numberText(cut, separator);
+    return prefix + *number;
 }
 
 } // namespace
@@ -124,13 +123,15 @@ Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator, Ye
         return Failure::failure(divisionByZero("la focale de O3 est nulle"));
     if (*d1 == 0.0)
         return Failure::failure(divisionByZero("le diamètre de O1 est nul"));
-    const double focal = *f1 * *f3b / *f3;          // multiply first, then divide
-    const double fRatio = (*f1 * *f3b / *f3) / *d1;  // computed afresh, same order
-
-    // Magnification from the disc plane to the final focus, kept in single precision.
     const double aTimesF3 = *a * *f3;
     if (aTimesF3 == 0.0)
         return Failure::failure(kOutOfRange);
+    // The focal length of the whole train: O2 magnifies the disc's image by
+    // |x| / A and the pair O3, O3' by f3' / f3, as for the final image below.
+    const double focal = *f1 * std::fabs(x) * *f3b / aTimesF3;
+    const double fRatio = focal / *d1;
+
+    // Magnification from the disc plane to the final focus, kept in single precision.
     const float m = static_cast<float>((std::fabs(x) * *f3b) / aTimesF3);
 
     const std::pair<std::string *, std::optional<std::string>> labels[] = {
@@ -168,6 +169,7 @@ Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator, Ye
     r.state.distc = c;
     r.imageScale = k;
     r.magnification = m;
+    r.numbers = {*f1, *d1, *f2, *a, *f3, *f3b, focal};
     if (rows == YearRowTexts::Written)
         writeYearRows(r, decimalSeparator);
     return Outcome<OpticsResult>::success(std::move(r));

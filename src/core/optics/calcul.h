@@ -27,6 +27,13 @@ struct OpticalState {
     double distc = 0.0;   // C, O2 to O3
 };
 
+// The six inputs of a run read as numbers, and the focal length of the whole
+// train, unrounded, in millimetres.
+struct TrainNumbers {
+    double f1 = 0.0, d1 = 0.0, f2 = 0.0, a = 0.0, f3 = 0.0, f3b = 0.0;
+    double focal = 0.0;  // F = f1 × |x| × f3' ÷ (A × f3)
+};
+
 struct Remark {
     std::string text;
     Rgb color;
@@ -46,6 +53,7 @@ struct OpticsResult {
     OpticalState state;
     double imageScale = 0.0;     // k = f1 / 206265, mm per arcsecond at the focus of O1
     float magnification = 0.0f;  // m, occulting-disc plane to the final focus
+    TrainNumbers numbers;
 };
 
 // Whether calcul writes the yearly rows' texts. The window's lists write the

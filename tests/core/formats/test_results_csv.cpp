@@ -101,7 +101,7 @@ TEST(ResultsCsv, OpticsHoldsInputsResultsRemarkAndBothTables)
     EXPECT_EQ(rows[9], "Diamètre de O3' (mm);40,5;40,5");
     EXPECT_EQ(rows[10], "Distance B (mm);Distance (Lentille O2 - Diaphragme) B= 248,192;248,192");
     EXPECT_EQ(rows[11], "Calcul intermédiaire x (mm);Calcul intermédiaire x= -35,295;-35,295");
-    EXPECT_EQ(rows[14], "Rapport F/D;Rapport F/D = 11,111;11,111");
+    EXPECT_EQ(rows[14], "Rapport F/D;Rapport F/D = 13,071;13,071");  // 1000 × 200 / 170 / 90
     EXPECT_EQ(rows[17], "Remarque;REMARQUE: R.A.S.;");
     EXPECT_EQ(rows[18], "Disque occulteur (mm), 1er Janvier;1er Janvier: 9,462;9,462");
     EXPECT_EQ(rows[41], "Disque occulteur (mm), 15 Décembre;15 Décembre: 9,453;9,453");
@@ -117,7 +117,7 @@ TEST(ResultsCsv, OpticsHoldsInputsResultsRemarkAndBothTables)
     EXPECT_EQ(pointRows[0], "Grandeur,Texte affiché,Valeur");
     EXPECT_EQ(pointRows[9], "Diamètre de O3' (mm),x,");
     EXPECT_EQ(pointRows[17], "Remarque,\"" + impossible.value().remark.text + "\",");
-    EXPECT_EQ(pointRows[14], "Rapport F/D,Rapport F/D = 13.333,13.333");
+    EXPECT_EQ(pointRows[14], "Rapport F/D,Rapport F/D = 15.686,15.686");  // 1000 × 200 × 300 / (170 × 250) / 90
 }
 
 TEST(ResultsCsv, EphemerisGivesEveryValueInFullBesideItsText)

@@ -23,15 +23,16 @@ OpticsInput with(std::string OpticsInput::*field, const std::string &text)
     return input;
 }
 
-// Start-up inputs (f1 1000, D1 90, f2 200, A 30, f3 300, f3' 300).
+// Start-up inputs (f1 1000, D1 90, f2 200, A 30, f3 300, f3' 300). The focal
+// length is f1 × f2 × f3' / (|f2 - A| × f3) = 1000 × 200 / 170 worked by hand.
 TEST(Calcul, WorkedExampleWithTheStartUpInputs)
 {
     const OpticsResult r = run(OpticsInput{});
     EXPECT_EQ(r.lblb, "Distance (Lentille O2 - Diaphragme) B= 248.192");
     EXPECT_EQ(r.lblx, "Calcul intermédiaire x= -35.295");
     EXPECT_EQ(r.lblc, "Distance (Lentille O2 - Objectif O3) C= 264.705");
-    EXPECT_EQ(r.lblfocresult, "Focale résultante = 1000");
-    EXPECT_EQ(r.lblfd, "Rapport F/D = 11.111");
+    EXPECT_EQ(r.lblfocresult, "Focale résultante = 1176.47");
+    EXPECT_EQ(r.lblfd, "Rapport F/D = 13.071");
     EXPECT_EQ(r.lbldiscmin, "Diamètre mini disque occulteur = 9.143");
     EXPECT_EQ(r.lbldiscmax, "Diamètre maxi disque occulteur = 9.478");
     EXPECT_EQ(r.remark.text, "REMARQUE: R.A.S.");
@@ -70,12 +71,12 @@ TEST(Calcul, YearlyTablesOfTheWorkedExample)
 TEST(Calcul, CommaSeparatorBothWays)
 {
     const OpticsResult r = run(OpticsInput{}, ',');
-    EXPECT_EQ(r.lblfd, "Rapport F/D = 11,111");
+    EXPECT_EQ(r.lblfd, "Rapport F/D = 13,071");
     EXPECT_EQ(r.lblx, "Calcul intermédiaire x= -35,295");
     EXPECT_EQ(r.listdimfoy[0], "1er Janvier: 11,132");
 
     const OpticsResult half = run(with(&OpticsInput::foco1, "1000,5"), ',');
-    EXPECT_EQ(half.lblfocresult, "Focale résultante = 1000,5");
+    EXPECT_EQ(half.lblfocresult, "Focale résultante = 1177,058");  // 1000.5 × 200 / 170
     EXPECT_FALSE(calcul(with(&OpticsInput::foco1, "1000.5"), ',').ok());
 }
 
@@ -89,10 +90,10 @@ TEST(Calcul, FormulasEvaluatedInTheirWrittenOrder)
     EXPECT_EQ(r.lblc, "Distance (Lentille O2 - Objectif O3) C= -945.001");
     EXPECT_EQ(r.listdimfoy[0], "1er Janvier: 135.494");
 
-    // F = f1 × f3' first, then ÷ f3.
-    input = OpticsInput{};
-    input.foco3a = input.foco3b = "283.4868";
-    EXPECT_EQ(run(input).lblfocresult, "Focale résultante = 999.999");
+    // F is formed from the computed x, as the final image is: with A = 75,
+    // x = 1 / (1/200 - 1/75) is -119.99999999999997 in doubles, so F shows
+    // 1599.999 where f1 × f2 / (f2 - A) would give 1600.
+    EXPECT_EQ(run(with(&OpticsInput::discoc, "75")).lblfocresult, "Focale résultante = 1599.999");
 }
 
 struct RemarkCase {
@@ -136,11 +137,12 @@ TEST(Calcul, GeometryFollowsTheInputs)
     EXPECT_EQ(real.lblx, "Calcul intermédiaire x= 600");
     EXPECT_EQ(real.lblc, "Distance (Lentille O2 - Objectif O3) C= -300");
 
-    // f3' = 2 f3 doubles F, F/D and the final image; the rest stays.
+    // f3' = 2 f3 doubles F, F/D and the final image; the rest stays
+    // (F = 1000 × 200 × 600 / (170 × 300)).
     const OpticsResult base = run(OpticsInput{});
     const OpticsResult doubled = run(with(&OpticsInput::foco3b, "600"));
-    EXPECT_EQ(doubled.lblfocresult, "Focale résultante = 2000");
-    EXPECT_EQ(doubled.lblfd, "Rapport F/D = 22.222");
+    EXPECT_EQ(doubled.lblfocresult, "Focale résultante = 2352.941");
+    EXPECT_EQ(doubled.lblfd, "Rapport F/D = 26.143");
     EXPECT_EQ(doubled.listdimfoy[0], "1er Janvier: 22.264");
     EXPECT_EQ(doubled.listdimfoy[12], "1er Juillet: 21.533");
     EXPECT_EQ(doubled.lblb, base.lblb);
@@ -149,7 +151,7 @@ TEST(Calcul, GeometryFollowsTheInputs)
     EXPECT_EQ(doubled.listdiam, base.listdiam);
 
     // F/D follows D1 alone.
-    EXPECT_EQ(run(with(&OpticsInput::do1, "45")).lblfd, "Rapport F/D = 22.222");
+    EXPECT_EQ(run(with(&OpticsInput::do1, "45")).lblfd, "Rapport F/D = 26.143");
 }
 
 struct FailureCase {
@@ -223,7 +225,7 @@ TEST(Calcul, ExtremeButValidNumbersStayFinite)
     const OpticsResult tiny = run(with(&OpticsInput::discoc, "1e-300"));
     EXPECT_EQ(tiny.lblx, "Calcul intermédiaire x= -0.001");
     const OpticsResult huge = run(with(&OpticsInput::foco1, "1e9"));
-    EXPECT_EQ(huge.lblfocresult, "Focale résultante = 1E+09");
+    EXPECT_EQ(huge.lblfocresult, "Focale résultante = 1.176471E+09");  // 1e9 × 200 / 170
     EXPECT_EQ(huge.lbldiscmin, "Diamètre mini disque occulteur = 9143577");
 }
 

@@ -11,6 +11,10 @@ namespace {
 
 constexpr std::size_t kInputs = 6;
 constexpr std::size_t kTexts = 7 + 1 + 2 * kYearRows;
+// The table was written when the focal length left out the field lens; these
+// two texts are checked against focal_length_reference.tsv instead.
+constexpr std::size_t kFocalColumn = 3;
+constexpr std::size_t kRatioColumn = 4;
 
 // The 56 texts in the table's column order: seven labels, the remark, Listdiam, Listdimfoy.
 std::vector<std::string> shownTexts(const OpticsResult &r)
@@ -48,6 +52,8 @@ TEST_P(OpticsReference, EveryTextOfEveryRowMatches)
         writeYearRows(completed, sep);
         EXPECT_EQ(shownTexts(completed), shown) << "line " << row.line;
         for (std::size_t i = 0; i < kTexts; ++i) {
+            if (i == kFocalColumn || i == kRatioColumn)
+                continue;
             const std::string expected = reference::withSeparator(row.cells[kInputs + i], sep);
             if (shown[i] != expected && ++mismatches <= 20)
                 ADD_FAILURE() << "line " << row.line << " column " << kInputs + i + 1 << ": expected \""

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 
 namespace brelo {
 namespace {
@@ -27,19 +28,24 @@ struct Table {
     std::vector<const char *> labels;  // shown labels, then the lists' newest 24 rows
     const char *run;                   // the button that computes
     bool hasLists;
+    std::set<int> unchecked;           // shown columns the table no longer holds right
 };
 
 const Table kOptics{BRELO_OPTICS_REFERENCE,
                     {"Txtfoco1", "Txtdo1", "Txtfoco2", "Txtdiscoc", "Txtfoco3a", "Txtfoco3b"},
                     {"Lblb", "Lblx", "Lblc", "Lblfocresult", "Lblfd", "Lbldiscmin", "Lbldiscmax", "Lblrem"},
                     "Cmdcalc",
-                    true};
+                    true,
+                    // Written when the focal length left out the field lens;
+                    // focal_length_reference.tsv checks these two instead.
+                    {3, 4}};
 const Table kEphemeris{BRELO_EPHEMERIS_REFERENCE,
                        {"txtann", "txtmois", "txtjour", "txtheur", "txtminut", "txtlatideg", "txtlatimin",
                         "txtlongideg", "txtlongimin"},
                        {"lblad", "lbldec", "lblah", "lblh", "lblaz", "lblr", "lblp", "lblb0", "lbll0", "lblksi"},
                        "Command2",
-                       false};
+                       false,
+                       {}};
 
 std::vector<reference::Row> sample(const Table &table)
 {
@@ -115,6 +121,8 @@ TEST_P(ReferenceWindow, SampledRowsShowTheReferenceTexts)
         const reference::Row &row = isOptics ? optics[std::size_t(i)] : ephemeris[std::size_t(i - kSample)];
         const QStringList shown = shownTexts(table, QJsonDocument::fromJson(dumps[i]).object());
         for (int column = 0; column < shown.size(); ++column) {
+            if (table.unchecked.count(column))
+                continue;
             const std::string expected =
                 reference::withSeparator(row.cells[table.inputs.size() + std::size_t(column)], locale.separator);
             EXPECT_EQ(shown[column].toStdString(), expected)
