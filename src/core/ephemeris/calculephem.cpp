@@ -1,8 +1,10 @@
 #include "core/ephemeris/calculephem.h"
 
 #include "core/common/numeric_text.h"
+#include "core/ephemeris/accuracy_range.h"
 #include "core/ephemeris/ephemeris_text.h"
 #include "core/ephemeris/horizontal.h"
+#include "core/ephemeris/input_ranges.h"
 #include "core/ephemeris/nutation.h"
 #include "core/ephemeris/observer_angle.h"
 #include "core/ephemeris/physical_ephemeris.h"
@@ -15,33 +17,27 @@ namespace brelo {
 
 namespace {
 
-struct FieldValues {
-    double day = 0.0, month = 0.0, year = 0.0, hour = 0.0, minute = 0.0;
-    double latitudeMinutes = 0.0, latitudeDegrees = 0.0;
-    double longitudeMinutes = 0.0, longitudeDegrees = 0.0;
-};
-
 struct Field {
     const std::string EphemerisInput::*text;
-    double FieldValues::*value;
+    double PanelNumbers::*value;
     const char *name;  // as the window labels it
     Gender gender;
 };
 
 // In the order the computation reads them: the first faulty field is the one named.
 constexpr Field kFields[] = {
-    {&EphemerisInput::txtjour, &FieldValues::day, "le jour", Gender::Masculine},
-    {&EphemerisInput::txtmois, &FieldValues::month, "le mois", Gender::Masculine},
-    {&EphemerisInput::txtann, &FieldValues::year, "l'année", Gender::Feminine},
-    {&EphemerisInput::txtheur, &FieldValues::hour, "l'heure", Gender::Feminine},
-    {&EphemerisInput::txtminut, &FieldValues::minute, "la minute", Gender::Feminine},
-    {&EphemerisInput::txtlatimin, &FieldValues::latitudeMinutes, "la latitude (minutes)",
+    {&EphemerisInput::txtjour, &PanelNumbers::day, "le jour", Gender::Masculine},
+    {&EphemerisInput::txtmois, &PanelNumbers::month, "le mois", Gender::Masculine},
+    {&EphemerisInput::txtann, &PanelNumbers::year, "l'année", Gender::Feminine},
+    {&EphemerisInput::txtheur, &PanelNumbers::hour, "l'heure", Gender::Feminine},
+    {&EphemerisInput::txtminut, &PanelNumbers::minute, "la minute", Gender::Feminine},
+    {&EphemerisInput::txtlatimin, &PanelNumbers::latitudeMinutes, "la latitude (minutes)",
      Gender::Feminine},
-    {&EphemerisInput::txtlatideg, &FieldValues::latitudeDegrees, "la latitude (degrés)",
+    {&EphemerisInput::txtlatideg, &PanelNumbers::latitudeDegrees, "la latitude (degrés)",
      Gender::Feminine},
-    {&EphemerisInput::txtlongimin, &FieldValues::longitudeMinutes, "la longitude (minutes)",
+    {&EphemerisInput::txtlongimin, &PanelNumbers::longitudeMinutes, "la longitude (minutes)",
      Gender::Feminine},
-    {&EphemerisInput::txtlongideg, &FieldValues::longitudeDegrees, "la longitude (degrés)",
+    {&EphemerisInput::txtlongideg, &PanelNumbers::longitudeDegrees, "la longitude (degrés)",
      Gender::Feminine},
 };
 
@@ -58,34 +54,38 @@ bool allShowable(Values... values)
     return (showable(values) && ...);
 }
 
-Outcome<FieldValues> readFields(const EphemerisInput &input, char sep)
+// The nine numbers, or the first field that is not one, then the first that
+// names no real date, time or place: computing it would show another one.
+Outcome<PanelNumbers> readFields(const EphemerisInput &input)
 {
-    FieldValues f;
+    PanelNumbers f;
     for (const Field &field : kFields) {
-        const NumericText read = readNumber(input.*field.text, sep);
+        const NumericText read = readNumber(input.*field.text);
         if (!read.ok())
-            return Outcome<FieldValues>::failure(
+            return Outcome<PanelNumbers>::failure(
                 "Calcul impossible : "
                 + fieldProblem(field.name, input.*field.text, read.error, field.gender));
         f.*field.value = read.value;
     }
-    return Outcome<FieldValues>::success(f);
+    if (const auto problem = impossibleInput(input, f))
+        return Outcome<PanelNumbers>::failure("Calcul impossible : " + *problem);
+    return Outcome<PanelNumbers>::success(f);
 }
 
 } // namespace
 
-std::optional<std::string> firstFieldFault(const EphemerisInput &input, char sep)
+std::optional<std::string> firstFieldFault(const EphemerisInput &input, char)
 {
-    const Outcome<FieldValues> read = readFields(input, sep);
+    const Outcome<PanelNumbers> read = readFields(input);
     return read.ok() ? std::nullopt : std::optional<std::string>(read.error());
 }
 
 Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
 {
-    const Outcome<FieldValues> read = readFields(input, sep);
+    const Outcome<PanelNumbers> read = readFields(input);
     if (!read.ok())
         return Outcome<EphemerisResult>::failure(read.error());
-    const FieldValues &f = read.value();
+    const PanelNumbers &f = read.value();
 
     const TimeArgument time = timeArgument({f.year, f.month, f.day, f.hour, f.minute});
     const SolarTheory sun = solarTheory(time.centuries);
@@ -124,6 +124,7 @@ Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
     r.latb0 = physical->latitudeB0;
     r.values = {time.julianDay, alpha, delta, *h, alt, az, sun.distanceAu,
                 physical->positionAngle, physical->latitudeB0, physical->longitudeL0, q};
+    r.accuracyNotice = accuracyNotice(f.year);
     return Outcome<EphemerisResult>::success(r);
 }
 
