@@ -24,7 +24,7 @@ seconds sinceEpoch(const std::string &text)
 
 // Local times across every kind of clock change, in 2027 and in 2038 (where
 // Qt 6.4's own conversion is an hour out), each read back exactly.
-TEST(LocalTime, EveryUtInstantOfALocalTime)
+TEST(CheckedLocalTime, EveryUtInstantOfALocalTime)
 {
     std::ifstream table(BRELO_LOCAL_TIMES);
     std::string line;
@@ -49,7 +49,7 @@ TEST(LocalTime, EveryUtInstantOfALocalTime)
     EXPECT_EQ(rows, 23);
 }
 
-TEST(LocalTime, ReadingSaysSkippedOrRepeated)
+TEST(CheckedLocalTime, ReadingSaysSkippedOrRepeated)
 {
     const QTimeZone paris = *zoneNamed(QStringLiteral("Europe/Paris"));
     const LocalReading skipped = readLocalTime(local_seconds{sinceEpoch("2038-03-28 02:30")}, paris,
@@ -69,7 +69,7 @@ TEST(LocalTime, ReadingSaysSkippedOrRepeated)
     EXPECT_EQ(dateTimeText(once.instants.at(0)).toStdString(), "2038-03-28 10:00");
 }
 
-TEST(LocalTime, InstantsShownInTheZone)
+TEST(CheckedLocalTime, InstantsShownInTheZone)
 {
     const QTimeZone paris = *zoneNamed(QStringLiteral("Europe/Paris"));
     const struct {
