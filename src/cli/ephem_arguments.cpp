@@ -47,6 +47,10 @@ Outcome<AngleFields> angleFields(std::string_view text, const char *name, double
     const std::string problem = std::string(name) + " (" + quotedArgument(text) + ") ";
     if (!degrees.ok() || !minutes.ok())
         return Failure::failure(problem + "n'est pas un angle en degrés (48.85 ou 48:51).");
+    // 48.5:30 could be 48° 30' or 49°: with minutes, the degrees are whole.
+    if (colon != std::string_view::npos && fields.degrees.find(sep) != std::string::npos)
+        return Failure::failure(problem + "a des degrés décimaux et des minutes : écrivez soit des "
+                                          "degrés décimaux (48.85), soit degrés:minutes (48:51).");
     if (std::signbit(minutes.value) || minutes.value >= 60.0
         || (colon != std::string_view::npos && fields.minutes.find_first_of("+-") != std::string::npos))
         return Failure::failure(problem + "a des minutes hors de 0 à 60 (60 exclu) ; le signe "

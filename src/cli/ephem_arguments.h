@@ -13,6 +13,7 @@ namespace brelo {
 // "-0" and "34" (the minutes take the sign of the degrees, so this is 0° 34′
 // West). Either '.' or ',' is accepted as the decimal mark in the argument; the
 // texts come out with `decimalSeparator`, as the panel would hold them.
+// Decimal degrees with minutes ("48.5:30") are refused: they mean nothing sure.
 struct AngleFields {
     std::string degrees;
     std::string minutes;

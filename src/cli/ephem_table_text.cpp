@@ -1,6 +1,8 @@
 #include "cli/ephem_table_text.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
 namespace brelo {
 
@@ -13,6 +15,29 @@ constexpr std::size_t kLocalWidth = 23;
 constexpr std::size_t kCellWidth = 10;
 constexpr std::size_t kHourAngleWidth = 22;
 
+// The ten page columns and the Carrington rotation: the aligned table's
+// heading, the CSV's heading, and the unit a CSV cell leaves to its heading.
+// The right ascension and hour angle keep their hours and minutes, as the page
+// and the period dialog's CSV show them.
+struct Column {
+    const char *heading;
+    const char *csvHeading;
+    const char *unit;
+};
+const Column kColumns[] = {
+    {"Ascension droite", "Ascension droite", nullptr},
+    {"Déclinaison", "Déclinaison (°)", "°"},
+    {"Angle horaire", "Angle horaire", nullptr},
+    {"Hauteur", "Hauteur (°)", "°"},
+    {"Azimut (0 S, 90 O)", "Azimut (°, 0 S, 90 O)", "°"},
+    {"Distance", "Distance (U.A.)", " U.A."},
+    {"Angle P", "Angle P (°)", "°"},
+    {"B0", "B0 (°)", "°"},
+    {"L0", "L0 (°)", "°"},
+    {"Angle Nord-Zénith", "Angle Nord-Zénith (°)", "°"},
+    {"Rotation Carrington", "Rotation Carrington", nullptr},
+};
+
 std::size_t characters(const std::string &text)
 {
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
@@ -22,16 +47,25 @@ std::size_t characters(const std::string &text)
 
 } // namespace
 
-std::vector<std::string> ephemTableHeadings(const std::string &zoneName)
+std::vector<std::string> ephemTableHeadings(const std::string &zoneName, TableForm form)
 {
     std::vector<std::string> headings{"Date et heure TU"};
     if (!zoneName.empty())
         headings.push_back("Heure locale (" + zoneName + ")");
-    for (const char *heading : {"Ascension droite", "Déclinaison", "Angle horaire", "Hauteur",
-                                "Azimut (0 S, 90 W)", "Distance", "Angle P", "B0", "L0",
-                                "Angle Nord-Zénith", "Rotation Carrington"})
-        headings.emplace_back(heading);
+    for (const Column &column : kColumns)
+        headings.emplace_back(form == TableForm::Csv ? column.csvHeading : column.heading);
     return headings;
+}
+
+std::vector<std::string> csvCells(std::vector<std::string> cells, std::size_t dateColumns)
+{
+    for (std::size_t i = 0; i < std::size(kColumns) && dateColumns + i < cells.size(); ++i) {
+        std::string &cell = cells[dateColumns + i];
+        const char *unit = kColumns[i].unit;
+        if (unit && cell.ends_with(unit))
+            cell.resize(cell.size() - std::string_view(unit).size());
+    }
+    return cells;
 }
 
 std::string withoutLabel(const std::string &labelText)

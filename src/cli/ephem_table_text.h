@@ -7,9 +7,17 @@
 
 namespace brelo {
 
+// The aligned text keeps the page's texts; CSV cells are bare numbers, their
+// unit in the column's heading ("Déclinaison (°)").
+enum class TableForm { Text, Csv };
+
 // Column headings of brelo-ephem's table; the local-time column only when a
 // zone is given (its heading names the zone).
-std::vector<std::string> ephemTableHeadings(const std::string &zoneName);
+std::vector<std::string> ephemTableHeadings(const std::string &zoneName, TableForm form);
+
+// A row's cells for the CSV: each number without the unit its heading names
+// ("-23.072°" gives "-23.072"). The first `dateColumns` cells stay as they are.
+std::vector<std::string> csvCells(std::vector<std::string> cells, std::size_t dateColumns);
 
 // The cells of one row: the UT date and time, the local time when given, then
 // the ten texts of the ephemeris page without their labels ("-23.072°",

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace brelo {
 
@@ -20,84 +21,126 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-} // namespace
-
-NumericText readNumber(std::string_view text, char decimalSeparator)
-{
-    text = trimmed(text);
-    if (text.empty())
-        return {0.0, NumericTextError::Empty};
-
-    // Validate the syntax ourselves and hand from_chars a C-locale copy: it is
-    // locale-independent, but it would also accept "inf" and "nan".
-    std::string plain;
-    plain.reserve(text.size());
-    std::size_t i = 0;
+// The text in C-locale form for from_chars, with what tells an overflow from an
+// underflow when from_chars reports either.
+struct PlainNumber {
+    std::string text;
     bool negative = false;
-    if (text[i] == '+' || text[i] == '-') {
-        negative = text[i] == '-';
-        if (negative)
-            plain += '-';
-        ++i;
-    }
     std::string mantissaDigits;   // integer and fraction digits, in order
     long long integerDigits = 0;  // how many of them stand before the separator
+    long long exponent = 0;
+};
+
+// "e", an optional sign and digits, from text[i]; false when no digit follows.
+bool readExponent(std::string_view text, std::size_t &i, PlainNumber &number)
+{
+    number.text += 'e';
+    ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        number.text += text[i];
+        ++i;
+    }
+    const std::size_t start = i;
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+        number.text += text[i];
+        if (number.exponent < 1'000'000'000)  // saturate: only the order of magnitude matters
+            number.exponent = number.exponent * 10 + (text[i] - '0');
+    }
+    if (negative)
+        number.exponent = -number.exponent;
+    return i != start;
+}
+
+// Validates the syntax ourselves: from_chars is locale-independent, but it
+// would also accept "inf" and "nan". `isSeparator` says which characters mark the decimals.
+template <class IsSeparator>
+std::optional<PlainNumber> plainNumber(std::string_view text, IsSeparator isSeparator)
+{
+    PlainNumber number;
+    number.text.reserve(text.size());
+    std::size_t i = 0;
+    if (text[i] == '+' || text[i] == '-') {
+        number.negative = text[i] == '-';
+        if (number.negative)
+            number.text += '-';
+        ++i;
+    }
     bool seenSeparator = false;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (isDigit(c)) {
-            mantissaDigits += c;
+            number.mantissaDigits += c;
             if (!seenSeparator)
-                ++integerDigits;
-            plain += c;
-        } else if (c == decimalSeparator && !seenSeparator) {
+                ++number.integerDigits;
+            number.text += c;
+        } else if (isSeparator(c) && !seenSeparator) {
             seenSeparator = true;
-            plain += '.';
+            number.text += '.';
         } else {
             break;
         }
     }
-    if (mantissaDigits.empty())
-        return {0.0, NumericTextError::NotANumber};
-
-    long long exponent = 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        plain += 'e';
-        ++i;
-        bool exponentNegative = false;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            exponentNegative = text[i] == '-';
-            plain += text[i];
-            ++i;
-        }
-        const std::size_t exponentStart = i;
-        for (; i < text.size() && isDigit(text[i]); ++i) {
-            plain += text[i];
-            if (exponent < 1'000'000'000)  // saturate: only the order of magnitude matters
-                exponent = exponent * 10 + (text[i] - '0');
-        }
-        if (i == exponentStart)
-            return {0.0, NumericTextError::NotANumber};
-        if (exponentNegative)
-            exponent = -exponent;
-    }
+    if (number.mantissaDigits.empty())
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E') && !readExponent(text, i, number))
+        return std::nullopt;
     if (i != text.size())
-        return {0.0, NumericTextError::NotANumber};
+        return std::nullopt;
+    return number;
+}
 
+NumericText converted(const PlainNumber &number)
+{
     double value = 0.0;
+    const std::string &plain = number.text;
     const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (ec == std::errc::result_out_of_range) {
         // from_chars reports both ends of the range; tell overflow from underflow
         // by the decimal order of magnitude of the first non-zero digit.
-        const auto firstNonZero = mantissaDigits.find_first_not_of('0');
-        const long long order = integerDigits - static_cast<long long>(firstNonZero) - 1 + exponent;
+        const auto firstNonZero = number.mantissaDigits.find_first_not_of('0');
+        const long long order =
+            number.integerDigits - static_cast<long long>(firstNonZero) - 1 + number.exponent;
         if (order >= 0)
             return {0.0, NumericTextError::TooLarge};
-        return {negative ? -0.0 : 0.0, NumericTextError::None};
+        return {number.negative ? -0.0 : 0.0, NumericTextError::None};
     }
     if (ec != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
         return {0.0, NumericTextError::NotANumber};
     return {value, NumericTextError::None};
+}
+
+template <class IsSeparator>
+NumericText readWith(std::string_view text, IsSeparator isSeparator)
+{
+    text = trimmed(text);
+    if (text.empty())
+        return {0.0, NumericTextError::Empty};
+    const std::optional<PlainNumber> number = plainNumber(text, isSeparator);
+    if (!number)
+        return {0.0, NumericTextError::NotANumber};
+    return converted(*number);
+}
+
+} // namespace
+
+NumericText readNumber(std::string_view text)
+{
+    return readWith(text, [](char c) { return c == '.' || c == ','; });
+}
+
+NumericText readNumberWith(std::string_view text, char separator)
+{
+    return readWith(text, [separator](char c) { return c == separator; });
+}
+
+std::string quotedText(std::string_view text)
+{
+    bool quotable = !trimmed(text).empty() && text.size() <= 24;
+    for (const unsigned char c : text)
+        quotable = quotable && c >= 0x20 && c != 0x7f;
+    return quotable ? " (« " + std::string(text) + " »)" : std::string();
 }
 
 std::string numericTextReason(NumericTextError error, Gender subject)
@@ -108,7 +151,7 @@ std::string numericTextReason(NumericTextError error, Gender subject)
     case NumericTextError::Empty:
         return "est vide";
     case NumericTextError::NotANumber:
-        return "n'est pas un nombre";
+        return "n'est pas un nombre (séparateur décimal : point ou virgule)";
     case NumericTextError::TooLarge:
         return subject == Gender::Feminine ? "est trop grande" : "est trop grand";
     }
@@ -123,13 +166,7 @@ std::string fieldProblem(std::string_view fieldName, std::string_view text, Nume
 std::string fieldProblem(std::string_view fieldName, std::string_view text, NumericTextError error,
                          Gender gender)
 {
-    std::string message(fieldName);
-    bool quotable = error != NumericTextError::Empty && text.size() <= 24;
-    for (const unsigned char c : text)
-        quotable = quotable && c >= 0x20 && c != 0x7f;
-    if (quotable)
-        message += " (« " + std::string(text) + " »)";
-    return message + " " + numericTextReason(error, gender) + ".";
+    return std::string(fieldName) + quotedText(text) + " " + numericTextReason(error, gender) + ".";
 }
 
 } // namespace brelo

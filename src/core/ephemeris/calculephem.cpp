@@ -1,7 +1,9 @@
 #include "core/ephemeris/calculephem.h"
 
+#include "core/ephemeris/accuracy_range.h"
 #include "core/ephemeris/ephemeris_text.h"
 #include "core/ephemeris/horizontal.h"
+#include "core/ephemeris/input_ranges.h"
 #include "core/ephemeris/nutation.h"
 #include "core/ephemeris/observer_angle.h"
 #include "core/ephemeris/panel_fields.h"
@@ -15,28 +17,22 @@ namespace brelo {
 
 namespace {
 
-struct FieldValues {
-    double day = 0.0, month = 0.0, year = 0.0, hour = 0.0, minute = 0.0;
-    double latitudeMinutes = 0.0, latitudeDegrees = 0.0;
-    double longitudeMinutes = 0.0, longitudeDegrees = 0.0;
-};
-
 struct Field {
     PanelField field;
-    double FieldValues::*value;
+    double PanelNumbers::*value;
 };
 
 // In the order the computation reads them: the first faulty field is the one named.
 constexpr Field kFields[] = {
-    {PanelField::Day, &FieldValues::day},
-    {PanelField::Month, &FieldValues::month},
-    {PanelField::Year, &FieldValues::year},
-    {PanelField::Hour, &FieldValues::hour},
-    {PanelField::Minute, &FieldValues::minute},
-    {PanelField::LatitudeMinutes, &FieldValues::latitudeMinutes},
-    {PanelField::LatitudeDegrees, &FieldValues::latitudeDegrees},
-    {PanelField::LongitudeMinutes, &FieldValues::longitudeMinutes},
-    {PanelField::LongitudeDegrees, &FieldValues::longitudeDegrees},
+    {PanelField::Day, &PanelNumbers::day},
+    {PanelField::Month, &PanelNumbers::month},
+    {PanelField::Year, &PanelNumbers::year},
+    {PanelField::Hour, &PanelNumbers::hour},
+    {PanelField::Minute, &PanelNumbers::minute},
+    {PanelField::LatitudeMinutes, &PanelNumbers::latitudeMinutes},
+    {PanelField::LatitudeDegrees, &PanelNumbers::latitudeDegrees},
+    {PanelField::LongitudeMinutes, &PanelNumbers::longitudeMinutes},
+    {PanelField::LongitudeDegrees, &PanelNumbers::longitudeDegrees},
 };
 
 const char *const kOutOfRange =
@@ -52,32 +48,36 @@ bool allShowable(Values... values)
     return (showable(values) && ...);
 }
 
-Outcome<FieldValues> readFields(const EphemerisInput &input, char sep)
+// The nine numbers, or the first field that is not one, then the first that
+// names no real date, time or place: computing it would show another one.
+Outcome<PanelNumbers> readFields(const EphemerisInput &input, char sep)
 {
-    FieldValues f;
+    PanelNumbers f;
     for (const Field &field : kFields) {
         const Outcome<double> read = readPanelField(input, field.field, sep);
         if (!read.ok())
-            return Outcome<FieldValues>::failure(read.error());
+            return Outcome<PanelNumbers>::failure(read.error());
         f.*field.value = read.value();
     }
-    return Outcome<FieldValues>::success(f);
+    if (const auto problem = impossibleInput(input, f))
+        return Outcome<PanelNumbers>::failure("Calcul impossible : " + *problem);
+    return Outcome<PanelNumbers>::success(f);
 }
 
 } // namespace
 
 std::optional<std::string> firstFieldFault(const EphemerisInput &input, char sep)
 {
-    const Outcome<FieldValues> read = readFields(input, sep);
+    const Outcome<PanelNumbers> read = readFields(input, sep);
     return read.ok() ? std::nullopt : std::optional<std::string>(read.error());
 }
 
 Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
 {
-    const Outcome<FieldValues> read = readFields(input, sep);
+    const Outcome<PanelNumbers> read = readFields(input, sep);
     if (!read.ok())
         return Outcome<EphemerisResult>::failure(read.error());
-    const FieldValues &f = read.value();
+    const PanelNumbers &f = read.value();
 
     const TimeArgument time = timeArgument({f.year, f.month, f.day, f.hour, f.minute});
     const SolarTheory sun = solarTheory(time.centuries);
@@ -116,6 +116,7 @@ Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
     r.latb0 = physical->latitudeB0;
     r.values = {time.julianDay, alpha, delta, *h, alt, az, sun.distanceAu,
                 physical->positionAngle, physical->latitudeB0, physical->longitudeL0, q};
+    r.accuracyNotice = accuracyNotice(f.year);
     return Outcome<EphemerisResult>::success(r);
 }
 

@@ -43,13 +43,17 @@ struct EphemerisResult {
     float anglep = 0.0f;  // P, degrees, positive towards the East
     float latb0 = 0.0f;   // B0, degrees
     EphemerisValues values;
+    // For a year outside 1800–2100, the sentence that says the accuracy stated
+    // in the help holds only within them; empty otherwise.
+    std::string accuracyNotice;
 };
 
-// The solar ephemeris. All or nothing: a field that is not a number or a value
-// that cannot be computed gives a French message naming the field or the cause.
+// The solar ephemeris. All or nothing: a field that is not a number, a date,
+// time or place that does not exist (month 13, 31 April, latitude 95°), or a
+// value that cannot be computed gives a French message naming the field or the cause.
 Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char decimalSeparator);
 
-// calculephem's message for the first field that is not a number, if any.
+// calculephem's message for the first field that is not a number or out of its range, if any.
 std::optional<std::string> firstFieldFault(const EphemerisInput &input, char decimalSeparator);
 
 } // namespace brelo

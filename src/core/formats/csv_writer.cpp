@@ -41,11 +41,16 @@ std::string csvLine(const std::vector<std::string> &cells, char separator)
 
 char csvSeparatorFor(char decimalSeparator) { return decimalSeparator == ',' ? ';' : ','; }
 
-std::string fullPrecisionText(double value, char decimalSeparator)
+namespace {
+
+// The shortest digits that read back to the same value of its own type, plain
+// or with an exponent.
+template <class Real>
+std::string shortestText(Real value, char decimalSeparator)
 {
     if (!std::isfinite(value))
         return {};
-    if (value == 0.0)
+    if (value == 0)
         return std::signbit(value) ? "-0" : "0";
 
     // Shortest round-trip digits, as "d.ddde±X".
@@ -73,6 +78,18 @@ std::string fullPrecisionText(double value, char decimalSeparator)
         text += '0';
     text += std::to_string(magnitude);
     return text;
+}
+
+} // namespace
+
+std::string fullPrecisionText(double value, char decimalSeparator)
+{
+    return shortestText(value, decimalSeparator);
+}
+
+std::string fullPrecisionText(float value, char decimalSeparator)
+{
+    return shortestText(value, decimalSeparator);
 }
 
 } // namespace brelo

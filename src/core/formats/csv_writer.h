@@ -21,4 +21,8 @@ char csvSeparatorFor(char decimalSeparator);
 // its sign. Empty for a value that is not finite.
 std::string fullPrecisionText(double value, char decimalSeparator);
 
+// The same for a single-precision quantity: the shortest text that reads back
+// to the same float ("-22.84152", not the widened double's "-22.841520309448242").
+std::string fullPrecisionText(float value, char decimalSeparator);
+
 } // namespace brelo

@@ -16,7 +16,7 @@ constexpr int kSignificantDigits = 15;
 
 // Plain form only for decimal exponents in this range (1e-15 up to 999999999999999):
 // beyond it the plain text would be a long run of zeros that the file never
-// wrote, so the field keeps the text as typed (readNumber reads it the same).
+// wrote, so the field keeps the text as typed (the window reads it the same).
 constexpr int kLowestExponent = -15;
 constexpr int kHighestExponent = 14;
 
@@ -172,7 +172,7 @@ std::string paramsFieldText(std::string_view field, char decimalSeparator)
     const FileNumber shape = fileNumber(field);
     if (!shape.valid)
         return std::string(field);
-    const NumericText read = readNumber(field, '.');
+    const NumericText read = readNumberWith(field, '.');
     if (!read.ok() || shape.exponent || shape.significantDigits > kSignificantDigits)
         return asTyped(field, decimalSeparator);  // beyond the double range, or not plain
     if (read.value == 0.0) {

@@ -25,12 +25,13 @@ std::string_view trimmed(std::string_view text)
 }
 
 // The line of one box text that reads back as that text: the text with a
-// period, or, when the file would shorten it, the short form itself.
+// period, or, when the file would shorten it, the short form itself. A box
+// reads either separator; the file knows only the point.
 std::string fileLine(std::string_view boxText, char decimalSeparator)
 {
     const std::string_view text = trimmed(boxText);
     std::string line(text);
-    std::replace(line.begin(), line.end(), decimalSeparator, '.');
+    std::replace(line.begin(), line.end(), ',', '.');
     if (paramsFieldText(line, decimalSeparator) == text)
         return line;
     return paramsFieldText(line, '.');
@@ -48,7 +49,7 @@ Outcome<std::string> paramsFileText(const ParamsFields &texts, char decimalSepar
     std::string file;
     for (int i = 0; i < kParamsFieldCount; ++i) {
         const std::string &text = texts[static_cast<std::size_t>(i)];
-        const NumericText read = readNumber(text, decimalSeparator);
+        const NumericText read = readNumber(text);
         if (!read.ok())
             return Outcome<std::string>::failure(fieldProblem(kFieldNames[i], text, read.error));
         file += fileLine(text, decimalSeparator) + "\n";

@@ -109,23 +109,29 @@ std::string resultsCsv(const EphemerisInput &inputs, const EphemerisResult &resu
 
     const EphemerisValues &v = result.values;
     table.add({"Jour julien (TU)", "", fullPrecisionText(v.julianDay, decimalSeparator)});
+    // δ, h, P, B0 and q are computed in single precision: written as floats.
     const struct {
         const char *name;
         const std::string &shown;
         double value;
+        bool single;
     } valueRows[] = {
-        {"Ascension droite (degrés)", result.lblad, v.rightAscensionDeg},
-        {"Déclinaison (degrés)", result.lbldec, v.declinationDeg},
-        {"Angle horaire (degrés, + vers l'Ouest)", result.lblah, v.hourAngleDeg},
-        {"Hauteur (degrés)", result.lblh, v.altitudeDeg},
-        {"Azimut (degrés, 0 au Sud, + vers l'Ouest)", result.lblaz, v.azimuthDeg},
-        {"Distance Terre-Soleil (U.A.)", result.lblr, v.distanceAu},
-        {"Angle P (degrés, + vers l'Est)", result.lblp, v.positionAngleDeg},
-        {"Latitude héliographique B0 (degrés)", result.lblb0, v.latitudeB0Deg},
-        {"Longitude héliographique L0 (degrés)", result.lbll0, v.longitudeL0Deg},
-        {"Angle Nord-Zénith (degrés)", result.lblksi, v.northZenithDeg}};
-    for (const auto &row : valueRows)
-        table.add({row.name, row.shown, fullPrecisionText(row.value, decimalSeparator)});
+        {"Ascension droite (degrés)", result.lblad, v.rightAscensionDeg, false},
+        {"Déclinaison (degrés)", result.lbldec, v.declinationDeg, true},
+        {"Angle horaire (degrés, + vers l'Ouest)", result.lblah, v.hourAngleDeg, false},
+        {"Hauteur (degrés)", result.lblh, v.altitudeDeg, true},
+        {"Azimut (degrés, 0 au Sud, + vers l'Ouest)", result.lblaz, v.azimuthDeg, false},
+        {"Distance Terre-Soleil (U.A.)", result.lblr, v.distanceAu, false},
+        {"Angle P (degrés, + vers l'Est)", result.lblp, v.positionAngleDeg, true},
+        {"Latitude héliographique B0 (degrés)", result.lblb0, v.latitudeB0Deg, true},
+        {"Longitude héliographique L0 (degrés)", result.lbll0, v.longitudeL0Deg, false},
+        {"Angle Nord-Zénith (degrés)", result.lblksi, v.northZenithDeg, true}};
+    for (const auto &row : valueRows) {
+        const std::string value = row.single
+                                      ? fullPrecisionText(static_cast<float>(row.value), decimalSeparator)
+                                      : fullPrecisionText(row.value, decimalSeparator);
+        table.add({row.name, row.shown, value});
+    }
     return table.text;
 }
 

@@ -32,20 +32,59 @@ const char *const kTightText =
     "soit rapprocher le disque occulteur de O2. ";
 const char *const kFineText = "REMARQUE: R.A.S.";
 
-struct FieldReader {
-    char separator;
-    std::string error;
-
-    std::optional<double> read(const std::string &text, const char *fieldName)
-    {
-        const NumericText n = readNumber(text, separator);
-        if (n.ok())
-            return n.value;
-        if (error.empty())
-            error = fieldProblem(fieldName, text, n.error);
-        return std::nullopt;
-    }
+// The six inputs as numbers, with their texts, named as the panel labels them.
+struct Inputs {
+    double f1 = 0, d1 = 0, f2 = 0, a = 0, f3 = 0, f3b = 0;
 };
+
+struct Field {
+    std::string OpticsInput::*text;
+    double Inputs::*value;
+    const char *name;
+};
+
+// In the panel's order, which is also the order of the message for a value
+// that cannot be.
+constexpr Field kPanelFields[] = {
+    {&OpticsInput::foco1, &Inputs::f1, "la focale de O1"},
+    {&OpticsInput::do1, &Inputs::d1, "le diamètre de O1"},
+    {&OpticsInput::foco2, &Inputs::f2, "la focale de O2"},
+    {&OpticsInput::discoc, &Inputs::a, "la distance A"},
+    {&OpticsInput::foco3a, &Inputs::f3, "la focale de O3"},
+    {&OpticsInput::foco3b, &Inputs::f3b, "la focale de O3'"},
+};
+
+// Read in the order the computation takes them (f2 first): the first field
+// that is not a number is the one named.
+Outcome<Inputs> readInputs(const OpticsInput &input)
+{
+    constexpr int kReadingOrder[] = {2, 0, 1, 3, 4, 5};
+    Inputs values;
+    for (const int i : kReadingOrder) {
+        const Field &field = kPanelFields[i];
+        const NumericText n = readNumber(input.*field.text);
+        if (!n.ok())
+            return Outcome<Inputs>::failure(fieldProblem(field.name, input.*field.text, n.error));
+        values.*field.value = n.value;
+    }
+    return Outcome<Inputs>::success(values);
+}
+
+// A length that cannot be (a focal length, D1 or A zero or negative) still
+// gives numbers, but not a train that can be built: the first one is named.
+std::optional<Remark> impossibleValuesRemark(const OpticsInput &input, const Inputs &values)
+{
+    for (const Field &field : kPanelFields) {
+        if (values.*field.value > 0.0)
+            continue;
+        const bool feminine = genderOfName(field.name) == Gender::Feminine;
+        return Remark{std::string("REMARQUE: ATTENTION! Valeurs impossibles : ") + field.name
+                          + quotedText(input.*field.text) + " doit être "
+                          + (feminine ? "positive." : "positif."),
+                      kRed, true};
+    }
+    return std::nullopt;
+}
 
 std::string divisionByZero(const char *what)
 {
@@ -63,6 +102,77 @@ std::optional<std::string> shown(const char *prefix, double value, char separato
     return prefix + *number;
 }
 
+struct Geometry {
+    double b = 0, x = 0, c = 0;
+};
+
+// B, x and C, or why one of them has no value.
+Outcome<Geometry> geometry(const Inputs &in)
+{
+    using Failure = Outcome<Geometry>;
+    // B: thin-lens image of O1, which stands f1 + A in front of O2, formed by O2.
+    if (in.f2 == 0.0)
+        return Failure::failure(divisionByZero("la focale de O2 est nulle"));
+    const double objectDistance = in.f1 + in.a;
+    if (objectDistance == 0.0)
+        return Failure::failure(divisionByZero("la focale de O1 plus la distance A est nulle"));
+    // A reciprocal that overflows (a length below 1e-308 mm) would silently
+    // turn into a made-up limit value further on.
+    if (!std::isfinite(objectDistance) || !std::isfinite(1.0 / in.f2) || !std::isfinite(1.0 / objectDistance))
+        return Failure::failure(kOutOfRange);
+    const double vergenceB = 1.0 / in.f2 - 1.0 / objectDistance;
+    if (vergenceB == 0.0)
+        return Failure::failure(divisionByZero(
+            "la focale de O2 est égale à la focale de O1 plus la distance A"));
+    const double b = 1.0 / vergenceB;
+
+    // x: thin-lens image of the occulting disc, A in front of O2; negative when virtual.
+    if (in.a == 0.0)
+        return Failure::failure(divisionByZero("la distance A est nulle"));
+    if (!std::isfinite(1.0 / in.a))
+        return Failure::failure(kOutOfRange);
+    const double vergenceX = 1.0 / in.f2 - 1.0 / in.a;
+    if (vergenceX == 0.0)
+        return Failure::failure(divisionByZero("la distance A est égale à la focale de O2"));
+    const double x = 1.0 / vergenceX;
+
+    // C puts the image of the disc at the front focal point of O3, whatever the sign of x.
+    return Outcome<Geometry>::success({b, x, in.f3 - std::fabs(x)});
+}
+
+// The seven labels from B, x, C (in the state), k and the two ratios; false
+// when one cannot be shown as a finite number.
+bool writeLabels(OpticsResult &r, double focal, double fRatio, char sep)
+{
+    const OpticalState &t = r.state;
+    const double k = r.imageScale;
+    const std::pair<std::string *, std::optional<std::string>> labels[] = {
+        {&r.lblb, shown("Distance (Lentille O2 - Diaphragme) B= ", t.distb, sep)},
+        {&r.lblx, shown("Calcul intermédiaire x= ", t.interx, sep)},
+        {&r.lblc, shown("Distance (Lentille O2 - Objectif O3) C= ", t.distc, sep)},
+        {&r.lblfocresult, shown("Focale résultante = ", focal, sep)},
+        {&r.lblfd, shown("Rapport F/D = ", fRatio, sep)},
+        {&r.lbldiscmin, shown("Diamètre mini disque occulteur = ", kSmallestSunArcsec * k, sep)},
+        {&r.lbldiscmax, shown("Diamètre maxi disque occulteur = ", kLargestSunArcsec * k, sep)},
+    };
+    for (const auto &[label, text] : labels) {
+        if (!text)
+            return false;
+        *label = *text;
+    }
+    return true;
+}
+
+bool yearRowsShowable(double k, float m)
+{
+    for (int i = 0; i < kYearRows; ++i) {
+        if (!std::isfinite(deci(occultingDiscDiameter(i, k)))
+            || !std::isfinite(deci(finalImageDiameter(i, k, m))))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 Remark failureRemark(const std::string &message)
@@ -73,103 +183,48 @@ Remark failureRemark(const std::string &message)
 Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator, YearRowTexts rows)
 {
     using Failure = Outcome<OpticsResult>;
+    const Outcome<Inputs> read = readInputs(input);
+    if (!read.ok())
+        return Failure::failure(read.error());
+    const Inputs &in = read.value();
+    const Outcome<Geometry> train = geometry(in);
+    if (!train.ok())
+        return Failure::failure(train.error());
+    const auto [b, x, c] = train.value();
 
-    // Read in the order the computation takes them; the first bad field is named.
-    FieldReader reader{decimalSeparator, {}};
-    const auto f2 = reader.read(input.foco2, "la focale de O2");
-    const auto f1 = reader.read(input.foco1, "la focale de O1");
-    const auto d1 = reader.read(input.do1, "le diamètre de O1");
-    const auto a = reader.read(input.discoc, "la distance A");
-    const auto f3 = reader.read(input.foco3a, "la focale de O3");
-    const auto f3b = reader.read(input.foco3b, "la focale de O3'");
-    if (!reader.error.empty())
-        return Failure::failure(reader.error);
-
-    OpticsResult r;
-    r.state = {input.foco1, input.do1, input.foco2, input.discoc, input.foco3a, input.foco3b, 0, 0, 0};
-
-    const double k = *f1 / kArcsecPerRadian;
-
-    // B: thin-lens image of O1, which stands f1 + A in front of O2, formed by O2.
-    if (*f2 == 0.0)
-        return Failure::failure(divisionByZero("la focale de O2 est nulle"));
-    const double objectDistance = *f1 + *a;
-    if (objectDistance == 0.0)
-        return Failure::failure(divisionByZero("la focale de O1 plus la distance A est nulle"));
-    // A reciprocal that overflows (a length below 1e-308 mm) would silently
-    // turn into a made-up limit value further on.
-    if (!std::isfinite(objectDistance) || !std::isfinite(1.0 / *f2) || !std::isfinite(1.0 / objectDistance))
-        return Failure::failure(kOutOfRange);
-    const double vergenceB = 1.0 / *f2 - 1.0 / objectDistance;
-    if (vergenceB == 0.0)
-        return Failure::failure(divisionByZero(
-            "la focale de O2 est égale à la focale de O1 plus la distance A"));
-    const double b = 1.0 / vergenceB;
-
-    // x: thin-lens image of the occulting disc, A in front of O2; negative when virtual.
-    if (*a == 0.0)
-        return Failure::failure(divisionByZero("la distance A est nulle"));
-    if (!std::isfinite(1.0 / *a))
-        return Failure::failure(kOutOfRange);
-    const double vergenceX = 1.0 / *f2 - 1.0 / *a;
-    if (vergenceX == 0.0)
-        return Failure::failure(divisionByZero("la distance A est égale à la focale de O2"));
-    const double x = 1.0 / vergenceX;
-
-    // C puts the image of the disc at the front focal point of O3, whatever the sign of x.
-    const double c = *f3 - std::fabs(x);
-
-    if (*f3 == 0.0)
+    if (in.f3 == 0.0)
         return Failure::failure(divisionByZero("la focale de O3 est nulle"));
-    if (*d1 == 0.0)
+    if (in.d1 == 0.0)
         return Failure::failure(divisionByZero("le diamètre de O1 est nul"));
-    const double aTimesF3 = *a * *f3;
+    const double aTimesF3 = in.a * in.f3;
     if (aTimesF3 == 0.0)
         return Failure::failure(kOutOfRange);
     // The focal length of the whole train: O2 magnifies the disc's image by
     // |x| / A and the pair O3, O3' by f3' / f3, as for the final image below.
-    const double focal = *f1 * std::fabs(x) * *f3b / aTimesF3;
-    const double fRatio = focal / *d1;
+    const double focal = in.f1 * std::fabs(x) * in.f3b / aTimesF3;
+    const double fRatio = focal / in.d1;
 
     // Magnification from the disc plane to the final focus, kept in single precision.
-    const float m = static_cast<float>((std::fabs(x) * *f3b) / aTimesF3);
+    const float m = static_cast<float>((std::fabs(x) * in.f3b) / aTimesF3);
+    const double k = in.f1 / kArcsecPerRadian;
 
-    const std::pair<std::string *, std::optional<std::string>> labels[] = {
-        {&r.lblb, shown("Distance (Lentille O2 - Diaphragme) B= ", b, decimalSeparator)},
-        {&r.lblx, shown("Calcul intermédiaire x= ", x, decimalSeparator)},
-        {&r.lblc, shown("Distance (Lentille O2 - Objectif O3) C= ", c, decimalSeparator)},
-        {&r.lblfocresult, shown("Focale résultante = ", focal, decimalSeparator)},
-        {&r.lblfd, shown("Rapport F/D = ", fRatio, decimalSeparator)},
-        {&r.lbldiscmin, shown("Diamètre mini disque occulteur = ", kSmallestSunArcsec * k, decimalSeparator)},
-        {&r.lbldiscmax, shown("Diamètre maxi disque occulteur = ", kLargestSunArcsec * k, decimalSeparator)},
-    };
-    for (const auto &[label, text] : labels) {
-        if (!text)
-            return Failure::failure(kOutOfRange);
-        *label = *text;
-    }
-    if (!std::isfinite(m))
+    OpticsResult r;
+    r.state = {input.foco1, input.do1, input.foco2, input.discoc, input.foco3a, input.foco3b, b, x, c};
+    r.imageScale = k;
+    r.magnification = m;
+    r.numbers = {in.f1, in.d1, in.f2, in.a, in.f3, in.f3b, focal};
+    if (!writeLabels(r, focal, fRatio, decimalSeparator) || !std::isfinite(m) || !yearRowsShowable(k, m))
         return Failure::failure(kOutOfRange);
-    for (int i = 0; i < kYearRows; ++i) {
-        if (!std::isfinite(deci(occultingDiscDiameter(i, k)))
-            || !std::isfinite(deci(finalImageDiameter(i, k, m))))
-            return Failure::failure(kOutOfRange);
-    }
 
     // The remark compares the unrounded distances.
-    if (b > c)
+    if (const std::optional<Remark> impossible = impossibleValuesRemark(input, in))
+        r.remark = *impossible;
+    else if (b > c)
         r.remark = {kImpossibleText, kRed, true};
     else if (c - b < kDiaphragmMarginMm)
         r.remark = {kTightText, kOrange, false};
     else
         r.remark = {kFineText, kBlue, false};
-
-    r.state.distb = b;
-    r.state.interx = x;
-    r.state.distc = c;
-    r.imageScale = k;
-    r.magnification = m;
-    r.numbers = {*f1, *d1, *f2, *a, *f3, *f3b, focal};
     if (rows == YearRowTexts::Written)
         writeYearRows(r, decimalSeparator);
     return Outcome<OpticsResult>::success(std::move(r));

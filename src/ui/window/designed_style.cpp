@@ -9,7 +9,7 @@ namespace brelo {
 
 namespace {
 
-bool styleAsked(int argc, char **argv)
+bool styleAsked(int argc, const char *const *argv)
 {
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
@@ -22,7 +22,7 @@ bool styleAsked(int argc, char **argv)
 
 } // namespace
 
-void useDesignedStyle(QApplication &app, int argc, char **argv)
+void useDesignedStyle(QApplication &app, int argc, const char *const *argv)
 {
     if (!styleAsked(argc, argv))
         app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -10,28 +10,41 @@ namespace {
 
 struct ValidCase {
     const char *text;
-    char separator;
     double expected;
 };
 
-TEST(NumericText, ReadsNumbersWithTheGivenSeparator)
+// A typed field reads either separator, whatever the locale's: the same
+// value with '.' and ',' passed as the locale's.
+TEST(NumericText, ReadsBothDecimalSeparatorsInEitherLocale)
 {
     const ValidCase cases[] = {
-        {"1000", '.', 1000.0},    {"1000,5", ',', 1000.5},  {"1000.5", '.', 1000.5},
-        {"-35.25", '.', -35.25},  {"+7", '.', 7.0},         {" 42 ", '.', 42.0},
-        {".5", '.', 0.5},         {"5.", '.', 5.0},          {"1e3", '.', 1000.0},
-        {"1,5E-2", ',', 0.015},   {"1e308", '.', 1e308},     {"-0", '.', -0.0},
-        {"1e-400", '.', 0.0},     {"0.000", '.', 0.0},
+        {"1000", 1000.0},   {"1000,5", 1000.5}, {"1000.5", 1000.5}, {"-35.25", -35.25},
+        {"-35,25", -35.25}, {"+7", 7.0},        {" 42 ", 42.0},     {".5", 0.5},
+        {",5", 0.5},        {"5.", 5.0},        {"5,", 5.0},        {"1e3", 1000.0},
+        {"1,5E-2", 0.015},  {"1.5E-2", 0.015},  {"1e308", 1e308},   {"-0", -0.0},
+        {"1e-400", 0.0},    {"0.000", 0.0},
     };
-    for (const auto &c : cases) {
-        const NumericText n = readNumber(c.text, c.separator);
-        EXPECT_TRUE(n.ok()) << '"' << c.text << '"';
-        EXPECT_EQ(n.value, c.expected) << '"' << c.text << '"';
+    for (const char locale : {'.', ','}) {
+        for (const auto &c : cases) {
+            const NumericText n = readNumber(c.text, locale);
+            EXPECT_TRUE(n.ok()) << '"' << c.text << "\" in locale " << locale;
+            EXPECT_EQ(n.value, c.expected) << '"' << c.text << "\" in locale " << locale;
+        }
     }
-    EXPECT_TRUE(std::signbit(readNumber("-0", '.').value));
-    const NumericText denormal = readNumber("1e-320", '.');
+    EXPECT_TRUE(std::signbit(readNumber("-0").value));
+    const NumericText denormal = readNumber("1e-320");
     ASSERT_TRUE(denormal.ok());
     EXPECT_GT(denormal.value, 0.0);
+}
+
+// A file's own rule reads only its separator.
+TEST(NumericText, FileRuleReadsOnlyItsSeparator)
+{
+    EXPECT_EQ(readNumberWith("1000.5", '.').value, 1000.5);
+    EXPECT_EQ(readNumberWith("1000,5", '.').error, NumericTextError::NotANumber);
+    EXPECT_EQ(readNumberWith("1000,5", ',').value, 1000.5);
+    EXPECT_EQ(readNumberWith("1000.5", ',').error, NumericTextError::NotANumber);
+    EXPECT_EQ(readNumberWith(" ", '.').error, NumericTextError::Empty);
 }
 
 struct InvalidCase {
@@ -46,9 +59,10 @@ TEST(NumericText, RefusesWhatIsNotANumber)
         {"", '.', NumericTextError::Empty},
         {"   ", '.', NumericTextError::Empty},
         {"abc", '.', NumericTextError::NotANumber},
-        {"1.5", ',', NumericTextError::NotANumber},
-        {"1,5", '.', NumericTextError::NotANumber},
         {"1 000", '.', NumericTextError::NotANumber},
+        {"1,000.5", '.', NumericTextError::NotANumber},
+        {"1.000,5", ',', NumericTextError::NotANumber},
+        {"1,5,", ',', NumericTextError::NotANumber},
         {"nan", '.', NumericTextError::NotANumber},
         {"inf", '.', NumericTextError::NotANumber},
         {"-", '.', NumericTextError::NotANumber},
@@ -110,11 +124,11 @@ TEST(NumericText, FieldProblemQuotesShortPrintableTexts)
     const std::string at24(24, 'x');
     const std::string at25(25, 'x');
     EXPECT_EQ(fieldProblem("la distance A", at24, NumericTextError::NotANumber),
-              "la distance A (« " + at24 + " ») n'est pas un nombre.");
+              "la distance A (« " + at24 + " ») n'est pas un nombre (séparateur décimal : point ou virgule).");
     EXPECT_EQ(fieldProblem("la distance A", at25, NumericTextError::NotANumber),
-              "la distance A n'est pas un nombre.");
+              "la distance A n'est pas un nombre (séparateur décimal : point ou virgule).");
     EXPECT_EQ(fieldProblem("le diamètre de O1", "1\t2", NumericTextError::NotANumber),
-              "le diamètre de O1 n'est pas un nombre.");
+              "le diamètre de O1 n'est pas un nombre (séparateur décimal : point ou virgule).");
     EXPECT_EQ(fieldProblem("la focale de O1", "", NumericTextError::Empty), "la focale de O1 est vide.");
     EXPECT_EQ(fieldProblem("la focale de O1", "1e999", NumericTextError::TooLarge),
               "la focale de O1 (« 1e999 ») est trop grande.");
@@ -123,7 +137,8 @@ TEST(NumericText, FieldProblemQuotesShortPrintableTexts)
 TEST(NumericText, ReasonsAreFrench)
 {
     EXPECT_EQ(numericTextReason(NumericTextError::Empty), "est vide");
-    EXPECT_EQ(numericTextReason(NumericTextError::NotANumber), "n'est pas un nombre");
+    EXPECT_EQ(numericTextReason(NumericTextError::NotANumber),
+              "n'est pas un nombre (séparateur décimal : point ou virgule)");
     EXPECT_EQ(numericTextReason(NumericTextError::TooLarge), "est trop grand");
     EXPECT_EQ(numericTextReason(NumericTextError::TooLarge, Gender::Feminine), "est trop grande");
     EXPECT_EQ(numericTextReason(NumericTextError::Empty, Gender::Feminine), "est vide");

@@ -140,7 +140,7 @@ TEST(DiscTemplate, DiameterFieldIsReadOrRefusedInFrench)
     EXPECT_EQ(templateDiameterOf("150", ',').value(), 150);
     EXPECT_EQ(templateDiameterOf(" 87,5 ", ',').value(), 87.5);
     EXPECT_EQ(templateDiameterOf("abc", ',').error(),
-              "Gabarit impossible : le diamètre du disque (« abc ») n'est pas un nombre.");
+              "Gabarit impossible : le diamètre du disque (« abc ») n'est pas un nombre (séparateur décimal : point ou virgule).");
     EXPECT_EQ(templateDiameterOf("", ',').error(), "Gabarit impossible : le diamètre du disque est vide.");
     EXPECT_EQ(templateDiameterOf("300", ',').error(),
               "Gabarit impossible : le diamètre du disque (« 300 ») doit être compris entre 20 et 250 mm.");

@@ -65,8 +65,11 @@ TEST(PeriodTable, AbsurdRequestsAreRefusedInFrench)
         {at(2000, 1, 1, 0, 0), at(2009, 7, 4, 5, 20), {1, StepUnit::Minutes}, {},
          "La période compte 5 000 001 instants, plus que les 5 000 000 d'un tableau : "
          "allongez le pas ou raccourcissez la période."},
-        {at(2027, 3, 20, 6, 0), at(2027, 3, 20, 18, 0), {10, StepUnit::Minutes}, {"48", "51", "2,35", "0"},
-         "Calcul impossible : la longitude (degrés) (« 2,35 ») n'est pas un nombre."},
+        {at(2027, 3, 20, 6, 0), at(2027, 3, 20, 18, 0), {10, StepUnit::Minutes}, {"48", "51", "2;35", "0"},
+         "Calcul impossible : la longitude (degrés) (« 2;35 ») n'est pas un nombre "
+         "(séparateur décimal : point ou virgule)."},
+        {at(2027, 3, 20, 6, 0), at(2027, 3, 20, 18, 0), {10, StepUnit::Minutes}, {"90", "1", "2", "0"},
+         "Calcul impossible : la latitude (« 90° 1' ») doit être comprise entre -90° et 90°."},
     };
     for (const Case &c : cases) {
         const auto table = PeriodTable::make(c.start, c.end, c.step, c.observer, '.');

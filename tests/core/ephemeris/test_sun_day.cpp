@@ -122,7 +122,7 @@ TEST(SunDay, BadDateOrPlaceIsRefusedNamingTheField)
     const char *const years = "Calcul impossible : le lever et le coucher du Soleil ne se calculent que du "
                               "1er janvier -8000 au 31 décembre 12000.";
     const Case cases[] = {
-        {&EphemerisInput::txtjour, "abc", "Calcul impossible : le jour (« abc ») n'est pas un nombre."},
+        {&EphemerisInput::txtjour, "abc", "Calcul impossible : le jour (« abc ») n'est pas un nombre (séparateur décimal : point ou virgule)."},
         {&EphemerisInput::txtlatideg, "95",
          "Calcul impossible : la latitude (95° 0') n'est pas comprise entre -90° et 90°."},
         {&EphemerisInput::txtlatimin, "61",

@@ -38,6 +38,19 @@ TEST(ParamsWriter, WritesOneValuePerLineWithAPeriod)
     EXPECT_EQ(file.value(), "1000\n90\n200.5\n50\n30\n300\n50\n300\n0.5\n44\n-0\n-0\n34\n");
 }
 
+// A box read either separator: the file gets the point whichever was typed,
+// and a comma never splits a value in two.
+TEST(ParamsWriter, EitherSeparatorTypedIsWrittenWithAPoint)
+{
+    const ParamsFields texts = {"1000.5", "90", "200,5", "50", "30", "300", "50", "300",
+                                "0,5", "44.5", "-0", "-0", "34,5"};
+    for (const char sep : {'.', ','}) {
+        const auto file = paramsFileText(texts, sep);
+        ASSERT_TRUE(file.ok()) << file.error();
+        EXPECT_EQ(file.value(), "1000.5\n90\n200.5\n50\n30\n300\n50\n300\n0.5\n44.5\n-0\n-0\n34.5\n");
+    }
+}
+
 // Texts as the window holds them come back exactly, with either separator;
 // a number typed in a longer plain form than the file gives comes back short,
 // with the same value (the file shows 1000.0 as 1000).
@@ -108,11 +121,11 @@ TEST(ParamsWriter, RefusesTheFirstFieldThatIsNotANumber)
         char sep;
         const char *message;
     } cases[] = {
-        {0, "abc", '.', "la focale de O1 (« abc ») n'est pas un nombre."},
+        {0, "abc", '.', "la focale de O1 (« abc ») n'est pas un nombre (séparateur décimal : point ou virgule)."},
         {8, "", ',', "le diamètre de O3' est vide."},
-        {9, "44.5", ',', "la latitude (degrés) (« 44.5 ») n'est pas un nombre."},
+        {9, "44.5.", ',', "la latitude (degrés) (« 44.5. ») n'est pas un nombre (séparateur décimal : point ou virgule)."},
         {12, "1e400", '.', "la longitude (minutes) (« 1e400 ») est trop grande."},
-        {4, "1,5", '.', "la distance A (« 1,5 ») n'est pas un nombre."},
+        {4, "1,000.5", '.', "la distance A (« 1,000.5 ») n'est pas un nombre (séparateur décimal : point ou virgule)."},
     };
     for (const auto &c : cases) {
         ParamsFields texts = good;

@@ -76,6 +76,40 @@ TEST(CsvWriter, FullPrecisionTexts)
     }
 }
 
+// Single-precision values: the shortest digits that name the float (IEEE 754
+// binary32 neighbours worked by hand: 1/3 rounds to 0.3333333432674408, whose
+// 8-digit neighbours 0.33333331 and 0.33333337 are other floats).
+TEST(CsvWriter, SinglePrecisionTextsAreTheFloatsShortest)
+{
+    const struct {
+        float value;
+        const char *point;
+    } cases[] = {
+        {-22.84152f, "-22.84152"},    {0.1f, "0.1"},           {1.0f / 3.0f, "0.33333334"},
+        {16777216.0f, "16777216"},    {-0.0f, "-0"},           {1e-8f, "1E-08"},
+        {3.4028235e38f, "3.4028235E+38"}, {2.38131f, "2.38131"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(fullPrecisionText(c.value, '.'), c.point) << c.point;
+        EXPECT_EQ(static_cast<double>(c.value) == c.value, true);
+    }
+    EXPECT_EQ(fullPrecisionText(-22.84152f, ','), "-22,84152");
+    // The widened double keeps its binary tail: the float form is what a float holds.
+    EXPECT_EQ(fullPrecisionText(static_cast<double>(-22.84152f), '.'), "-22.841520309448242");
+    // Any float reads back to itself.
+    std::mt19937 random(11);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint32_t bits = random();
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        const NumericText back = readNumber(fullPrecisionText(value, ','));
+        ASSERT_TRUE(back.ok()) << fullPrecisionText(value, ',');
+        ASSERT_EQ(static_cast<float>(back.value), value) << fullPrecisionText(value, ',');
+    }
+}
+
 std::vector<std::string> lines(const std::string &csv)
 {
     std::vector<std::string> out;
@@ -135,17 +169,22 @@ TEST(ResultsCsv, EphemerisGivesEveryValueInFullBesideItsText)
     EXPECT_EQ(rows[8], "Longitude (degrés, + vers l'Est);-0;-0");
     EXPECT_EQ(rows[9], "Longitude (minutes);34,5;34,5");
     EXPECT_EQ(rows[10], "Jour julien (TU);;2451544,5");
+    // δ, h, P, B0 and q are floats: their shortest float text; the rest doubles.
     const struct {
         const std::string &shown;
         double value;
-    } values[] = {{r.lblad, r.values.rightAscensionDeg}, {r.lbldec, r.values.declinationDeg},
-                  {r.lblah, r.values.hourAngleDeg},      {r.lblh, r.values.altitudeDeg},
-                  {r.lblaz, r.values.azimuthDeg},        {r.lblr, r.values.distanceAu},
-                  {r.lblp, r.values.positionAngleDeg},   {r.lblb0, r.values.latitudeB0Deg},
-                  {r.lbll0, r.values.longitudeL0Deg},    {r.lblksi, r.values.northZenithDeg}};
+        bool single;
+    } values[] = {{r.lblad, r.values.rightAscensionDeg, false}, {r.lbldec, r.values.declinationDeg, true},
+                  {r.lblah, r.values.hourAngleDeg, false},      {r.lblh, r.values.altitudeDeg, true},
+                  {r.lblaz, r.values.azimuthDeg, false},        {r.lblr, r.values.distanceAu, false},
+                  {r.lblp, r.values.positionAngleDeg, true},    {r.lblb0, r.values.latitudeB0Deg, true},
+                  {r.lbll0, r.values.longitudeL0Deg, false},    {r.lblksi, r.values.northZenithDeg, true}};
     for (int i = 0; i < 10; ++i) {
         const std::string &row = rows[static_cast<std::size_t>(11 + i)];
-        const std::string tail = ";" + values[i].shown + ";" + fullPrecisionText(values[i].value, ',');
+        const std::string full = values[i].single ? fullPrecisionText(static_cast<float>(values[i].value), ',')
+                                                  : fullPrecisionText(values[i].value, ',');
+        EXPECT_LE(full.size(), values[i].single ? 11u : 20u) << row;  // sign, 9 digits, separator
+        const std::string tail = ";" + values[i].shown + ";" + full;
         ASSERT_GE(row.size(), tail.size());
         EXPECT_EQ(row.substr(row.size() - tail.size()), tail) << row;
     }

@@ -89,10 +89,10 @@ TEST(BuilderNumbers, EachFailureNamesItsFieldAndLeavesTheOtherSections)
         const char *fieldError;   // empty: the field is shown
         const char *cameraError;  // empty: the camera is shown
     } cases[] = {
-        {&OpticsPanelTexts::do2, nullptr, "abc", "le diamètre de O2 (« abc ») n'est pas un nombre.", ""},
+        {&OpticsPanelTexts::do2, nullptr, "abc", "le diamètre de O2 (« abc ») n'est pas un nombre (séparateur décimal : point ou virgule).", ""},
         {&OpticsPanelTexts::do3a, nullptr, "", "le diamètre de O3 est vide.", ""},
         {&OpticsPanelTexts::do3b, nullptr, "-1", "le diamètre de O3' ne peut pas être négatif.", ""},
-        {nullptr, &CameraInput::pixel, "3,75", "", "la taille des pixels (« 3,75 ») n'est pas un nombre."},
+        {nullptr, &CameraInput::pixel, "3 75", "", "la taille des pixels (« 3 75 ») n'est pas un nombre (séparateur décimal : point ou virgule)."},
         {nullptr, &CameraInput::pixel, "0", "", "la taille des pixels doit être positive."},
         {nullptr, &CameraInput::sensorWidth, "-1280", "", "la largeur du capteur doit être positive."},
         {nullptr, &CameraInput::sensorHeight, "1e999", "", "la hauteur du capteur (« 1e999 ») est trop grande."},

@@ -9,6 +9,9 @@
 namespace brelo {
 namespace {
 
+// What follows "n'est pas un nombre" in every message about a typed field.
+#define NOT_A_NUMBER_HINT " (séparateur décimal : point ou virgule)."
+
 OpticsResult run(const OpticsInput &input, char separator = '.')
 {
     const auto outcome = calcul(input, separator);
@@ -77,7 +80,9 @@ TEST(Calcul, CommaSeparatorBothWays)
 
     const OpticsResult half = run(with(&OpticsInput::foco1, "1000,5"), ',');
     EXPECT_EQ(half.lblfocresult, "Focale résultante = 1177,058");  // 1000.5 × 200 / 170
-    EXPECT_FALSE(calcul(with(&OpticsInput::foco1, "1000.5"), ',').ok());
+    // The other separator is read too: numbers are never grouped.
+    EXPECT_EQ(run(with(&OpticsInput::foco1, "1000.5"), ',').lblfocresult, "Focale résultante = 1177,058");
+    EXPECT_EQ(run(with(&OpticsInput::foco1, "1000,5"), '.').lblfocresult, "Focale résultante = 1177.058");
 }
 
 TEST(Calcul, FormulasEvaluatedInTheirWrittenOrder)
@@ -130,6 +135,46 @@ TEST(Calcul, RemarkBoundaries)
     EXPECT_EQ(hair.lblc.substr(hair.lblc.size() - 7), "248.192");
 }
 
+// A focal length, D1 or A zero or negative: the numbers are still shown (thin
+// lens formulas worked by hand), but the remark names the first such field in
+// the panel's order (f1, D1, f2, A, f3, f3'), in red and bold.
+TEST(Calcul, ImpossibleValuesAreNamedInTheRemark)
+{
+    const struct {
+        std::string OpticsInput::*field;
+        const char *text;
+        const char *named;
+    } cases[] = {
+        {&OpticsInput::foco1, "-1000", "la focale de O1 (« -1000 ») doit être positive."},
+        {&OpticsInput::foco1, "0", "la focale de O1 (« 0 ») doit être positive."},
+        {&OpticsInput::do1, "-90", "le diamètre de O1 (« -90 ») doit être positif."},
+        {&OpticsInput::foco2, "-200", "la focale de O2 (« -200 ») doit être positive."},
+        {&OpticsInput::discoc, "-30", "la distance A (« -30 ») doit être positive."},
+        {&OpticsInput::foco3a, "-300", "la focale de O3 (« -300 ») doit être positive."},
+        {&OpticsInput::foco3b, "-0", "la focale de O3' (« -0 ») doit être positive."},
+        {&OpticsInput::foco3b, " 0,0 ", "la focale de O3' («  0,0  ») doit être positive."},
+    };
+    for (const auto &c : cases) {
+        const OpticsResult r = run(with(c.field, c.text));
+        EXPECT_EQ(r.remark.text, std::string("REMARQUE: ATTENTION! Valeurs impossibles : ") + c.named);
+        EXPECT_EQ(r.remark.color, (Rgb{255, 0, 0})) << c.named;
+        EXPECT_TRUE(r.remark.bold) << c.named;
+    }
+    // B = 1 / (1/200 - 1/(-970)) = 165.8119..., k = -1000 / 206265.
+    const OpticsResult negative = run(with(&OpticsInput::foco1, "-1000"));
+    EXPECT_EQ(negative.lblb, "Distance (Lentille O2 - Diaphragme) B= 165.811");
+    EXPECT_EQ(negative.lbldiscmin, "Diamètre mini disque occulteur = -9.144");
+    // O1's focal length 0: B = x = -35.295 and F/D = 0, as the train has no O1.
+    const OpticsResult zero = run(with(&OpticsInput::foco1, "0"));
+    EXPECT_EQ(zero.lblb, "Distance (Lentille O2 - Diaphragme) B= -35.295");
+    EXPECT_EQ(zero.lblfd, "Rapport F/D = 0");
+    // Two such fields: the first in the panel's order is named.
+    OpticsInput both = with(&OpticsInput::foco3b, "-1");
+    both.do1 = "-2";
+    EXPECT_EQ(run(both).remark.text,
+              "REMARQUE: ATTENTION! Valeurs impossibles : le diamètre de O1 (« -2 ») doit être positif.");
+}
+
 TEST(Calcul, GeometryFollowsTheInputs)
 {
     // A beyond f2: a real image of the disc behind O2, C = f3 - x.
@@ -166,10 +211,10 @@ TEST(Calcul, EveryFailureNamesItsCauseAndProducesNothing)
         return OpticsInput{f1, d1, f2, a, f3, f3b};
     };
     const FailureCase cases[] = {
-        {make("abc", "90", "200", "30", "300", "300"), "la focale de O1 (« abc ») n'est pas un nombre."},
+        {make("abc", "90", "200", "30", "300", "300"), "la focale de O1 (« abc ») n'est pas un nombre" NOT_A_NUMBER_HINT},
         {make("1000", "", "200", "30", "300", "300"), "le diamètre de O1 est vide."},
-        {make("1000", "90", "1.5.", "30", "300", "300"), "la focale de O2 (« 1.5. ») n'est pas un nombre."},
-        {make("1000", "90", "200", "3O", "300", "300"), "la distance A (« 3O ») n'est pas un nombre."},
+        {make("1000", "90", "1.5.", "30", "300", "300"), "la focale de O2 (« 1.5. ») n'est pas un nombre" NOT_A_NUMBER_HINT},
+        {make("1000", "90", "200", "3O", "300", "300"), "la distance A (« 3O ») n'est pas un nombre" NOT_A_NUMBER_HINT},
         {make("1000", "90", "200", "30", " ", "300"), "la focale de O3 est vide."},
         {make("1000", "90", "200", "30", "300", "1e999"), "la focale de O3' (« 1e999 ») est trop grande."},
         {make("1000", "90", "0", "30", "300", "300"), "la focale de O2 est nulle (division par zéro)."},
@@ -203,9 +248,9 @@ TEST(Calcul, EveryFailureNamesItsCauseAndProducesNothing)
     const std::string at24 = "1000 mm, pas plus. Merci";
     const std::string at25 = "1000 mm, pas plus. Merci!";
     EXPECT_EQ(calcul(make(at24, "90", "200", "30", "300", "300"), '.').error(),
-              "la focale de O1 (« " + at24 + " ») n'est pas un nombre.");
+              "la focale de O1 (« " + at24 + " ») n'est pas un nombre" NOT_A_NUMBER_HINT);
     EXPECT_EQ(calcul(make(at25, "90", "200", "30", "300", "300"), '.').error(),
-              "la focale de O1 n'est pas un nombre.");
+              "la focale de O1 n'est pas un nombre" NOT_A_NUMBER_HINT);
     EXPECT_EQ(calcul(make("1000", "90", "200", "1e99999999999999999999", "300", "300"), '.').error(),
               "la distance A (« 1e99999999999999999999 ») est trop grande.");
     EXPECT_EQ(calcul(make("1000", "90", "200", "1e-99999999999999999999", "300", "300"), '.').error(),
@@ -214,7 +259,7 @@ TEST(Calcul, EveryFailureNamesItsCauseAndProducesNothing)
               "le diamètre de O1 (« -1e9223372036854775808 ») est trop grand.");
     // The first bad field in reading order is the one named.
     EXPECT_EQ(calcul(make("x", "90", "y", "30", "300", "300"), '.').error(),
-              "la focale de O2 (« y ») n'est pas un nombre.");
+              "la focale de O2 (« y ») n'est pas un nombre" NOT_A_NUMBER_HINT);
     EXPECT_EQ(failureRemark("la distance A est nulle (division par zéro).").text,
               "REMARQUE: calcul impossible — la distance A est nulle (division par zéro).");
     EXPECT_TRUE(failureRemark("x").bold);
