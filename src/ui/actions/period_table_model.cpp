@@ -1,6 +1,6 @@
 #include "ui/actions/period_table_model.h"
 
-#include "ui/pages/local_time.h"
+#include "time/instant_line.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "ui/pages/local_time.h"
+#include "time/instant_line.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "ui/pages/system_zone.h"
+#include "time/system_zone.h"
 
 #include <gtest/gtest.h>
 

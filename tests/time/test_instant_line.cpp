@@ -1,5 +1,5 @@
-#include "ui/pages/local_time.h"
 #include "core/ephemeris/calculephem.h"
+#include "time/instant_line.h"
 
 #include <gtest/gtest.h>
 
