@@ -104,6 +104,71 @@ private:
     double s_;
 };
 
+// Positions along the axis, millimetres from O1.
+struct AxisPositions {
+    double disc, o2, diaphragm, o3, o3b, focus;
+};
+
+AxisPositions axisPositions(const Layout &in)
+{
+    const double xC = in.f1 + in.a + in.c;
+    return {in.f1, in.f1 + in.a, in.f1 + in.a + in.b, xC, xC + kO3Spacing, xC + kO3Spacing + in.f3b};
+}
+
+void drawElements(Canvas &canvas, const ScaledPen &pen, const Layout &in, const AxisPositions &x, double s)
+{
+    canvas.setPenWidth(2);
+    canvas.setLineStyle(LineStyle::Solid);
+    pen.stroke(0.0, in.d1, kBlue);
+
+    // The occulting disc as a cone pointing to O1, whatever its computed size.
+    canvas.setPenWidth(1);
+    pen.segment(x.disc, -kConeHalf, x.disc, kConeHalf, kYellow);
+    pen.segment(x.disc - kConeLength, 0.0, x.disc, kConeHalf, kYellow);
+    pen.segment(x.disc - kConeLength, 0.0, x.disc, -kConeHalf, kYellow);
+
+    canvas.setPenWidth(2);
+    pen.stroke(x.o2, in.d2, kGreen);
+    pen.segment(x.diaphragm, -kJawInner, x.diaphragm, -kJawOuter, kBlack);
+    pen.segment(x.diaphragm, kJawInner, x.diaphragm, kJawOuter, kBlack);
+    pen.stroke(x.o3, in.d3, kBlue);
+    pen.stroke(x.o3 + kFMarkOffset, 2 * kFMarkHalf, kRed);
+    pen.stroke(x.o3b, in.d3b, kBlue);
+    canvas.circle(canvasCoordinate(s * x.focus), 0.0f, canvasCoordinate(s * kFocusRadius), kRed);
+}
+
+// Straight from the rim of O1 past the disc's base, unrefracted to O3,
+// parallel to O3', then onto the final focus.
+void drawSchematicRays(Canvas &canvas, const ScaledPen &pen, const Layout &in, const AxisPositions &x)
+{
+    const double h1 = in.d1 / 2;
+    canvas.setPenWidth(1);
+    canvas.setLineStyle(LineStyle::Dashed);
+    pen.segment(0.0, -h1, x.disc, -kConeHalf, kWhite);
+    pen.segment(0.0, h1, x.disc, kConeHalf, kWhite);
+    pen.segment(x.disc, -kConeHalf, x.o3, -kRayHeight, kWhite);
+    pen.segment(x.disc, kConeHalf, x.o3, kRayHeight, kWhite);
+    pen.segment(x.o3, -kRayHeight, x.o3b, -kRayHeight, kWhite);
+    pen.segment(x.o3, kRayHeight, x.o3b, kRayHeight, kWhite);
+    pen.segment(x.o3b, -kRayHeight, x.focus, 0.0, kWhite);
+    pen.segment(x.o3b, kRayHeight, x.focus, 0.0, kWhite);
+}
+
+// 100 mm at the current scale, in twips from a fixed left end.
+void drawScaleBar(Canvas &canvas, double s)
+{
+    canvas.setLineStyle(LineStyle::Solid);
+    canvas.setPenWidth(1);
+    const float barLeft = canvasCoordinate(kBarLeft);
+    const float barRight = canvasCoordinate(kBarLeft + kBarMillimetres * s);
+    const float barY = canvasCoordinate(kBarY);
+    const float tickTop = canvasCoordinate(kBarY - kBarTick);
+    const float tickBottom = canvasCoordinate(kBarY + kBarTick);
+    canvas.segment(barLeft, barY, barRight, barY, kBlack);
+    canvas.segment(barLeft, tickTop, barLeft, tickBottom, kBlack);
+    canvas.segment(barRight, tickTop, barRight, tickBottom, kBlack);
+}
+
 } // namespace
 
 std::optional<LayoutLabelEdges> dessin(Canvas &canvas, const LayoutInput &input,
@@ -118,72 +183,23 @@ std::optional<LayoutLabelEdges> dessin(Canvas &canvas, const LayoutInput &input,
     const double width = canvas.innerWidthTwips();
     const double height = canvas.innerHeightTwips();
     const double s = width / -static_cast<double>(scaleSetting);  // twips per millimetre
-
-    // Positions along the axis, millimetres from O1.
-    const double xD = in.f1;
-    const double xO2 = in.f1 + in.a;
-    const double xB = in.f1 + in.a + in.b;
-    const double xC = in.f1 + in.a + in.c;
-    const double xO3b = xC + kO3Spacing;
-    const double xF = xC + kO3Spacing + in.f3b;
+    const AxisPositions x = axisPositions(in);
 
     canvas.setUserScale(kLayoutLeftEdge, -height / 2, width, height);
     canvas.clear();
     const ScaledPen pen(canvas, s);
-
-    canvas.setPenWidth(2);
-    canvas.setLineStyle(LineStyle::Solid);
-    pen.stroke(0.0, in.d1, kBlue);
-
-    // The occulting disc as a cone pointing to O1, whatever its computed size.
-    canvas.setPenWidth(1);
-    pen.segment(xD, -kConeHalf, xD, kConeHalf, kYellow);
-    pen.segment(xD - kConeLength, 0.0, xD, kConeHalf, kYellow);
-    pen.segment(xD - kConeLength, 0.0, xD, -kConeHalf, kYellow);
-
-    canvas.setPenWidth(2);
-    pen.stroke(xO2, in.d2, kGreen);
-    pen.segment(xB, -kJawInner, xB, -kJawOuter, kBlack);
-    pen.segment(xB, kJawInner, xB, kJawOuter, kBlack);
-    pen.stroke(xC, in.d3, kBlue);
-    pen.stroke(xC + kFMarkOffset, 2 * kFMarkHalf, kRed);
-    pen.stroke(xO3b, in.d3b, kBlue);
-    canvas.circle(canvasCoordinate(s * xF), 0.0f, canvasCoordinate(s * kFocusRadius), kRed);
-
-    if (rays) {
-        // Straight from the rim of O1 past the disc's base, unrefracted to O3,
-        // parallel to O3', then onto the final focus.
-        const double h1 = in.d1 / 2;
-        canvas.setPenWidth(1);
-        canvas.setLineStyle(LineStyle::Dashed);
-        pen.segment(0.0, -h1, xD, -kConeHalf, kWhite);
-        pen.segment(0.0, h1, xD, kConeHalf, kWhite);
-        pen.segment(xD, -kConeHalf, xC, -kRayHeight, kWhite);
-        pen.segment(xD, kConeHalf, xC, kRayHeight, kWhite);
-        pen.segment(xC, -kRayHeight, xO3b, -kRayHeight, kWhite);
-        pen.segment(xC, kRayHeight, xO3b, kRayHeight, kWhite);
-        pen.segment(xO3b, -kRayHeight, xF, 0.0, kWhite);
-        pen.segment(xO3b, kRayHeight, xF, 0.0, kWhite);
-    }
-
-    canvas.setLineStyle(LineStyle::Solid);
-    canvas.setPenWidth(1);
-    const float barLeft = canvasCoordinate(kBarLeft);
-    const float barRight = canvasCoordinate(kBarLeft + kBarMillimetres * s);
-    const float barY = canvasCoordinate(kBarY);
-    const float tickTop = canvasCoordinate(kBarY - kBarTick);
-    const float tickBottom = canvasCoordinate(kBarY + kBarTick);
-    canvas.segment(barLeft, barY, barRight, barY, kBlack);
-    canvas.segment(barLeft, tickTop, barLeft, tickBottom, kBlack);
-    canvas.segment(barRight, tickTop, barRight, tickBottom, kBlack);
+    drawElements(canvas, pen, in, x, s);
+    if (rays)
+        drawSchematicRays(canvas, pen, in, x);
+    drawScaleBar(canvas, s);
 
     // Offsets roughly centre each label on its element.
     return LayoutLabelEdges{
-        labelEdge(s * xD - 200),
-        labelEdge(s * xO2 - 100),
-        labelEdge(s * xB - 200),
-        labelEdge(s * xC - 100),
-        labelEdge(s * xF - 200),
+        labelEdge(s * x.disc - 200),
+        labelEdge(s * x.o2 - 100),
+        labelEdge(s * x.diaphragm - 200),
+        labelEdge(s * x.o3 - 100),
+        labelEdge(s * x.focus - 200),
     };
 }
 
