@@ -8,6 +8,7 @@
 #include "time/system_zone.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/fitted_label.h"
+#include "ui/widgets/flat_inside.h"
 #include "ui/widgets/message_line.h"
 #include "ui/widgets/picture_area.h"
 #include "ui/widgets/spin_button.h"
@@ -138,6 +139,10 @@ void EphemerisPage::buildInputFrame()
     localTime_ = makeLabel(frame, "lblheureloc", QStringLiteral("Heure locale :"), twipsRect(120, 1110, 4395, 195));
     carrington_ = makeLabel(frame, "lblcarrington", QString::fromUtf8(kCarringtonCaption).trimmed(),
                             twipsRect(120, 1305, 3300, 195));
+    QList<QWidget *> changing{cmdmaint_, command2_, cmdperiode_, localTime_, carrington_};
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        changing << fields_[i] << spins_[i];
+    paintOnFlatInside(frame, changing);
 }
 
 void EphemerisPage::buildResultFrame()
@@ -147,6 +152,7 @@ void EphemerisPage::buildResultFrame()
         results_[i] = makeLabel(frame, kResults[i].design.name, QString::fromUtf8(kResults[i].design.text),
                                 rectOf(kResults[i].design));
     makeSeparator(frame, "Line4", twipsRect(60, 2160, 4455, 30));
+    paintOnFlatInside(frame, QList<QWidget *>(results_.begin(), results_.end()));
 }
 
 void EphemerisPage::buildPicture()

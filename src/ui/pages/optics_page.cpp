@@ -5,6 +5,7 @@
 #include "ui/pages/picture_labels.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/fitted_label.h"
+#include "ui/widgets/flat_inside.h"
 #include "ui/widgets/message_line.h"
 #include "ui/widgets/one_row_list_view.h"
 #include "ui/widgets/picture_area.h"
@@ -161,6 +162,10 @@ void OpticsPage::buildInputFrame()
     for (int row = 0; row <= kButtonRow; ++row)
         grid->setRowStretch(row, 1);
     setO3bEditable(false);  // Chko3 starts checked: O3' follows O3
+    QList<QWidget *> changing{chko3_, cmdcalc_};
+    for (const InputRow &input : inputs_)
+        changing << input.field << input.spin;
+    paintOnFlatInside(frame, changing);
 }
 
 void OpticsPage::buildResultFrame()
@@ -204,8 +209,9 @@ void OpticsPage::buildResultFrame()
     setTextColor(remark, kDarkBlue);
     column->addWidget(remark, 1);
     lblrem_ = remark;
-    changing << remark;
+    changing << remark << listdiam_ << listdimfoy_;
     keepLaidOutSize(frame, changing);
+    paintOnFlatInside(frame, changing);
 }
 
 void OpticsPage::buildPicture()

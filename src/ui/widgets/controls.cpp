@@ -65,6 +65,10 @@ QFont designFont()
                       QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
                       QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
+    // The window's texts are Latin words and numbers, which need no shaping
+    // engine: Qt lays them out from the font's own tables, kerning included,
+    // and still shapes a script that needs it.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSizeF(8.25);
     return font;
 }

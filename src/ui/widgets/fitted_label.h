@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QStaticText>
 
 namespace brelo {
 
@@ -22,13 +23,16 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The last fit, kept: a paint that changes nothing measures nothing.
+    // The last fit and its laid-out line, kept: a paint that changes nothing
+    // measures and shapes nothing.
     struct Fit {
         QString text;
         QFont font;
         int width = -1;
         QFont fitted;
+        QStaticText line;
     };
+    const Fit &fit() const;
     mutable Fit fit_;
 };
 

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 
 #include <algorithm>
 
@@ -15,11 +16,49 @@ namespace {
 constexpr int kTextMargin = 2;
 constexpr int kRowAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
+// The lists' range grows at every computation while the slider, already at
+// its smallest, stays where it is: a change of range repaints the bar only
+// when what it shows changes (the slider's place and size, an end reached).
+class QuietScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void sliderChange(SliderChange change) override
+    {
+        if ((change == SliderRangeChange || change == SliderStepsChange) && look() == shown_)
+            return;
+        QScrollBar::sliderChange(change);
+    }
+    void paintEvent(QPaintEvent *event) override
+    {
+        shown_ = look();
+        QScrollBar::paintEvent(event);
+    }
+
+private:
+    struct Look {
+        QRect slider;
+        bool atMinimum = false, atMaximum = false;
+        friend bool operator==(const Look &, const Look &) = default;
+    };
+    Look look() const
+    {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        return {style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this),
+                value() == minimum(), value() == maximum()};
+    }
+
+    Look shown_;
+};
+
 } // namespace
 
 OneRowListView::OneRowListView(QWidget *parent) : QAbstractScrollArea(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
+    setVerticalScrollBar(new QuietScrollBar(Qt::Vertical));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setBackgroundRole(QPalette::Base);

@@ -41,7 +41,7 @@ StaleResults::StaleResults(std::vector<QWidget *> texts, PictureArea *picture, c
     : veil_(new Veil(picture))
 {
     for (QWidget *widget : texts)
-        texts_.push_back({widget, widget->palette()});
+        texts_.push_back({widget, {}, {}});
     // Above the image and the drawing's labels, below the spin button and the
     // check box the user still works with.
     veil_->raise();
@@ -54,12 +54,15 @@ void StaleResults::setTextsStale(bool stale)
     if (stale == textsStale_)
         return;
     textsStale_ = stale;
-    for (const Text &text : texts_) {
-        QPalette palette = text.designed;
+    // Only the text colours change: the rest of each palette is left as it is.
+    for (Text &text : texts_) {
+        QPalette palette = text.widget->palette();
         if (stale) {
-            palette.setColor(QPalette::WindowText, kStaleText);  // labels
-            palette.setColor(QPalette::Text, kStaleText);        // lists
+            text.windowText = palette.color(QPalette::WindowText);
+            text.text = palette.color(QPalette::Text);
         }
+        palette.setColor(QPalette::WindowText, stale ? kStaleText : text.windowText);  // labels
+        palette.setColor(QPalette::Text, stale ? kStaleText : text.text);              // lists
         text.widget->setPalette(palette);
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPalette>
+#include <QColor>
 
 #include <vector>
 
@@ -28,7 +28,7 @@ public:
 private:
     struct Text {
         QWidget *widget;
-        QPalette designed;
+        QColor windowText, text;  // the colours it had when it turned stale
     };
     void setTextsStale(bool stale);
 
