@@ -134,7 +134,7 @@ void Form1::buildMenus()
     });
     fileMenu_->fill(*file, *help);
     fillViewMenu(*view, ephemeris_->discPicture(), [this](bool on) { setDiscZenithUp(on); },
-                 [this] { openPeriodTable(); });
+                 [this] { openPeriodTable(); }, [this](bool on) { optics_->setParaxialRays(on); });
     QAction *menuquit = quit->addAction(QStringLiteral("&Quitter"));
     menuquit->setObjectName(QStringLiteral("menuquit"));
     menuquit->setShortcut(QKeySequence::Quit);
