@@ -4,20 +4,33 @@
 #include "ui/widgets/controls.h"
 #include "ui/widgets/fitted_label.h"
 #include "ui/widgets/stale_results.h"
+#include "ui/widgets/twips_rect.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QVBoxLayout>
 
 namespace brelo {
 
 namespace {
 
 constexpr Rgb kRed{255, 0, 0};
-constexpr int kCameraFieldWidth = 52;
+
+// The page's design, in twips: three frames as wide as the page, one under
+// the other, their texts one a line.
+constexpr int kFirstFrameTop = 440;  // where the designed pages' frames start
+constexpr int kFrameLeft = 120;
+constexpr int kFrameWidth = 11535;
+constexpr int kFrameGap = 150;
+constexpr int kFirstRow = 360;  // below the frame's caption
+constexpr int kBottomMargin = 120;
+constexpr int kTextLeft = 180;
+constexpr int kTextWidth = kFrameWidth - 2 * kTextLeft;
+constexpr int kRowStep = 300;
+constexpr int kRowHeight = 255;
+constexpr int kFieldHeight = 285;
+constexpr int kCameraResultsTop = kFirstRow + 450;  // below the camera's fields
 
 // A result label with the caption it shows before the first run.
 struct Shown {
@@ -46,49 +59,54 @@ constexpr std::string CameraResult::*kCameraTexts[] = {
     &CameraResult::discJuly, &CameraResult::fill,       &CameraResult::smallSensor,
 };
 
-// A camera field with its label, the key it is kept under in the user's
-// settings and its text at the first start ('.' stands for the separator).
+// A camera field on the frame's first row, after its label; the key it is
+// kept under in the user's settings and its text at the first start ('.'
+// stands for the decimal separator).
 struct CameraField {
     const char *label;
     const char *labelText;
+    int labelLeft, labelWidth;
     const char *name;
+    int fieldLeft;
     const char *key;
     const char *first;
     std::string CameraInput::*text;
 };
+constexpr int kCameraFieldWidth = 780;
 const CameraField kCameraFields[] = {
-    {"Labelpixel", "Taille des pixels (µm) :", "Txtpixel", "camera/pixel", "3.75", &CameraInput::pixel},
-    {"Labellargeur", "Capteur (pixels) : largeur", "Txtlargeur", "camera/sensorWidth", "1280",
+    {"Labelpixel", "Taille des pixels (µm) :", kTextLeft, 1800, "Txtpixel", 2040, "camera/pixel", "3.75",
+     &CameraInput::pixel},
+    {"Labellargeur", "Capteur (pixels) : largeur", 3120, 2040, "Txtlargeur", 5220, "camera/sensorWidth", "1280",
      &CameraInput::sensorWidth},
-    {"Labelhauteur", "hauteur", "Txthauteur", "camera/sensorHeight", "960", &CameraInput::sensorHeight},
+    {"Labelhauteur", "hauteur", 6180, 720, "Txthauteur", 6960, "camera/sensorHeight", "960",
+     &CameraInput::sensorHeight},
 };
+constexpr int kButtonLeft = 8100;
+constexpr int kButtonWidth = 1200;
 
-QVBoxLayout *addFrame(QWidget *page, const char *name, const char *caption)
+// A frame under the one before (`top`, in the page's twips, moves below it),
+// with `contentHeight` twips of rows under its caption.
+QGroupBox *addFrame(QWidget *page, const char *name, const char *caption, int contentHeight, int &top)
 {
-    auto *frame = makeFrame(page, name, QString::fromUtf8(caption), QRect());
-    page->layout()->addWidget(frame);
-    auto *column = new QVBoxLayout(frame);
-    column->setContentsMargins(10, 4, 10, 6);
-    column->setSpacing(3);
-    return column;
+    const int height = kFirstRow + contentHeight + kBottomMargin;
+    auto *frame = makeFrame(page, name, QString::fromUtf8(caption), pageRect(kFrameLeft, top, kFrameWidth, height));
+    top += height + kFrameGap;
+    return frame;
 }
 
-// One line each, as wide as the frame: a long text is condensed to fit it.
-void addResults(QVBoxLayout *column, std::span<const Shown> design, std::span<FittedLabel *> labels)
+// One-line labels as wide as the frame, one under the other from `top`: a
+// long text is condensed to fit.
+void addRows(QWidget *frame, int top, std::span<const Shown> design, std::span<FittedLabel *> labels)
 {
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        labels[i] = makeLabel(column->parentWidget(), design[i].name, QString::fromUtf8(design[i].caption));
-        labels[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        column->addWidget(labels[i]);
-    }
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i] = makeLabel(frame, design[i].name, QString::fromUtf8(design[i].caption),
+                              twipsRect(kTextLeft, top + static_cast<int>(i) * kRowStep, kTextWidth, kRowHeight));
 }
 
-void addNote(QVBoxLayout *column, const char *name, const char *text)
+void addNote(QWidget *frame, int top, const char *name, const char *text)
 {
-    auto *note = makeLabel(column->parentWidget(), name, QString::fromUtf8(text));
-    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    auto *note = makeLabel(frame, name, QString::fromUtf8(text), twipsRect(kTextLeft, top, kTextWidth, kRowHeight));
     setTextColor(note, {0, 0, 192});
-    column->addWidget(note);
 }
 
 } // namespace
@@ -96,69 +114,59 @@ void addNote(QVBoxLayout *column, const char *name, const char *text)
 ConstructionPage::ConstructionPage(char decimalSeparator, QWidget *parent)
     : QWidget(parent), decimalSeparator_(decimalSeparator)
 {
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(10, 10, 10, 10);
-    column->setSpacing(10);
-    buildLyotFrame();
-    buildFieldFrame();
-    buildCameraFrame();
-    column->addStretch(1);
-
+    int top = kFirstFrameTop;
+    buildLyotFrame(top);
+    buildFieldFrame(top);
+    buildCameraFrame(top);
     std::vector<QWidget *> results;
     const auto collect = [&results](const auto &labels) { results.insert(results.end(), labels.begin(), labels.end()); };
     collect(pupil_);
     collect(field_);
     collect(cameraResults_);
     stale_ = std::make_unique<StaleResults>(results, nullptr);
-    keepLaidOutSize(this, QList<QWidget *>(results.begin(), results.end()));
 }
 
 ConstructionPage::~ConstructionPage() = default;
 
-void ConstructionPage::buildLyotFrame()
+void ConstructionPage::buildLyotFrame(int &top)
 {
-    QVBoxLayout *column = addFrame(this, "Framelyot", "Diaphragme de Lyot");
-    addResults(column, kPupil, pupil_);
-    addNote(column, "Labeldiaph",
+    QWidget *frame = addFrame(this, "Framelyot", "Diaphragme de Lyot", 2 * kRowStep, top);
+    addRows(frame, kFirstRow, kPupil, pupil_);
+    addNote(frame, kFirstRow + kRowStep, "Labeldiaph",
             "Faites le diaphragme un peu plus petit que cette pupille (souvent 80 à 90 %) : voir l'aide.");
 }
 
-void ConstructionPage::buildFieldFrame()
+void ConstructionPage::buildFieldFrame(int &top)
 {
-    QVBoxLayout *column = addFrame(this, "Framechamp", "Champ sans vignettage (R☉ : rayon solaire apparent)");
-    addResults(column, kField, field_);
-    addNote(column, "Labelecart", "O3' est compté à 50 mm derrière O3, l'écart du dessin du montage.");
+    QWidget *frame =
+        addFrame(this, "Framechamp", "Champ sans vignettage (R☉ : rayon solaire apparent)", 5 * kRowStep, top);
+    addRows(frame, kFirstRow, kField, field_);
+    addNote(frame, kFirstRow + 4 * kRowStep, "Labelecart",
+            "O3' est compté à 50 mm derrière O3, l'écart du dessin du montage.");
 }
 
-void ConstructionPage::buildCameraFrame()
+void ConstructionPage::buildCameraFrame(int &top)
 {
-    QVBoxLayout *column = addFrame(this, "Framecamera", "Caméra au foyer final");
-    QWidget *frame = column->parentWidget();
-    auto *row = new QHBoxLayout;
-    row->setSpacing(6);
+    const int results = static_cast<int>(cameraResults_.size());
+    QWidget *frame = addFrame(this, "Framecamera", "Caméra au foyer final",
+                              kCameraResultsTop - kFirstRow + results * kRowStep, top);
     for (std::size_t i = 0; i < camera_.size(); ++i) {
         const CameraField &design = kCameraFields[i];
+        auto *label = makeLabel(frame, design.label, QString::fromUtf8(design.labelText),
+                                twipsRect(design.labelLeft, kFirstRow, design.labelWidth, kFieldHeight));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);  // level with its field's text
         QString first = QString::fromLatin1(design.first);
         first.replace(QLatin1Char('.'), QLatin1Char(decimalSeparator_));
         const QString key = QString::fromLatin1(design.key);
-        camera_[i] = makeTextBox(frame, design.name, QSettings().value(key, first).toString());
-        camera_[i]->setFixedWidth(kCameraFieldWidth);
+        camera_[i] = makeTextBox(frame, design.name, QSettings().value(key, first).toString(),
+                                 twipsRect(design.fieldLeft, kFirstRow, kCameraFieldWidth, kFieldHeight));
         // Kept as typed, whatever it holds: the next session shows it again.
         connect(camera_[i], &QLineEdit::textEdited, this, [key](const QString &text) { QSettings().setValue(key, text); });
-        auto *label = makeLabel(frame, design.label, QString::fromUtf8(design.labelText));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);  // level with its field's text
-        row->addWidget(label);
-        row->addWidget(camera_[i]);
-        if (i == 0)
-            row->addSpacing(12);  // the sensor's two fields go together
     }
-    row->addSpacing(12);
-    cmdcamera_ = makeButton(frame, "Cmdcamera", QStringLiteral("Calculer"));
+    cmdcamera_ = makeButton(frame, "Cmdcamera", QStringLiteral("Calculer"),
+                            twipsRect(kButtonLeft, kFirstRow - 30, kButtonWidth, kFieldHeight + 60));
     connect(cmdcamera_, &QAbstractButton::clicked, this, &ConstructionPage::calculationRequested);
-    row->addWidget(cmdcamera_);
-    row->addStretch(1);
-    column->addLayout(row);
-    addResults(column, kCameraResults, cameraResults_);
+    addRows(frame, kCameraResultsTop, kCameraResults, cameraResults_);
 }
 
 CameraInput ConstructionPage::cameraInput() const

@@ -39,9 +39,10 @@ signals:
     void calculationRequested();  // "Calculer": the optics run again, with the camera as typed
 
 private:
-    void buildLyotFrame();
-    void buildFieldFrame();
-    void buildCameraFrame();
+    // Each frame under the one before: `top` (twips) moves below it.
+    void buildLyotFrame(int &top);
+    void buildFieldFrame(int &top);
+    void buildCameraFrame(int &top);
     void showTexts(std::span<FittedLabel *const> labels, const std::vector<std::string> &texts, bool failed);
 
     char decimalSeparator_;
