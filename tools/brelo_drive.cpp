@@ -9,7 +9,7 @@
 //   up NAME, down NAME one click on a spin button's arrow
 //   key NAME KEY       KEY is Enter, KeypadEnter, Up, Down, Alt+Left or Alt+Right,
 //                      pressed in that control
-//   tab N              click the tab of page N (0-3)
+//   tab N              click the tab of page N (0-4)
 //   snap NAME FILE     save a picture area's image (any other control: a grab) as PNG
 //   menu ACTION        trigger a menu item by its object name (menuenregistrer, …)
 //   answer [filter=N] PATH  the next file or print dialog answers PATH (filter N, default 0)

@@ -9,6 +9,7 @@
 #include "ui/widgets/spin_button.h"
 #include "ui/widgets/picture_area.h"
 #include "ui/doc/doc_page.h"
+#include "ui/pages/construction_page.h"
 #include "ui/pages/ephemeris_page.h"
 #include "ui/pages/optics_page.h"
 #include "ui/widgets/fitted_label.h"
@@ -219,6 +220,7 @@ QJsonObject dump(const Form1 &form)
         {QStringLiteral("opticsStale"), form.opticsPage().resultsStale()},
         {QStringLiteral("layoutStale"), form.opticsPage().pictureStale()},
         {QStringLiteral("ephemerisStale"), ephemeris.resultsStale()},
+        {QStringLiteral("constructionStale"), form.constructionPage().resultsStale()},
     };
     return {
         {QStringLiteral("caption"), form.windowTitle()},

@@ -4,6 +4,7 @@
 #include "core/drawing/disc_drawing.h"
 #include "core/drawing/layout_drawing.h"
 #include "ui/pages/picture_labels.h"
+#include "ui/pages/run_layout.h"
 #include "ui/widgets/controls.h"
 #include "core/drawing/zenith_up_disc.h"
 
@@ -68,7 +69,7 @@ std::optional<PageDrawing> pageDrawing(const PageResults &results, QString *reas
         drawing.innerTwips = QSizeF(kLayoutInnerWidthTwips, kLayoutInnerHeightTwips);
         drawing.background = colorOf(kLayoutBackground);
         drawing.draw = [run = *run, separator = results.decimalSeparator()](Canvas &canvas) {
-            dessin(canvas, run.layout, run.result.state, run.scaleSetting, run.rays, separator);
+            drawRunLayout(canvas, run, separator);
         };
         // The scale bar's length, then the element labels where the drawing put them.
         std::vector<std::optional<double>> lefts{std::nullopt};

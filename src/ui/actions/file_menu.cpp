@@ -69,8 +69,10 @@ QString withExtension(const QString &path, const char *extension)
 
 OpticsPanelTexts panelTexts(const OpticsRun &run)
 {
-    return {run.input, run.layout.do2, run.layout.do3a, run.layout.do3b};
+    return {run.input, run.layout.do2, run.layout.do3a, run.layout.do3b, run.camera};
 }
+
+const BuilderResult *builderOf(const OpticsRun &run) { return run.builder ? &*run.builder : nullptr; }
 
 } // namespace
 
@@ -171,7 +173,8 @@ void FileMenu::exportResults()
     const std::optional<ResultsPage> page = results_.shownResultsPage();
     std::string csv;
     if (page == ResultsPage::Optics && results_.lastOptics())
-        csv = resultsCsv(panelTexts(*results_.lastOptics()), results_.lastOptics()->result, results_.decimalSeparator());
+        csv = resultsCsv(panelTexts(*results_.lastOptics()), results_.lastOptics()->result, results_.decimalSeparator(),
+                         builderOf(*results_.lastOptics()));
     else if (page == ResultsPage::Ephemeris && results_.lastEphemeris())
         csv = resultsCsv(results_.lastEphemeris()->input, results_.lastEphemeris()->result, results_.decimalSeparator());
     if (csv.empty()) {
@@ -196,7 +199,8 @@ std::optional<ResultsText> FileMenu::shownResults(QString *reason) const
 {
     const std::optional<ResultsPage> page = results_.shownResultsPage();
     if (page == ResultsPage::Optics && results_.lastOptics())
-        return resultsText(panelTexts(*results_.lastOptics()), results_.lastOptics()->result);
+        return resultsText(panelTexts(*results_.lastOptics()), results_.lastOptics()->result,
+                           builderOf(*results_.lastOptics()));
     if (page == ResultsPage::Ephemeris && results_.lastEphemeris())
         return resultsText(results_.lastEphemeris()->input, results_.lastEphemeris()->result);
     if (reason)

@@ -52,6 +52,10 @@ void paintResultsPage(QPainter &painter, const QRectF &page, const ResultsText &
     double bottom = writeLines(painter, text.inputs, left);
     left.setTop(bottom + gap);
     bottom = writeLines(painter, text.results, left);
+    if (!text.construction.empty()) {
+        left.setTop(bottom + gap);
+        bottom = writeLines(painter, text.construction, left);
+    }
     if (twoColumns) {
         const QRectF right(page.left() + columnWidth + gap, titleBottom + gap, columnWidth, left.height());
         bottom = std::max(bottom, writeLines(painter, text.tables, right));

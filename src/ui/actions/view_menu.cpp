@@ -9,20 +9,41 @@ namespace brelo {
 
 namespace {
 
-// Only the user's choice is stored, never a result.
+// Only the user's choices are stored, never a result.
 const char *const kZenithUpKey = "disc/zenithUp";
+const char *const kParaxialRaysKey = "layout/paraxialRays";
+
+// A checkable item, off until the user turns it on: the choice is remembered
+// in the user's settings and applied at once, at start-up too.
+QAction *addRememberedChoice(QMenu &menu, const char *name, const char *text, const char *tip, const char *key,
+                             const std::function<void(bool)> &apply)
+{
+    auto *action = new QAction(QString::fromUtf8(text), &menu);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(true);
+    action->setStatusTip(QString::fromUtf8(tip));
+    menu.addAction(action);
+    action->setChecked(QSettings().value(QLatin1String(key), false).toBool());
+    apply(action->isChecked());
+    QObject::connect(action, &QAction::toggled, &menu, [key, apply](bool on) {
+        QSettings().setValue(QLatin1String(key), on);
+        apply(on);
+    });
+    return action;
+}
 
 } // namespace
 
 void fillViewMenu(QMenu &menu, QWidget &discPicture, const std::function<void(bool)> &setZenithUp,
-                  const std::function<void()> &openPeriodTable)
+                  const std::function<void()> &openPeriodTable, const std::function<void(bool)> &setParaxialRays)
 {
-    auto *zenithUp = new QAction(QString::fromUtf8("Disque orienté zénith en haut"), &menu);
-    zenithUp->setObjectName(QStringLiteral("menuzenith"));
-    zenithUp->setCheckable(true);
-    zenithUp->setStatusTip(
-        QString::fromUtf8("Tourne le disque de l'angle Nord-Zenith, comme le montre une monture azimutale"));
-    menu.addAction(zenithUp);
+    addRememberedChoice(menu, "menuparaxial", "Tracé paraxial des rayons",
+                        "Dessine les rayons calculés, réfractés par chaque lentille, à la place du tracé schématique",
+                        kParaxialRaysKey, setParaxialRays);
+    menu.addSeparator();
+    QAction *zenithUp = addRememberedChoice(
+        menu, "menuzenith", "Disque orienté zénith en haut",
+        "Tourne le disque de l'angle Nord-Zenith, comme le montre une monture azimutale", kZenithUpKey, setZenithUp);
 
     auto *period = new QAction(QString::fromUtf8("Éphémérides sur une période…"), &menu);
     period->setObjectName(QStringLiteral("menuperiode"));
@@ -32,13 +53,6 @@ void fillViewMenu(QMenu &menu, QWidget &discPicture, const std::function<void(bo
 
     discPicture.setContextMenuPolicy(Qt::ActionsContextMenu);
     discPicture.addAction(zenithUp);
-
-    zenithUp->setChecked(QSettings().value(QLatin1String(kZenithUpKey), false).toBool());
-    setZenithUp(zenithUp->isChecked());
-    QObject::connect(zenithUp, &QAction::toggled, &menu, [setZenithUp](bool on) {
-        QSettings().setValue(QLatin1String(kZenithUpKey), on);
-        setZenithUp(on);
-    });
 }
 
 } // namespace brelo

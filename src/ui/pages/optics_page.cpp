@@ -3,6 +3,7 @@
 #include "core/common/numeric_text.h"
 #include "core/drawing/layout_drawing.h"
 #include "ui/pages/picture_labels.h"
+#include "ui/pages/run_layout.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/fitted_label.h"
 #include "ui/widgets/flat_inside.h"
@@ -312,6 +313,7 @@ void OpticsPage::run()
     if (!outcome.ok()) {
         showRemark(failureRemark(outcome.error()));
         fail(true, QStringLiteral("calcul impossible : ") + QString::fromStdString(outcome.error()));
+        emit builderChanged(nullptr);
         return;
     }
     const OpticsResult &result = outcome.value();
@@ -330,7 +332,25 @@ void OpticsPage::run()
     lastRun_->input = input;
     lastRun_->result = result;
     lastRun_->yearRowsWritten = false;
+    computeBuilder();
     drawLayout();
+    emit builderChanged(lastRun_->builder ? &*lastRun_->builder : nullptr);
+}
+
+// The builder's numbers of this run, with the camera's texts as they stand.
+void OpticsPage::computeBuilder()
+{
+    OpticsRun &run = *lastRun_;
+    if (cameraTexts_)
+        run.camera = cameraTexts_();
+    const Outcome<BuilderResult> builder = builderNumbers(
+        {run.input, textOf(inputs_[kDo2].field), textOf(inputs_[kDo3a].field), textOf(inputs_[kDo3b].field), run.camera},
+        decimalSeparator_);
+    if (builder.ok())
+        run.builder = builder.value();
+    else
+        messages_.setMessage(MessageLine::Source::Optics,
+                             QString::fromStdString(kFailed + ("construction impossible : " + builder.error())));
 }
 
 // A failed run leaves the previous results on screen, greyed, and says on the
@@ -362,19 +382,20 @@ void OpticsPage::showNewestRun(OneRowListView *list)
 bool OpticsPage::drawLayout()
 {
     const auto text = [this](Input i) { return textOf(inputs_[i].field); };
-    const LayoutInput input{text(kFoco1), text(kDo1), text(kDo2), text(kDiscoc), text(kDo3a), text(kDo3b)};
-    const std::optional<LayoutLabelEdges> edges =
-        dessin(*picture1_, input, opticalState_, updownech_->value(), chkchem_->isChecked(), decimalSeparator_);
+    OpticsRun &run = *lastRun_;
+    run.layout = {text(kFoco1), text(kDo1), text(kDo2), text(kDiscoc), text(kDo3a), text(kDo3b)};
+    run.scaleSetting = updownech_->value();
+    run.rays = chkchem_->isChecked();
+    run.paraxialRays = paraxialRays_;
+    const std::optional<LayoutLabelEdges> edges = drawRunLayout(*picture1_, run, decimalSeparator_);
     if (!edges) {
-        const std::string problem = layoutProblem(input, decimalSeparator_);
+        const std::string problem = layoutProblem(run.layout, decimalSeparator_);
+        run.layout = {};  // nothing drawn for the exports to draw again
         showRemark({"REMARQUE: dessin impossible — " + problem, kRed, true});
         fail(false, QStringLiteral("dessin impossible : ") + QString::fromStdString(problem));
         return false;
     }
-    lastRun_->layout = input;
-    lastRun_->scaleSetting = updownech_->value();
-    lastRun_->rays = chkchem_->isChecked();
-    lastRun_->labelEdges = *edges;
+    run.labelEdges = *edges;
     moveElementLabels(*edges);
     return true;
 }
@@ -395,9 +416,17 @@ void OpticsPage::redraw()
 {
     if (!lastRun_ || lastRun_->layout.foco1.empty())
         return;
-    const OpticsRun &run = *lastRun_;
-    if (const auto edges = dessin(*picture1_, run.layout, opticalState_, run.scaleSetting, run.rays, decimalSeparator_))
+    if (const auto edges = drawRunLayout(*picture1_, *lastRun_, decimalSeparator_))
         moveElementLabels(*edges);
+}
+
+void OpticsPage::setParaxialRays(bool on)
+{
+    paraxialRays_ = on;
+    if (lastRun_ && lastRun_->paraxialRays != on) {
+        lastRun_->paraxialRays = on;
+        redraw();
+    }
 }
 
 bool OpticsPage::resultsStale() const { return stale_->textsStale(); }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -37,6 +38,12 @@ public:
     void run();     // calcul, then dessin (O3 copied to O3' first while Chko3 is checked)
     void redraw();  // the last run's drawing again, computing nothing (after a zoom)
 
+    // Where each run reads the camera's texts for the builder's numbers.
+    void setCameraTexts(std::function<CameraInput()> texts) { cameraTexts_ = std::move(texts); }
+    // The traced rays in place of the schematic ones (while Chkchem is
+    // checked); the picture shown is drawn again the new way.
+    void setParaxialRays(bool on);
+
     // The nine fields of the parameters file, in the file's order.
     std::array<QLineEdit *, 9> parameterBoxes() const;
     // After the parameters file wrote the fields: O3' values of their own are
@@ -52,6 +59,11 @@ public:
     double leftTwips(const QWidget *widget) const;
     int yearlyRuns() const;
 
+signals:
+    // After every run: its builder's numbers, or null when there are none
+    // (the computation failed).
+    void builderChanged(const BuilderResult *builder);
+
 private:
     struct InputRow {
         QLineEdit *field;
@@ -65,6 +77,7 @@ private:
     void setO3bEditable(bool editable);
     void showRemark(const Remark &remark);
     void showNewestRun(OneRowListView *list);
+    void computeBuilder();
     bool drawLayout();
     void moveElementLabels(const LayoutLabelEdges &edges);
     void fail(bool textsToo, const QString &message);
@@ -91,6 +104,8 @@ private:
     std::array<QLabel *, 6> elementLabels_{};
     std::unique_ptr<StaleResults> stale_;
 
+    std::function<CameraInput()> cameraTexts_;
+    bool paraxialRays_ = false;
     std::optional<Remark> shownRemark_;
     OpticalState opticalState_;
     mutable std::optional<OpticsRun> lastRun_;  // yearly rows written when first asked for

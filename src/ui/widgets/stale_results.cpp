@@ -38,10 +38,12 @@ protected:
 } // namespace
 
 StaleResults::StaleResults(std::vector<QWidget *> texts, PictureArea *picture, const std::vector<QWidget *> &controls)
-    : veil_(new Veil(picture))
+    : veil_(picture ? new Veil(picture) : nullptr)
 {
     for (QWidget *widget : texts)
         texts_.push_back({widget, {}, {}});
+    if (!veil_)
+        return;
     // Above the image and the drawing's labels, below the spin button and the
     // check box the user still works with.
     veil_->raise();
@@ -70,9 +72,10 @@ void StaleResults::setTextsStale(bool stale)
 void StaleResults::setStale(Extent extent)
 {
     setTextsStale(extent == TextsAndPicture);
-    veil_->setVisible(extent != Nothing);
+    if (veil_)
+        veil_->setVisible(extent != Nothing);
 }
 
-bool StaleResults::pictureStale() const { return !veil_->isHidden(); }
+bool StaleResults::pictureStale() const { return veil_ && !veil_->isHidden(); }
 
 } // namespace brelo

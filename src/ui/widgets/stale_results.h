@@ -16,7 +16,8 @@ class PictureArea;
 class StaleResults {
 public:
     // texts: labels and lists showing results. The veil covers the picture and
-    // the drawing's own labels, not the controls the user works with in it.
+    // the drawing's own labels, not the controls the user works with in it; a
+    // page without a picture (null) has only its texts greyed.
     StaleResults(std::vector<QWidget *> texts, PictureArea *picture, const std::vector<QWidget *> &controls = {});
 
     // What a failed run leaves behind: a failed drawing leaves current texts.

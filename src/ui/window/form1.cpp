@@ -5,6 +5,7 @@
 #include "ui/actions/view_menu.h"
 #include "ui/doc/doc_page.h"
 #include "ui/pages/about_page.h"
+#include "ui/pages/construction_page.h"
 #include "ui/pages/ephemeris_page.h"
 #include "ui/pages/optics_page.h"
 #include "ui/widgets/controls.h"
@@ -84,6 +85,8 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     tabs_->addTab(doc_, QStringLiteral("Doc HTML"));
     tabs_->addTab(ephemeris_, QString::fromUtf8("Ephémérides Solaires"));
     tabs_->addTab(about_, QStringLiteral("A Propos"));
+    construction_ = new ConstructionPage(decimalSeparator_, tabs_);
+    tabs_->addTab(construction_, QStringLiteral("Construction"));  // after the designed four
     tabs_->setCurrentIndex(0);
     setWindowIcon(QIcon(QStringLiteral(":/brelo/brelo.svg")));  // the About page registered the resources
 
@@ -100,6 +103,11 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
         fileMenu_->pageChanged();
     });
     connect(ephemeris_, &EphemerisPage::periodRequested, this, &Form1::openPeriodTable);
+    // Every optics run, whatever started it, reads the camera from the
+    // Construction page and shows it its numbers.
+    optics_->setCameraTexts([this] { return construction_->cameraInput(); });
+    connect(optics_, &OpticsPage::builderChanged, construction_, &ConstructionPage::showNumbers);
+    connect(construction_, &ConstructionPage::calculationRequested, this, &Form1::runOptics);
 
     // Start-up: the parameters file, then the window sees every key first, the
     // clock copied. The drawing's labels and the viewer are hidden by their pages.
@@ -126,7 +134,7 @@ void Form1::buildMenus()
     });
     fileMenu_->fill(*file, *help);
     fillViewMenu(*view, ephemeris_->discPicture(), [this](bool on) { setDiscZenithUp(on); },
-                 [this] { openPeriodTable(); });
+                 [this] { openPeriodTable(); }, [this](bool on) { optics_->setParaxialRays(on); });
     QAction *menuquit = quit->addAction(QStringLiteral("&Quitter"));
     menuquit->setObjectName(QStringLiteral("menuquit"));
     menuquit->setShortcut(QKeySequence::Quit);
@@ -205,7 +213,8 @@ QString Form1::shownMessage() const { return messages_->text(); }
 
 std::optional<ResultsPage> Form1::shownResultsPage() const
 {
-    if (tabs_->currentWidget() == optics_)
+    // The Construction page shows the optics run's numbers too.
+    if (tabs_->currentWidget() == optics_ || tabs_->currentWidget() == construction_)
         return ResultsPage::Optics;
     if (tabs_->currentWidget() == ephemeris_)
         return ResultsPage::Ephemeris;

@@ -12,6 +12,7 @@ class QTabWidget;
 namespace brelo {
 
 class AboutPage;
+class ConstructionPage;
 class DocPage;
 class EphemerisPage;
 class FileMenu;
@@ -19,7 +20,7 @@ class MessageLine;
 class OpticsPage;
 class PeriodDialog;
 
-// The program's window: the four pages in their tab control, the menus, the
+// The program's window: the five pages in their tab control, the menus, the
 // message line, and the table that ties the window's own events (the Enter
 // key, a change of page) to the pages' computations.
 class Form1 : public QMainWindow, public PageResults, public ParameterFields {
@@ -40,6 +41,7 @@ public:
 
     OpticsPage &opticsPage() const { return *optics_; }
     EphemerisPage &ephemerisPage() const { return *ephemeris_; }
+    ConstructionPage &constructionPage() const { return *construction_; }
     DocPage &docPage() const { return *doc_; }
     QTabWidget &tabs() const { return *tabs_; }
 
@@ -83,6 +85,7 @@ private:
     DocPage *doc_;
     EphemerisPage *ephemeris_;
     AboutPage *about_;
+    ConstructionPage *construction_;
     FileMenu *fileMenu_ = nullptr;
     PeriodDialog *periodDialog_ = nullptr;
 };

@@ -2,7 +2,10 @@
 
 #include "core/drawing/layout_drawing.h"
 #include "core/ephemeris/calculephem.h"
+#include "core/optics/builder_numbers.h"
 #include "core/optics/calcul.h"
+
+#include <optional>
 
 namespace brelo {
 
@@ -14,8 +17,11 @@ struct OpticsRun {
     LayoutInput layout;
     int scaleSetting = 0;  // UpDownech
     bool rays = false;     // Chkchem
+    bool paraxialRays = false;  // with rays: the traced rays instead of the schematic ones
     bool yearRowsWritten = true;  // false while result's listdiam and listdimfoy are empty
     LayoutLabelEdges labelEdges;  // where the drawing put the element labels
+    CameraInput camera;                    // as the builder's numbers read it
+    std::optional<BuilderResult> builder;  // none when they could not be computed
 };
 
 // The latest successful ephemeris run.

@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -40,6 +41,15 @@ struct RunWindow {
         form.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->setCurrentIndex(page);
     }
 };
+
+// The text a label or a text box shows.
+QString shownText(const Form1 &form, const char *name)
+{
+    QWidget *widget = scenario::control(form, QString::fromLatin1(name));
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        return box->text();
+    return qobject_cast<QLabel *>(widget)->text();
+}
 
 int countTags(const QByteArray &svg, const char *tag)
 {
@@ -153,8 +163,12 @@ TEST(ResultsCsvExport, CellsAreTheShownTexts)
         std::vector<const char *> labels;
     };
     const Case cases[] = {
-        {0, {"Lblb", "Lblx", "Lblc", "Lblfocresult", "Lblfd", "Lbldiscmin", "Lbldiscmax", "Lblrem"}},
+        {0, {"Lblb", "Lblx", "Lblc", "Lblfocresult", "Lblfd", "Lbldiscmin", "Lbldiscmax", "Lblrem", "Lblpupille",
+             "Lblchampo2", "Lblchampo3", "Lblchampo3b", "Lblchamp", "Lblechelle", "Lblchamprayons", "Lblchampminutes",
+             "Lbldiscjanvier", "Lbldiscjuillet", "Lblremplit", "Lblcapteur", "Txtpixel", "Txtlargeur", "Txthauteur"}},
         {2, {"lblad", "lbldec", "lblah", "lblh", "lblaz", "lblr", "lblp", "lblb0", "lbll0", "lblksi"}},
+        // The Construction page exports the optics run whose numbers it shows.
+        {4, {"Lblb", "Lblpupille", "Lblchamp"}},
     };
     for (const Case &c : cases) {
         QTemporaryDir dir;
@@ -172,7 +186,7 @@ TEST(ResultsCsvExport, CellsAreTheShownTexts)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << told.toStdString();
         const QString csv = QString::fromUtf8(file.readAll());
         for (const char *name : c.labels) {
-            const QString shown = qobject_cast<QLabel *>(scenario::control(window.form, QString::fromLatin1(name)))->text();
+            const QString shown = shownText(window.form, name);
             EXPECT_TRUE(csv.contains(QLatin1Char(',') + shown + QLatin1Char(',')) || csv.contains(QLatin1Char('"') + shown + QLatin1Char('"')))
                 << name << " « " << shown.toStdString() << " » not a cell of\n" << csv.toStdString();
         }
@@ -204,8 +218,8 @@ TEST(PrintedPage, HoldsTheShownTexts)
     ASSERT_TRUE(text.waitForFinished(30'000));
     const QString printed = QString::fromUtf8(text.readAllStandardOutput());
     EXPECT_EQ(printed.count(QLatin1Char('\f')), 1) << "one page";
-    for (const char *name : {"Lblb", "Lblfd", "Lbldiscmax", "Lblrem", "Lblpicfoy"}) {
-        const QString shown = qobject_cast<QLabel *>(scenario::control(window.form, QString::fromLatin1(name)))->text();
+    for (const char *name : {"Lblb", "Lblfd", "Lbldiscmax", "Lblrem", "Lblpicfoy", "Lblpupille", "Lblchamp", "Lblechelle"}) {
+        const QString shown = shownText(window.form, name);
         EXPECT_TRUE(printed.contains(shown)) << name << " « " << shown.toStdString() << " »\n" << printed.toStdString();
     }
     EXPECT_TRUE(printed.contains(QStringLiteral("15 Décembre: 9.453")));

@@ -3,15 +3,21 @@
 #include "ui/pages/ephemeris_page.h"
 #include "ui/window/form1.h"
 #include "core/drawing/disc_drawing.h"
+#include "core/drawing/layout_drawing.h"
+#include "core/drawing/paraxial_rays.h"
 #include "core/drawing/recording_canvas.h"
 #include "core/drawing/zenith_up_disc.h"
+#include "ui/widgets/picture_area.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace brelo {
 namespace {
@@ -81,6 +87,69 @@ TEST(ViewMenu, ExportedDiscFollowsTheChoice)
             ASSERT_EQ(exported.ops()[i].args, shown.ops()[i].args) << "operation " << i;
         EXPECT_EQ(drawing->labels.empty(), zenithUp) << "the N, E, S and W labels go with the unturned disc only";
     }
+}
+
+// The segments, circles and dots of the optics page's exported drawing.
+std::vector<RecordedOp> exportedLayout(const Form1 &form)
+{
+    const std::optional<PageDrawing> drawing = pageDrawing(form, nullptr);
+    RecordingCanvas canvas(kLayoutInnerWidthTwips, kLayoutInnerHeightTwips);
+    if (drawing)
+        drawing->draw(canvas);
+    return canvas.drawn();
+}
+
+std::vector<RecordedOp> layoutOf(const OpticsRun &run, bool schematicRays, bool tracedRays, char separator)
+{
+    RecordingCanvas canvas(kLayoutInnerWidthTwips, kLayoutInnerHeightTwips);
+    dessin(canvas, run.layout, run.result.state, run.scaleSetting, schematicRays, separator);
+    if (tracedRays)
+        drawParaxialRays(canvas, run.builder->trace, fieldEdgeAngle(*run.builder), run.scaleSetting);
+    return canvas.drawn();
+}
+
+void expectSameDrawing(const std::vector<RecordedOp> &got, const std::vector<RecordedOp> &wanted, const char *what)
+{
+    ASSERT_EQ(got.size(), wanted.size()) << what;
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        EXPECT_EQ(got[i].args, wanted[i].args) << what << ", operation " << i;
+        EXPECT_EQ(got[i].color, wanted[i].color) << what << ", operation " << i;
+    }
+}
+
+// The traced rays take the place of the schematic ones, on the screen at once
+// and in the exports, while the optical paths are drawn at all; the choice,
+// off at first, is remembered.
+TEST(ViewMenu, ParaxialRaysReplaceTheSchematicOnesAndAreRemembered)
+{
+    const QString key = QStringLiteral("layout/paraxialRays");
+    QSettings().remove(key);
+    {
+        Form1 form(&fixedClock);
+        auto *action = form.findChild<QAction *>(QStringLiteral("menuparaxial"));
+        ASSERT_NE(action, nullptr);
+        EXPECT_FALSE(action->isChecked());
+        form.runOptics();
+        const auto *picture = qobject_cast<PictureArea *>(scenario::control(form, QStringLiteral("Picture1")));
+        const QImage schematic = picture->image();
+        const char separator = form.decimalSeparator();
+
+        action->trigger();
+        EXPECT_NE(picture->image(), schematic);
+        EXPECT_TRUE(QSettings().value(key).toBool());
+        const OpticsRun &run = *form.lastOptics();
+        ASSERT_TRUE(run.builder);
+        const std::vector<RecordedOp> traced = exportedLayout(form);
+        expectSameDrawing(traced, layoutOf(run, false, true, separator), "traced rays");
+        const auto chief = [](const RecordedOp &op) { return op.color == CanvasColor::of(0, 255, 255); };
+        EXPECT_TRUE(std::any_of(traced.begin(), traced.end(), chief)) << "the chief ray of the field's edge";
+
+        qobject_cast<QAbstractButton *>(scenario::control(form, QStringLiteral("Chkchem")))->click();
+        expectSameDrawing(exportedLayout(form), layoutOf(*form.lastOptics(), false, false, separator), "no paths");
+    }
+    Form1 again(&fixedClock);
+    EXPECT_TRUE(again.findChild<QAction *>(QStringLiteral("menuparaxial"))->isChecked());
+    QSettings().remove(key);
 }
 
 } // namespace

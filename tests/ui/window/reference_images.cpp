@@ -58,6 +58,8 @@ struct Stop {
 const Stop kSession[] = {
     {"optics", {"click Cmdcalc", "up UpDown3", "up UpDownech"}},
     {"optics_no_rays", {"click Chkchem"}},
+    {"optics_traced_rays", {"click Chkchem", "menu menuparaxial"}},
+    {"construction", {"menu menuparaxial", "tab 4"}},
     {"ephemeris", {"tab 2"}},
     {"ephemeris_next_year", {"up UpDown18"}},
     {"about", {"tab 3"}},

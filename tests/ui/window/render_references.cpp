@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -17,6 +19,9 @@ int main(int argc, char **argv)
     qputenv("FONTCONFIG_FILE", BRELO_TEST_FONTS);  // the fonts the tests see
     QApplication app(argc, argv);
     brelo::useDesignedStyle(app, 1, argv);
+    // As in the tests: the user's own choices (traced rays, the disc turned) never reach the images.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     using namespace brelo::reference;
     const bool elsewhere = argc > 1;
     const QDir drawings(elsewhere ? QString::fromLocal8Bit(argv[1]) : drawingsFolder());
