@@ -39,6 +39,7 @@
 #include <cstdio>
 #include <deque>
 #include <iterator>
+#include <optional>
 
 namespace brelo::scenario {
 
@@ -93,7 +94,8 @@ QHash<QString, QWidget *> namedControls(const Form1 &form)
     return controls;
 }
 
-QJsonObject describe(const Form1 &form, QWidget *widget)
+// A control the user types into or clicks, or nothing for another kind.
+std::optional<QJsonObject> describeInput(QWidget *widget)
 {
     QJsonObject o;
     if (auto *spin = qobject_cast<brelo::SpinButton *>(widget)) {
@@ -107,16 +109,6 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("kind")] = QStringLiteral("textbox");
         o[QStringLiteral("text")] = edit->text();
         o[QStringLiteral("enabled")] = edit->isEnabled();
-    } else if (auto *label = qobject_cast<QLabel *>(widget)) {
-        o[QStringLiteral("kind")] = QStringLiteral("label");
-        o[QStringLiteral("text")] = label->text();
-        o[QStringLiteral("visible")] = !label->isHidden();
-        o[QStringLiteral("left")] = form.opticsPage().leftTwips(label);
-        o[QStringLiteral("color")] = hexColor(label->palette().color(QPalette::WindowText));
-        o[QStringLiteral("bold")] = label->font().bold();
-        // Below 100: condensed to fit.
-        const auto *fitted = qobject_cast<brelo::FittedLabel *>(label);
-        o[QStringLiteral("stretch")] = fitted ? fitted->fittedFont().stretch() : label->font().stretch();
     } else if (auto *check = qobject_cast<QCheckBox *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("checkbox");
         o[QStringLiteral("checked")] = check->isChecked();
@@ -125,18 +117,62 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("kind")] = QStringLiteral("button");
         o[QStringLiteral("text")] = button->text();
         o[QStringLiteral("enabled")] = button->isEnabled();
-    } else if (auto *list = qobject_cast<brelo::OneRowListView *>(widget)) {
-        o[QStringLiteral("kind")] = QStringLiteral("list");
-        const int count = list->model()->rowCount();
-        o[QStringLiteral("count")] = count;
-        QJsonArray rows;
-        for (int row = 0; row < count && row < kDumpedRows; ++row)
-            rows.append(list->model()->data(list->model()->index(row, 0)).toString());
-        o[QStringLiteral("rows")] = rows;
-        o[QStringLiteral("top")] = list->topRow();  // the row shown first
-        o[QStringLiteral("current")] = list->currentRow();  // -1: none
-        o[QStringLiteral("color")] = hexColor(list->palette().color(QPalette::Text));
-    } else if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
+    } else {
+        return std::nullopt;
+    }
+    return o;
+}
+
+QJsonObject describeLabel(const Form1 &form, QLabel *label)
+{
+    QJsonObject o;
+    o[QStringLiteral("kind")] = QStringLiteral("label");
+    o[QStringLiteral("text")] = label->text();
+    o[QStringLiteral("visible")] = !label->isHidden();
+    o[QStringLiteral("left")] = form.opticsPage().leftTwips(label);
+    o[QStringLiteral("color")] = hexColor(label->palette().color(QPalette::WindowText));
+    o[QStringLiteral("bold")] = label->font().bold();
+    // Below 100: condensed to fit.
+    const auto *fitted = qobject_cast<brelo::FittedLabel *>(label);
+    o[QStringLiteral("stretch")] = fitted ? fitted->fittedFont().stretch() : label->font().stretch();
+    return o;
+}
+
+QJsonObject describeList(brelo::OneRowListView *list)
+{
+    QJsonObject o;
+    o[QStringLiteral("kind")] = QStringLiteral("list");
+    const int count = list->model()->rowCount();
+    o[QStringLiteral("count")] = count;
+    QJsonArray rows;
+    for (int row = 0; row < count && row < kDumpedRows; ++row)
+        rows.append(list->model()->data(list->model()->index(row, 0)).toString());
+    o[QStringLiteral("rows")] = rows;
+    o[QStringLiteral("top")] = list->topRow();          // the row shown first
+    o[QStringLiteral("current")] = list->currentRow();  // -1: none
+    o[QStringLiteral("color")] = hexColor(list->palette().color(QPalette::Text));
+    return o;
+}
+
+QJsonObject describePicture(brelo::PictureArea *picture)
+{
+    QJsonObject o;
+    o[QStringLiteral("kind")] = QStringLiteral("picture");
+    const QImage image = picture->image();
+    o[QStringLiteral("blank")] = isBlank(image, picture->palette().color(QPalette::Window)) ||
+                                 isBlank(image, image.pixelColor(0, 0));
+    o[QStringLiteral("hash")] = imageHash(image);
+    // Veiled: an old picture kept after a failed run.
+    const QWidget *veil = picture->findChild<QWidget *>(QStringLiteral("veil"), Qt::FindDirectChildrenOnly);
+    o[QStringLiteral("dimmed")] = veil && !veil->isHidden();
+    return o;
+}
+
+// A control that holds others or shows pages: tabs, viewer, frame, menu.
+std::optional<QJsonObject> describeHolder(const Form1 &form, QWidget *widget)
+{
+    QJsonObject o;
+    if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("tabs");
         o[QStringLiteral("current")] = tabs->currentIndex();
         QJsonArray captions;
@@ -148,15 +184,6 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
         o[QStringLiteral("visible")] = !viewer->isHidden();
         o[QStringLiteral("address")] = form.docPage().address();
         o[QStringLiteral("title")] = viewer->documentTitle();
-    } else if (auto *picture = qobject_cast<brelo::PictureArea *>(widget)) {
-        o[QStringLiteral("kind")] = QStringLiteral("picture");
-        const QImage image = picture->image();
-        o[QStringLiteral("blank")] = isBlank(image, picture->palette().color(QPalette::Window)) ||
-                                     isBlank(image, image.pixelColor(0, 0));
-        o[QStringLiteral("hash")] = imageHash(image);
-        // Veiled: an old picture kept after a failed run.
-        const QWidget *veil = picture->findChild<QWidget *>(QStringLiteral("veil"), Qt::FindDirectChildrenOnly);
-        o[QStringLiteral("dimmed")] = veil && !veil->isHidden();
     } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
         o[QStringLiteral("kind")] = QStringLiteral("frame");
         o[QStringLiteral("caption")] = frame->title();
@@ -169,10 +196,24 @@ QJsonObject describe(const Form1 &form, QWidget *widget)
                                      {QStringLiteral("caption"), action->text()}});
         o[QStringLiteral("items")] = items;
     } else {
-        o[QStringLiteral("kind")] = QStringLiteral("other");
-        o[QStringLiteral("visible")] = !widget->isHidden();
+        return std::nullopt;
     }
     return o;
+}
+
+QJsonObject describe(const Form1 &form, QWidget *widget)
+{
+    if (const std::optional<QJsonObject> input = describeInput(widget))
+        return *input;
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return describeLabel(form, label);
+    if (auto *list = qobject_cast<brelo::OneRowListView *>(widget))
+        return describeList(list);
+    if (auto *picture = qobject_cast<brelo::PictureArea *>(widget))
+        return describePicture(picture);
+    if (const std::optional<QJsonObject> holder = describeHolder(form, widget))
+        return *holder;
+    return {{QStringLiteral("kind"), QStringLiteral("other")}, {QStringLiteral("visible"), !widget->isHidden()}};
 }
 
 } // namespace
