@@ -29,6 +29,9 @@ CivilTime civilTimeOf(UtMinutes instant);
 // "2027-03-20 06:00".
 std::string civilTimeText(const CivilTime &civil);
 
+// "5000001" as "5 000 001", the way French writes large counts.
+std::string groupedCount(unsigned long long n);
+
 enum class StepUnit { Minutes, Hours, Days };
 
 struct PeriodStep {
