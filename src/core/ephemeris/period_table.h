@@ -76,6 +76,7 @@ public:
 
     // The nine panel texts of row i.
     EphemerisInput inputOf(std::size_t i) const;
+    char separator() const { return separator_; }
 
 private:
     PeriodTable(UtMinutes start, std::chrono::minutes step, std::size_t rows,
