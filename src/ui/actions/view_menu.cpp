@@ -15,7 +15,7 @@ const char *const kZenithUpKey = "disc/zenithUp";
 } // namespace
 
 void fillViewMenu(QMenu &menu, QWidget &discPicture, const std::function<void(bool)> &setZenithUp,
-                  const std::function<void()> &openPeriodTable)
+                  const std::function<void()> &openPeriodTable, const std::function<void()> &openSunDay)
 {
     auto *zenithUp = new QAction(QString::fromUtf8("Disque orienté zénith en haut"), &menu);
     zenithUp->setObjectName(QStringLiteral("menuzenith"));
@@ -29,6 +29,12 @@ void fillViewMenu(QMenu &menu, QWidget &discPicture, const std::function<void(bo
     period->setStatusTip(QString::fromUtf8("Le tableau des éphémérides de l'observateur, d'un instant à un autre"));
     menu.addAction(period);
     QObject::connect(period, &QAction::triggered, &menu, openPeriodTable);
+
+    auto *day = new QAction(QString::fromUtf8("Journée du Soleil…"), &menu);
+    day->setObjectName(QStringLiteral("menujournee"));
+    day->setStatusTip(QString::fromUtf8("Lever, passage et coucher du Soleil à la date de la page, et la courbe de sa hauteur"));
+    menu.addAction(day);
+    QObject::connect(day, &QAction::triggered, &menu, openSunDay);
 
     discPicture.setContextMenuPolicy(Qt::ActionsContextMenu);
     discPicture.addAction(zenithUp);

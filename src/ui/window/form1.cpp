@@ -2,6 +2,7 @@
 
 #include "ui/actions/file_menu.h"
 #include "ui/actions/period_dialog.h"
+#include "ui/actions/sun_day_window.h"
 #include "ui/actions/view_menu.h"
 #include "ui/doc/doc_page.h"
 #include "ui/pages/about_page.h"
@@ -100,6 +101,11 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
         fileMenu_->pageChanged();
     });
     connect(ephemeris_, &EphemerisPage::periodRequested, this, &Form1::openPeriodTable);
+    connect(ephemeris_, &EphemerisPage::dayRequested, this, &Form1::openSunDay);
+    connect(ephemeris_, &EphemerisPage::ran, this, [this](bool succeeded) {
+        if (sunDay_ && sunDay_->isVisible())
+            sunDay_->showRun(succeeded ? &*ephemeris_->lastRun() : nullptr);
+    });
 
     // Start-up: the parameters file, then the window sees every key first, the
     // clock copied. The drawing's labels and the viewer are hidden by their pages.
@@ -126,7 +132,7 @@ void Form1::buildMenus()
     });
     fileMenu_->fill(*file, *help);
     fillViewMenu(*view, ephemeris_->discPicture(), [this](bool on) { setDiscZenithUp(on); },
-                 [this] { openPeriodTable(); });
+                 [this] { openPeriodTable(); }, [this] { openSunDay(); });
     QAction *menuquit = quit->addAction(QStringLiteral("&Quitter"));
     menuquit->setObjectName(QStringLiteral("menuquit"));
     menuquit->setShortcut(QKeySequence::Quit);
@@ -199,6 +205,19 @@ void Form1::openPeriodTable()
 {
     periodDialog_ = showPeriodDialog(*this, periodDialog_, [this] { return ephemeris_->fieldTexts(); },
                                      decimalSeparator_);
+}
+
+// The day of the fields as they stand: the window opens, then the page runs.
+void Form1::openSunDay()
+{
+    if (!sunDay_) {
+        sunDay_ = new SunDayWindow(decimalSeparator_, this);
+        connect(sunDay_, &SunDayWindow::instantPicked, ephemeris_, &EphemerisPage::setTimeOfDay);
+    }
+    sunDay_->show();
+    sunDay_->raise();
+    sunDay_->activateWindow();
+    ephemeris_->run();
 }
 
 QString Form1::shownMessage() const { return messages_->text(); }

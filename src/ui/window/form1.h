@@ -18,6 +18,7 @@ class FileMenu;
 class MessageLine;
 class OpticsPage;
 class PeriodDialog;
+class SunDayWindow;
 
 // The program's window: the four pages in their tab control, the menus, the
 // message line, and the table that ties the window's own events (the Enter
@@ -73,6 +74,7 @@ private:
     void buildMenus();
     void loadParameters();
     void openPeriodTable();
+    void openSunDay();
 
     char decimalSeparator_;
     QString parametersFile_;
@@ -85,6 +87,7 @@ private:
     AboutPage *about_;
     FileMenu *fileMenu_ = nullptr;
     PeriodDialog *periodDialog_ = nullptr;
+    SunDayWindow *sunDay_ = nullptr;
 };
 
 } // namespace brelo
