@@ -2,6 +2,7 @@
 
 #include "ui/widgets/controls.h"
 #include "ui/actions/file_dialogs.h"
+#include "ui/actions/period_chart_window.h"
 #include "ui/actions/period_csv.h"
 #include "ui/actions/period_table_model.h"
 #include "ui/widgets/twips_rect.h"
@@ -106,9 +107,13 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
     export_ = new QPushButton(QString::fromUtf8("&Exporter en CSV…"), this);
     export_->setObjectName(QStringLiteral("cmdexportcsv"));
     export_->setEnabled(false);
+    chart_ = new QPushButton(QString::fromUtf8("&Graphique…"), this);
+    chart_->setObjectName(QStringLiteral("cmdgraphique"));
+    chart_->setEnabled(false);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(make, QDialogButtonBox::ActionRole);
     buttons->addButton(export_, QDialogButtonBox::ActionRole);
+    buttons->addButton(chart_, QDialogButtonBox::ActionRole);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
 
     table_ = new QTableView(this);
@@ -128,6 +133,7 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
 
     connect(make, &QPushButton::clicked, this, &PeriodDialog::makeTable);
     connect(export_, &QPushButton::clicked, this, &PeriodDialog::chooseExportFile);
+    connect(chart_, &QPushButton::clicked, this, &PeriodDialog::showChart);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(timeBasis_, &QComboBox::currentIndexChanged, this, &PeriodDialog::timeBasisChanged);
 }
@@ -188,6 +194,7 @@ bool PeriodDialog::makeTable()
     table_->setModel(model_);
     delete old;
     export_->setEnabled(model_ != nullptr);
+    chart_->setEnabled(model_ != nullptr);
     if (!model_) {
         showMessage(QString::fromStdString(table.error()), true);
         return false;
@@ -226,6 +233,19 @@ bool PeriodDialog::exportCsv(const QString &fileName)
     }
     showMessage(QStringLiteral("Tableau exporté dans « %1 ».").arg(shown), false);
     return true;
+}
+
+PeriodChartWindow *PeriodDialog::showChart()
+{
+    if (!model_)
+        return nullptr;
+    if (!chartWindow_)
+        chartWindow_ = new PeriodChartWindow(this);
+    // The times as the period's fields read them.
+    chartWindow_->showTable(model_->table(), local_ ? localZone_ : QTimeZone::utc(), timeBasis_->currentText());
+    chartWindow_->show();
+    chartWindow_->raise();
+    return chartWindow_;
 }
 
 void PeriodDialog::chooseExportFile()

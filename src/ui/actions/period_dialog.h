@@ -18,6 +18,7 @@ class QTableView;
 
 namespace brelo {
 
+class PeriodChartWindow;
 class PeriodTableModel;
 
 // "Éphémérides sur une période…": start, end and step of a period, the times
@@ -44,6 +45,8 @@ public:
 
     // Writes the whole table to a file; a French message names the file on failure.
     bool exportCsv(const QString &fileName);
+    // The chart of a column of the table, in its own window.
+    PeriodChartWindow *showChart();
 
 private:
     QDateTime fieldInstant(const QDateTimeEdit *field) const;  // UT
@@ -66,7 +69,9 @@ private:
     QLabel *message_;
     QTableView *table_;
     QPushButton *export_;
+    QPushButton *chart_;
     PeriodTableModel *model_ = nullptr;
+    PeriodChartWindow *chartWindow_ = nullptr;
 };
 
 // Shows the period dialog, made at the first call (`dialog` null): its period
