@@ -2,7 +2,6 @@
 
 #include "ui/actions/file_menu.h"
 #include "ui/actions/period_dialog.h"
-#include "ui/actions/sun_day_window.h"
 #include "ui/actions/view_menu.h"
 #include "ui/doc/doc_page.h"
 #include "ui/pages/about_page.h"
@@ -13,6 +12,7 @@
 #include "ui/widgets/picture_area.h"
 #include "ui/widgets/twips_rect.h"
 #include "ui/window/params_loader.h"
+#include "ui/window/sun_tools.h"
 
 #include <QApplication>
 #include <QDir>
@@ -93,6 +93,9 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     // A passing notice hides the message line for a while: the window keeps its height.
     statusBar()->setMinimumHeight(statusBar()->sizeHint().height());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    sunTools_ = new SunTools(*this, *ephemeris_, [this](const QString &text) {
+        text.isEmpty() ? statusBar()->clearMessage() : statusBar()->showMessage(text);
+    }, decimalSeparator_);
     buildMenus();
 
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
@@ -101,11 +104,7 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
         fileMenu_->pageChanged();
     });
     connect(ephemeris_, &EphemerisPage::periodRequested, this, &Form1::openPeriodTable);
-    connect(ephemeris_, &EphemerisPage::dayRequested, this, &Form1::openSunDay);
-    connect(ephemeris_, &EphemerisPage::ran, this, [this](bool succeeded) {
-        if (sunDay_ && sunDay_->isVisible())
-            sunDay_->showRun(succeeded ? &*ephemeris_->lastRun() : nullptr);
-    });
+    connect(ephemeris_, &EphemerisPage::dayRequested, sunTools_, &SunTools::openSunDay);
 
     // Start-up: the parameters file, then the window sees every key first, the
     // clock copied. The drawing's labels and the viewer are hidden by their pages.
@@ -132,7 +131,11 @@ void Form1::buildMenus()
     });
     fileMenu_->fill(*file, *help);
     fillViewMenu(*view, ephemeris_->discPicture(), [this](bool on) { setDiscZenithUp(on); },
-                 [this] { openPeriodTable(); }, [this] { openSunDay(); });
+                 [this] { openPeriodTable(); }, [this] { sunTools_->openSunDay(); });
+    QAction *discTemplate = file->addAction(QString::fromUtf8("Imprimer un &gabarit du disque…"));
+    discTemplate->setObjectName(QStringLiteral("menugabarit"));
+    discTemplate->setStatusTip(QString::fromUtf8("Imprime ou exporte en PDF un disque à la vraie taille, orienté pour l'instant de la page"));
+    connect(discTemplate, &QAction::triggered, sunTools_, &SunTools::openDiscTemplate);
     QAction *menuquit = quit->addAction(QStringLiteral("&Quitter"));
     menuquit->setObjectName(QStringLiteral("menuquit"));
     menuquit->setShortcut(QKeySequence::Quit);
@@ -199,25 +202,16 @@ void Form1::redrawPictures()
     ephemeris_->redraw();
 }
 
-void Form1::setDiscZenithUp(bool on) { ephemeris_->setDiscZenithUp(on); }
+void Form1::setDiscZenithUp(bool on)
+{
+    ephemeris_->setDiscZenithUp(on);
+    sunTools_->discTurned();
+}
 
 void Form1::openPeriodTable()
 {
     periodDialog_ = showPeriodDialog(*this, periodDialog_, [this] { return ephemeris_->fieldTexts(); },
                                      decimalSeparator_);
-}
-
-// The day of the fields as they stand: the window opens, then the page runs.
-void Form1::openSunDay()
-{
-    if (!sunDay_) {
-        sunDay_ = new SunDayWindow(decimalSeparator_, this);
-        connect(sunDay_, &SunDayWindow::instantPicked, ephemeris_, &EphemerisPage::setTimeOfDay);
-    }
-    sunDay_->show();
-    sunDay_->raise();
-    sunDay_->activateWindow();
-    ephemeris_->run();
 }
 
 QString Form1::shownMessage() const { return messages_->text(); }

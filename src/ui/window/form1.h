@@ -18,7 +18,7 @@ class FileMenu;
 class MessageLine;
 class OpticsPage;
 class PeriodDialog;
-class SunDayWindow;
+class SunTools;
 
 // The program's window: the four pages in their tab control, the menus, the
 // message line, and the table that ties the window's own events (the Enter
@@ -74,7 +74,6 @@ private:
     void buildMenus();
     void loadParameters();
     void openPeriodTable();
-    void openSunDay();
 
     char decimalSeparator_;
     QString parametersFile_;
@@ -87,7 +86,7 @@ private:
     AboutPage *about_;
     FileMenu *fileMenu_ = nullptr;
     PeriodDialog *periodDialog_ = nullptr;
-    SunDayWindow *sunDay_ = nullptr;
+    SunTools *sunTools_ = nullptr;
 };
 
 } // namespace brelo
