@@ -107,13 +107,10 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
     export_ = new QPushButton(QString::fromUtf8("&Exporter en CSV…"), this);
     export_->setObjectName(QStringLiteral("cmdexportcsv"));
     export_->setEnabled(false);
-    chart_ = new QPushButton(QString::fromUtf8("&Graphique…"), this);
-    chart_->setObjectName(QStringLiteral("cmdgraphique"));
-    chart_->setEnabled(false);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(make, QDialogButtonBox::ActionRole);
     buttons->addButton(export_, QDialogButtonBox::ActionRole);
-    buttons->addButton(chart_, QDialogButtonBox::ActionRole);
+    addChartButton(*buttons);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
 
     table_ = new QTableView(this);
@@ -133,7 +130,6 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
 
     connect(make, &QPushButton::clicked, this, &PeriodDialog::makeTable);
     connect(export_, &QPushButton::clicked, this, &PeriodDialog::chooseExportFile);
-    connect(chart_, &QPushButton::clicked, this, &PeriodDialog::showChart);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(timeBasis_, &QComboBox::currentIndexChanged, this, &PeriodDialog::timeBasisChanged);
 }
@@ -233,6 +229,16 @@ bool PeriodDialog::exportCsv(const QString &fileName)
     }
     showMessage(QStringLiteral("Tableau exporté dans « %1 ».").arg(shown), false);
     return true;
+}
+
+// "Graphique…" beside the table's other actions, enabled with a table.
+void PeriodDialog::addChartButton(QDialogButtonBox &buttons)
+{
+    chart_ = new QPushButton(QString::fromUtf8("&Graphique…"), this);
+    chart_->setObjectName(QStringLiteral("cmdgraphique"));
+    chart_->setEnabled(false);
+    buttons.addButton(chart_, QDialogButtonBox::ActionRole);
+    connect(chart_, &QPushButton::clicked, this, &PeriodDialog::showChart);
 }
 
 PeriodChartWindow *PeriodDialog::showChart()

@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QDateTimeEdit;
+class QDialogButtonBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -53,6 +54,7 @@ private:
     void showInstant(QDateTimeEdit *field, const QDateTime &instant);
     void timeBasisChanged();
     void chooseExportFile();
+    void addChartButton(QDialogButtonBox &buttons);
     void showMessage(const QString &text, bool failure);
 
     ObserverSource observerOfPage_;
