@@ -70,6 +70,7 @@ void PeriodChart::showColumn(const PeriodChartData &data)
     time->setRange(static_cast<double>(first), static_cast<double>(std::max(last, first + 1)));
     const auto [low, high] = valueRange(data.points);
     QValueAxis *values = valueAxis(data.title, low, high, 7, QStringLiteral("%.6g"));
+    values->applyNiceNumbers();  // round marks: 10, 20, 30 rather than 13.3337
     chart()->addAxis(time, Qt::AlignBottom);
     chart()->addAxis(values, Qt::AlignLeft);
 
