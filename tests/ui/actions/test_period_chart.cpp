@@ -2,12 +2,17 @@
 // as the dialog's times are, long tables thinned.
 #include "charts/period_chart.h"
 #include "core/ephemeris/period_series.h"
+#include "ui/actions/chart_export.h"
+#include "ui/actions/file_dialogs.h"
 #include "ui/actions/period_chart_window.h"
 #include "ui/actions/period_dialog.h"
 
 #include <QCategoryAxis>
 #include <QChart>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineSeries>
 #include <QSpinBox>
 
@@ -81,6 +86,33 @@ TEST(PeriodChart, LongTablesAreThinnedAndSaySo)
     EXPECT_EQ(c.points(window), 3335);  // rows 0, 3, ..., 9999, and the last
     EXPECT_TRUE(c.chart(window).title().endsWith(QStringLiteral("(une ligne sur 3 du tableau)")))
         << c.chart(window).title().toStdString();
+}
+
+// The chart leaves the window as a PNG, an SVG of vector lines or a PDF, by
+// the file's extension.
+TEST(ChartExport, ThreeFormatsByTheFilesExtension)
+{
+    Charted c;
+    c.dialog.setPeriod(ut(2027, 6, 21, 0, 0), ut(2027, 6, 22, 0, 0));
+    ASSERT_TRUE(c.dialog.makeTable());
+    PeriodChartWindow *window = c.dialog.showChart();
+    const FileDialogs saved = fileDialogs();
+    QTemporaryDir dir;
+    for (const auto &[name, start] : {std::pair{"g.png", QByteArray("\x89PNG")}, std::pair{"g.svg", QByteArray("<?xml")},
+                                      std::pair{"g.pdf", QByteArray("%PDF-")}}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        setFileDialogs({[&](QWidget *, const FileQuestion &) { return std::optional(FileAnswer{path, QString()}); },
+                        saved.choosePrinter, [](QWidget *, const QString &, bool) {}});
+        EXPECT_EQ(exportChart(*window, window->chart(), QStringLiteral("g")).toStdString(),
+                  "Graphique exporté dans « " + QDir::toNativeSeparators(path).toStdString() + " ».");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith(start)) << name;
+        if (QByteArray(name).endsWith("svg"))
+            EXPECT_GT(bytes.count("<polyline"), 10) << "vector lines";
+    }
+    setFileDialogs(saved);
 }
 
 } // namespace
