@@ -1,6 +1,6 @@
 // The "Journée du Soleil" window on the real window: its texts for the page's
-// date and place, dashes after a failed run, and a click on its chart moving
-// the page's time.
+// date and place, and a click on its chart moving the page's time (the polar
+// words and the dashes after a failed run are in the window scenarios).
 #include "charts/sun_day_chart.h"
 #include "scenario.h"
 #include "ui/actions/sun_day_window.h"
@@ -93,39 +93,6 @@ TEST(SunDayWindow, ParisAtBothSolsticesInUtAndLocalTime)
         EXPECT_NEAR(h * 3600 + m * 60 + s, secondsOf(c.set) - secondsOf(c.rise), 120);
         EXPECT_TRUE(w.chart().showsDay());
     }
-}
-
-// At 78° N the Sun neither sets at the June solstice nor rises at the
-// December one: said in words in both columns, never as a time.
-TEST(SunDayWindow, PolarDayAndNightInWords)
-{
-    const char *north[2][2] = {{"78", "0"}, {"15", "0"}};
-    const struct {
-        const char *month, *words, *length;
-    } cases[] = {{"6", "Soleil levé toute la journée", "24 h 00 min 00 s"},
-                 {"12", "Soleil couché toute la journée", "0 h 00 min 00 s"}};
-    for (const auto &c : cases) {
-        DayWindow w("2027", c.month, "21", north[0], north[1]);
-        for (const char *name : {"lbllever", "lblleverlocal", "lblcoucher", "lblcoucherlocal"})
-            EXPECT_EQ(w.text(name), c.words) << name;
-        EXPECT_EQ(w.text("lbldureejour"), c.length);
-    }
-}
-
-// A failed run: dashes and an empty chart, the page's message on the window's message line.
-TEST(SunDayWindow, AFailedRunLeavesDashes)
-{
-    const char *paris[2][2] = {{"48", "51"}, {"2", "21"}};
-    DayWindow w("2027", "6", "21", paris[0], paris[1]);
-    ASSERT_TRUE(w.chart().showsDay());
-    scenario::run(w.form, QStringLiteral("type txtann 2x00"));
-    scenario::run(w.form, QStringLiteral("click Command2"));
-    for (const char *name : {"lbllever", "lblleverlocal", "lblpassage", "lblpassagelocal", "lblcoucher",
-                             "lblcoucherlocal", "lblhauteurpassage", "lbldureejour"})
-        EXPECT_EQ(w.text(name), "—") << name;
-    EXPECT_FALSE(w.chart().showsDay());
-    EXPECT_TRUE(w.form.shownMessage().startsWith(QString::fromUtf8("Ephémérides Solaires — ")))
-        << w.form.shownMessage().toStdString();
 }
 
 // A click on the chart at 15:30 TU puts that time in the page's fields (a
