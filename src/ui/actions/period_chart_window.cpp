@@ -45,6 +45,7 @@ PeriodChartWindow::PeriodChartWindow(QWidget *parent) : QDialog(parent)
 
     auto *exportButton = new QPushButton(QString::fromUtf8("&Exporter le graphique…"), this);
     exportButton->setObjectName(QStringLiteral("cmdexportgraphiqueperiode"));
+    exportButton->setAutoDefault(false);  // Enter does not open a file dialog
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(exportButton, QDialogButtonBox::ActionRole);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));

@@ -104,6 +104,7 @@ SunDayWindow::SunDayWindow(char decimalSeparator, QWidget *parent)
     hint->setWordWrap(true);
     auto *exportButton = new QPushButton(QString::fromUtf8("&Exporter le graphique…"), this);
     exportButton->setObjectName(QStringLiteral("cmdexportgraphique"));
+    exportButton->setAutoDefault(false);  // Enter does not open a file dialog
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(exportButton, QDialogButtonBox::ActionRole);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
