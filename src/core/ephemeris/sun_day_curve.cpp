@@ -13,6 +13,18 @@ double julianDayAtMidnight(std::chrono::sys_days date)
     return 2440587.5 + static_cast<double>(date.time_since_epoch().count());
 }
 
+SunDayMarks sunDayMarks(const SunDay &day, double instantJulianDay)
+{
+    const auto within = [](double hours) { return hours >= 0.0 && hours <= 24.0 ? std::optional(hours) : std::nullopt; };
+    const auto hoursOf = [&](const std::optional<SunEvent> &event) -> std::optional<double> {
+        if (!event)
+            return std::nullopt;
+        return within(std::chrono::duration<double, std::ratio<3600>>(event->instant - day.date).count());
+    };
+    return {hoursOf(day.rise), hoursOf(day.transit), hoursOf(day.set),
+            within((instantJulianDay - julianDayAtMidnight(day.date)) * 24.0)};
+}
+
 std::vector<SunCurvePoint> sunDayCurve(const DayPlace &place, std::chrono::sys_days date, int stepMinutes)
 {
     constexpr int kMinutesPerDay = 1440;

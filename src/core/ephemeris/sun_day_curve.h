@@ -3,6 +3,7 @@
 #include "core/ephemeris/sun_day.h"
 
 #include <chrono>
+#include <optional>
 #include <vector>
 
 namespace brelo {
@@ -21,5 +22,14 @@ std::vector<SunCurvePoint> sunDayCurve(const DayPlace &place, std::chrono::sys_d
 
 // The Julian Day of 0 h UT of a date.
 double julianDayAtMidnight(std::chrono::sys_days date);
+
+// What the day's chart marks, in hours from 0 h UT of the date: rise, transit
+// and set when the day has them and they fall within the date (0 to 24 h), and
+// an instant (a Julian Day) when it does too.
+struct SunDayMarks {
+    std::optional<double> rise, transit, set;
+    std::optional<double> instant;
+};
+SunDayMarks sunDayMarks(const SunDay &day, double instantJulianDay);
 
 } // namespace brelo

@@ -56,6 +56,24 @@ TEST(SunDayCurve, FollowsTheReferenceDayAtParis)
     }
 }
 
+// Sydney on 21 June 2027 (tests/data/sun_day_reference.tsv): the rise falls
+// on the 20th in UT (20:59:51), off the chart of the 21st; transit 01:56:48
+// and set 06:53:45 are on it, as is noon of the date, not 1 h the next day.
+TEST(SunDayCurve, MarksOnlyWhatFallsWithinTheDate)
+{
+    const sys_days date{2027y / 6 / 21};
+    const auto day = sunDay({-(33 + 52 / 60.0), 151 + 13 / 60.0}, date, '.');
+    ASSERT_TRUE(day.ok()) << day.error();
+    const double noon = julianDayAtMidnight(date) + 0.5;
+    const SunDayMarks marks = sunDayMarks(day.value(), noon);
+    EXPECT_FALSE(marks.rise);
+    ASSERT_TRUE(marks.transit && marks.set && marks.instant);
+    EXPECT_NEAR(*marks.transit, 1 + 56 / 60.0 + 48 / 3600.0, 1 / 60.0);
+    EXPECT_NEAR(*marks.set, 6 + 53 / 60.0 + 45 / 3600.0, 1 / 60.0);
+    EXPECT_NEAR(*marks.instant, 12.0, 1e-6);
+    EXPECT_FALSE(sunDayMarks(day.value(), noon + 13.0 / 24.0).instant);
+}
+
 TEST(PeriodDays, OneRowPerDateBothEndsIncluded)
 {
     const sys_days first{2027y / 1 / 1};
