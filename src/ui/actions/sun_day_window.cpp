@@ -2,6 +2,7 @@
 
 #include "charts/sun_day_chart.h"
 #include "core/ephemeris/sun_day_curve.h"
+#include "core/ephemeris/sun_day_text.h"
 #include "time/local_clock.h"
 #include "time/system_zone.h"
 #include "ui/actions/chart_export.h"
@@ -43,13 +44,6 @@ QString dateText(sys_days date)
         .toString(QStringLiteral("dd/MM/yyyy"));
 }
 
-QString placeText(const EphemerisInput &in)
-{
-    return QString::fromUtf8("latitude %1° %2', longitude %3° %4' (+ à l'Est)")
-        .arg(QString::fromStdString(in.txtlatideg), QString::fromStdString(in.txtlatimin),
-             QString::fromStdString(in.txtlongideg), QString::fromStdString(in.txtlongimin));
-}
-
 // The events of the day, rise, transit and set, each with its UT text.
 struct DayEvent {
     std::optional<SunEvent> event;
@@ -61,26 +55,20 @@ std::array<DayEvent, 3> eventsOf(const SunDay &day)
             DayEvent{day.set, &day.texts.set}};
 }
 
-double hoursSince(sys_days date, sys_seconds instant) { return duration<double, std::ratio<3600>>(instant - date).count(); }
-
 SunDayChartData chartData(const EphemerisRun &run, const SunDay &day, const DayPlace &place)
 {
     SunDayChartData data;
     data.dateText = dateText(day.date);
     data.curve = sunDayCurve(place, day.date, kCurveStepMinutes);
-    const auto events = eventsOf(day);
-    for (std::size_t i = 0; i < events.size(); ++i) {
-        if (!events[i].event)
-            continue;
-        const double hours = hoursSince(day.date, events[i].event->instant);
-        const double altitude = i == 1 ? day.transitAltitudeDeg : kRiseSetAltitudeDeg;
-        if (hours >= 0.0 && hours <= 24.0)
-            data.marks.push_back({QString::fromUtf8(kMarks[i]), hours, altitude});
-    }
-    const double instant = (run.result.values.julianDay - julianDayAtMidnight(day.date)) * 24.0;
-    if (instant >= 0.0 && instant <= 24.0) {
-        const long minutes = std::lround(instant * 60.0);
-        data.instantHours = instant;
+    const SunDayMarks marks = sunDayMarks(day, run.result.values.julianDay);
+    const std::optional<double> hours[] = {marks.rise, marks.transit, marks.set};
+    for (std::size_t i = 0; i < std::size(hours); ++i)
+        if (hours[i])
+            data.marks.push_back({QString::fromUtf8(kMarks[i]), *hours[i],
+                                  i == 1 ? double(day.transitAltitudeDeg) : kRiseSetAltitudeDeg});
+    if (marks.instant) {
+        const long minutes = std::lround(*marks.instant * 60.0);
+        data.instantHours = marks.instant;
         data.instantName = QStringLiteral("Instant de la page (%1:%2 TU)")
                                .arg(minutes / 60, 2, 10, QLatin1Char('0'))
                                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
@@ -169,7 +157,7 @@ void SunDayWindow::showRun(const EphemerisRun *run)
 
 void SunDayWindow::showDay(const EphemerisRun &run, const SunDay &day)
 {
-    heading_->setText(QString::fromUtf8("Journée du %1 à %2").arg(dateText(day.date), placeText(run.input)));
+    heading_->setText(QString::fromStdString(sunDayHeading(day, run.input)));
     const QTimeZone zone = systemZone();
     const auto events = eventsOf(day);
     for (std::size_t i = 0; i < events.size(); ++i) {
