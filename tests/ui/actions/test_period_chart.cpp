@@ -109,8 +109,9 @@ TEST(ChartExport, ThreeFormatsByTheFilesExtension)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
         const QByteArray bytes = file.readAll();
         EXPECT_TRUE(bytes.startsWith(start)) << name;
-        if (QByteArray(name).endsWith("svg"))
+        if (QByteArray(name).endsWith("svg")) {
             EXPECT_GT(bytes.count("<polyline"), 10) << "vector lines";
+        }
     }
     setFileDialogs(saved);
 }
