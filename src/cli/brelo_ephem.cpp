@@ -1,5 +1,6 @@
 // brelo-ephem: the Sun's ephemeris over a period, as a text table or CSV.
 #include "cli/ephem_arguments.h"
+#include "cli/ephem_days_output.h"
 #include "cli/ephem_table_text.h"
 #include "core/ephemeris/accuracy_range.h"
 #include "core/ephemeris/period_table.h"
@@ -23,6 +24,8 @@ using namespace brelo;
 const char *const kHelp =
     "Usage : brelo-ephem --lat LATITUDE --lon LONGITUDE --from DÉBUT --to FIN [--step PAS]\n"
     "                    [--tz FUSEAU] [--csv]\n"
+    "        brelo-ephem --days --lat LATITUDE --lon LONGITUDE --from DATE --to DATE [--tz FUSEAU]\n"
+    "                    [--csv]\n"
     "\n"
     "Éphémérides du Soleil de BRELO sur une période : une ligne par instant, de DÉBUT à FIN\n"
     "(FIN comprise quand un pas tombe dessus), au plus 5 000 000 lignes (au-delà, allongez le pas\n"
@@ -47,6 +50,12 @@ const char *const kHelp =
     "  --csv            CSV en UTF-8 avec une ligne d'en-tête : des nombres sans unité, l'unité\n"
     "                   dans le titre de la colonne ; séparateur « ; » et virgule décimale si la\n"
     "                   langue du système l'emploie, sinon « , » et point.\n"
+    "  --days           une ligne par jour, de la date de DÉBUT à celle de FIN (dates AAAA-MM-JJ,\n"
+    "                   sans heure ni --step) : date, lever, passage au méridien et coucher en TU,\n"
+    "                   hauteur au passage (°), durée du jour ; avec --tz, les trois heures aussi\n"
+    "                   en heure locale. Lever et coucher : centre du Soleil à -0.833° de hauteur\n"
+    "                   (réfraction et demi-diamètre). Jour et nuit polaires en toutes lettres ;\n"
+    "                   en CSV, les heures sont des dates et heures TU, la durée en heures.\n"
     "  --help           cette aide.\n"
     "  --version        la version du programme.\n"
     "\n"
@@ -130,12 +139,19 @@ std::string localTimeText(UtMinutes instant, const QTimeZone &zone)
 }
 
 // Said once, before the table, when its years leave those of the stated accuracy.
-void warnOutsideStatedAccuracy(const PeriodTable &table)
+void warnOutsideStatedAccuracy(int firstYear, int lastYear)
 {
-    const CivilTime first = civilTimeOf(table.instant(0));
-    const CivilTime last = civilTimeOf(table.instant(table.rowCount() - 1));
-    const std::string notice = accuracyNotice(first.year);
-    say(notice.empty() ? accuracyNotice(last.year) : notice);
+    const std::string notice = accuracyNotice(firstYear);
+    say(notice.empty() ? accuracyNotice(lastYear) : notice);
+}
+
+// The table is written: a failed write is said, never taken for success.
+int finished(int status)
+{
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        writeFailed(errno);
+    return status;
 }
 
 int writeTable(const PeriodTable &table, const EphemRequest &request, char sep)
@@ -169,9 +185,6 @@ int writeTable(const PeriodTable &table, const EphemRequest &request, char sep)
         say(cells.front() + " : " + row.error());
         status = 1;
     }
-    errno = 0;
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        writeFailed(errno);
     return status;
 }
 
@@ -191,9 +204,15 @@ int main(int argc, char *argv[])
         return std::fflush(stdout) == 0 ? 0 : kWriteFailed;
     }
     const EphemRequest &r = command.request;
+    if (r.days) {
+        const PeriodDays days = accepted(periodDaysOf(r, sep));
+        warnOutsideStatedAccuracy(r.from.year, r.to.year);
+        return finished(writeDaysTable(days, r, sep, {put, say}));
+    }
     const PeriodTable table = accepted(PeriodTable::make(
         r.from, r.to, r.step, {r.latitude.degrees, r.latitude.minutes, r.longitude.degrees, r.longitude.minutes},
         sep));
-    warnOutsideStatedAccuracy(table);
-    return writeTable(table, r, sep);
+    warnOutsideStatedAccuracy(civilTimeOf(table.instant(0)).year,
+                              civilTimeOf(table.instant(table.rowCount() - 1)).year);
+    return finished(writeTable(table, r, sep));
 }

@@ -13,7 +13,8 @@ using Failure = Outcome<EphemCommand>;
 
 const QStringList kValueOptions{QStringLiteral("lat"),  QStringLiteral("lon"),  QStringLiteral("from"),
                                 QStringLiteral("to"),   QStringLiteral("step"), QStringLiteral("tz")};
-const QStringList kSwitches{QStringLiteral("csv"), QStringLiteral("help"), QStringLiteral("version")};
+const QStringList kSwitches{QStringLiteral("csv"), QStringLiteral("days"), QStringLiteral("help"),
+                            QStringLiteral("version")};
 
 // Why the parser refused the command line, in French.
 std::string parseProblem(const QCommandLineParser &parser, const QStringList &arguments)
@@ -104,6 +105,26 @@ std::optional<std::string> take(const Outcome<T> &outcome, T &into)
     return std::nullopt;
 }
 
+// --days takes dates: no step, no time of day, and the zone only adds the local times.
+std::optional<std::string> daysProblem(const QCommandLineParser &parser, EphemRequest &r)
+{
+    if (parser.isSet(QStringLiteral("step")))
+        return "l'option --step ne va pas avec --days (une ligne par jour).";
+    for (const auto &[end, name] : {std::pair{&r.from, "--from"}, std::pair{&r.to, "--to"}})
+        if (end->hour != 0 || end->minute != 0)
+            return std::string(name) + " (" + civilTimeText(*end)
+                   + ") : avec --days, donnez une date sans heure (AAAA-MM-JJ).";
+    if (parser.isSet(QStringLiteral("tz"))) {
+        const QString typed = parser.value(QStringLiteral("tz"));
+        r.zone = zoneNamed(typed);
+        if (!r.zone)
+            return unknownZoneMessage(typed).toStdString();
+        r.zoneName = typed.toStdString();
+    }
+    r.days = true;
+    return std::nullopt;
+}
+
 // The table's request from a parsed command line.
 Outcome<EphemCommand> tableCommand(const QCommandLineParser &parser, char sep)
 {
@@ -123,7 +144,9 @@ Outcome<EphemCommand> tableCommand(const QCommandLineParser &parser, char sep)
     problem = problem ? problem : take(periodStep(stepGiven ? value("step") : "10min"), r.step);
     problem = problem ? problem : take(civilTime(value("from"), "--from"), r.from);
     problem = problem ? problem : take(civilTime(value("to"), "--to"), r.to);
-    if (!problem && parser.isSet(QStringLiteral("tz")))
+    if (!problem && parser.isSet(QStringLiteral("days")))
+        problem = daysProblem(parser, r);
+    else if (!problem && parser.isSet(QStringLiteral("tz")))
         problem = applyZone(parser, r);
     if (problem)
         return Failure::failure(*problem);
@@ -139,6 +162,7 @@ Outcome<EphemCommand> readEphemCommand(const QStringList &arguments, char sep)
     for (const QString &name : kValueOptions)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("valeur")));
     parser.addOption(QCommandLineOption(QStringLiteral("csv")));
+    parser.addOption(QCommandLineOption(QStringLiteral("days")));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     parser.addOption(QCommandLineOption(QStringLiteral("version")));
     if (!parser.parse(arguments))

@@ -19,6 +19,9 @@ struct EphemRequest {
     std::optional<QTimeZone> zone;  // the local-time column's zone, when given
     std::string zoneName;           // as typed after --tz
     bool csv = false;
+    // One row per day, from the date of `from` to that of `to` (UT dates, the
+    // place's days, whatever the zone), instead of one per instant.
+    bool days = false;
 };
 
 enum class EphemAction { Table, Help, Version };

@@ -242,7 +242,7 @@ TEST(BreloEphem, BadArgumentsExitWithTwoAndOneFrenchLine)
         EXPECT_EQ(r.err, "brelo-ephem : " + message + "\n");
         EXPECT_EQ(r.out, "");
     }
-    EXPECT_EQ(cases, 19);
+    EXPECT_EQ(cases, 21);
     const ProgramRun missing = run("C", {"--lat", "48.85", "--from", "2027-03-20T06:00"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err, "brelo-ephem : l'option --lon manque (brelo-ephem --help pour l'aide).\n");
@@ -254,11 +254,74 @@ TEST(BreloEphem, BadArgumentsExitWithTwoAndOneFrenchLine)
     EXPECT_EQ(empty.err, "brelo-ephem : fuseau vide (exemple : Europe/Paris)\n");
 }
 
+// "03:46:57" in a cell as seconds of the day.
+int secondsOf(const std::string &clock)
+{
+    return std::stoi(clock.substr(0, 2)) * 3600 + std::stoi(clock.substr(3, 2)) * 60 + std::stoi(clock.substr(6, 2));
+}
+
+// --days against tests/data/sun_day_reference.py (the NOAA calculator's
+// formulation, good to about a minute): Paris at the solstices, with the
+// local times of Paris (UT + 2 h in June, + 1 h in December), and the polar
+// day and night at 78° N in words, in the aligned text.
+TEST(BreloEphem, DaysRowsFollowTheReferenceSunriseTable)
+{
+    const struct {
+        const char *lat, *lon, *date;
+        const char *rise, *transit, *set;  // reference, UT
+        int localHours;
+    } cases[] = {
+        {"48:51", "2:21", "2027-06-21", "03:46:55", "11:52:22", "19:57:48", 2},
+        {"48:51", "2:21", "2027-12-21", "07:41:06", "11:48:33", "15:55:59", 1},
+    };
+    for (const auto &c : cases) {
+        const ProgramRun r = run("C", {"--days", "--lat", c.lat, "--lon", c.lon, "--from", c.date, "--to", c.date,
+                                       "--tz", "Europe/Paris", "--csv"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto rows = lines(r.out);
+        ASSERT_EQ(rows.size(), 2u);
+        EXPECT_EQ(csvCells(rows[0], ','),
+                  (std::vector<std::string>{"Date", "Lever (TU)", "Passage (TU)", "Coucher (TU)",
+                                            "Hauteur au passage (°)", "Durée du jour (h)", "Lever (Europe/Paris)",
+                                            "Passage (Europe/Paris)", "Coucher (Europe/Paris)"}));
+        const auto cells = csvCells(rows[1], ',');
+        ASSERT_EQ(cells.size(), 9u) << rows[1];
+        EXPECT_EQ(cells[0], c.date);
+        const char *reference[] = {c.rise, c.transit, c.set};
+        for (int i = 0; i < 3; ++i) {
+            const std::string &ut = cells[static_cast<std::size_t>(1 + i)];
+            const std::string &local = cells[static_cast<std::size_t>(6 + i)];
+            EXPECT_EQ(ut.substr(0, 11), std::string(c.date) + " ");
+            EXPECT_NEAR(secondsOf(ut.substr(11)), secondsOf(reference[i]), 60) << ut;
+            EXPECT_EQ(secondsOf(local.substr(11)) - secondsOf(ut.substr(11)), c.localHours * 3600) << local;
+        }
+        const double hours = (secondsOf(c.set) - secondsOf(c.rise)) / 3600.0;
+        EXPECT_NEAR(std::stod(cells[5]), hours, 2 / 60.0);
+    }
+    const ProgramRun polar = run("C", {"--days", "--lat", "78", "--lon", "15", "--from", "2027-06-21", "--to",
+                                       "2027-12-21"});
+    ASSERT_EQ(polar.status, 0) << polar.err;
+    const auto rows = lines(polar.out);
+    ASSERT_EQ(rows.size(), 1u + 184u);
+    EXPECT_EQ(rows[0].substr(0, 12), "Date        ");
+    // Rise and set in words, in the same columns on both rows.
+    std::size_t setColumn = 0;
+    for (const auto &[row, words] : {std::pair{rows[1], "Soleil levé toute la journée"},
+                                     std::pair{rows.back(), "Soleil couché toute la journée"}}) {
+        EXPECT_EQ(row.find(words), 12u) << row;
+        const std::size_t set = row.find(words, 13);
+        ASSERT_NE(set, std::string::npos) << row;
+        setColumn = setColumn ? setColumn : set;
+        EXPECT_EQ(set, setColumn) << row;
+    }
+    EXPECT_NE(rows[1].find("24 h 00 min 00 s"), std::string::npos) << rows[1];
+}
+
 TEST(BreloEphem, HelpAndVersion)
 {
     const ProgramRun help = run("C", {"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char *said : {"--lat", "--lon", "--from", "--to", "--step", "--tz", "--csv", "5 000 000",
+    for (const char *said : {"--lat", "--lon", "--from", "--to", "--step", "--tz", "--csv", "--days", "5 000 000",
                              "AAAA-MM-JJTHH:MM", "\"AAAA-MM-JJ HH:MM\"", "AAAA-MM-JJ (minuit)",
                              "q (négatif avant le passage au méridien", "1800 à 2100", "3 si le tableau"})
         EXPECT_NE(help.out.find(said), std::string::npos) << said;

@@ -183,7 +183,7 @@ double cercly(short radius, double lonDeg, double latDeg, double b0Deg)
 
 void setDiscUserScale(Canvas &canvas)
 {
-    canvas.setUserScale(-550.0, -550.0, 1100.0, 1100.0);
+    canvas.setUserScale(kDiscUserLeft, kDiscUserLeft, kDiscUserSpan, kDiscUserSpan);
 }
 
 void dessinephem(Canvas &canvas, float anglep, std::optional<float> latb0)

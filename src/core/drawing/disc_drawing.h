@@ -11,6 +11,8 @@ inline constexpr double kDiscInnerTwips = 6735.0;
 
 // The disc's user coordinates: left and top -550, 1100 units across, (0, 0) at
 // the centre, y downwards.
+inline constexpr double kDiscUserLeft = -550.0;
+inline constexpr double kDiscUserSpan = 1100.0;
 void setDiscUserScale(Canvas &canvas);
 
 // Draws the solar disc oriented by the position angle P (anglep, degrees,

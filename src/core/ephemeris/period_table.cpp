@@ -23,7 +23,8 @@ long long minutesPer(StepUnit unit)
     return 1;
 }
 
-// "5000001" as "5 000 001", the way French writes large counts.
+} // namespace
+
 std::string groupedCount(unsigned long long n)
 {
     std::string digits = std::to_string(n);
@@ -31,8 +32,6 @@ std::string groupedCount(unsigned long long n)
         digits.insert(static_cast<std::size_t>(i), 1, ' ');
     return digits;
 }
-
-} // namespace
 
 std::optional<UtMinutes> instantOf(const CivilTime &civil)
 {

@@ -29,6 +29,9 @@ CivilTime civilTimeOf(UtMinutes instant);
 // "2027-03-20 06:00".
 std::string civilTimeText(const CivilTime &civil);
 
+// "5000001" as "5 000 001", the way French writes large counts.
+std::string groupedCount(unsigned long long n);
+
 enum class StepUnit { Minutes, Hours, Days };
 
 struct PeriodStep {
@@ -73,6 +76,7 @@ public:
 
     // The nine panel texts of row i.
     EphemerisInput inputOf(std::size_t i) const;
+    char separator() const { return separator_; }
 
 private:
     PeriodTable(UtMinutes start, std::chrono::minutes step, std::size_t rows,

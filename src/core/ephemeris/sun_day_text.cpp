@@ -58,6 +58,16 @@ std::string durationText(seconds length)
     return text;
 }
 
+std::string sunDayHeading(const SunDay &day, const EphemerisInput &in)
+{
+    const year_month_day date{day.date};
+    char text[32];
+    std::snprintf(text, sizeof text, "%02u/%02u/%04d", static_cast<unsigned>(date.day()),
+                  static_cast<unsigned>(date.month()), static_cast<int>(date.year()));
+    return std::string("Journée du ") + text + " à latitude " + in.txtlatideg + "° " + in.txtlatimin
+           + "', longitude " + in.txtlongideg + "° " + in.txtlongimin + "' (+ à l'Est)";
+}
+
 SunDayTexts sunDayTexts(const SunDay &day, char sep)
 {
     SunDayTexts texts;

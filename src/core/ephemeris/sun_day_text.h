@@ -17,6 +17,10 @@ std::string utDateTimeText(std::chrono::sys_seconds instant);
 // "16 h 11 min 03 s" for a length of time that is not negative.
 std::string durationText(std::chrono::seconds length);
 
+// "Journée du 21/06/2027 à latitude 48° 51', longitude 2° 21' (+ à l'Est)":
+// the date of the day and the place as typed in the page's four fields.
+std::string sunDayHeading(const SunDay &day, const EphemerisInput &input);
+
 // The texts of a day: UT times, or in words «Soleil levé toute la journée»
 // and «Soleil couché toute la journée» for both rise and set on a polar day
 // or night, «Pas de lever : Soleil levé depuis la veille» and «Pas de coucher :

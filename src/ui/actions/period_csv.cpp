@@ -14,9 +14,10 @@ namespace {
 
 // The unit each column's cells end with when they hold one number; none for
 // dates, times, the hours and minutes of the right ascension and hour angle,
-// and the Carrington rotation.
+// the Carrington rotation, rise, transit and set (or their words) and the day length.
 const char *const kUnits[PeriodTableModel::kColumnCount] = {
     nullptr, nullptr, nullptr, "°", nullptr, "°", "°", " U.A.", "°", "°", "°", "°", nullptr,
+    nullptr, nullptr, nullptr, "°", nullptr,
 };
 
 constexpr std::size_t kRowsPerWrite = 1000;

@@ -2,6 +2,7 @@
 
 #include "ui/widgets/controls.h"
 #include "ui/actions/file_dialogs.h"
+#include "ui/actions/period_chart_window.h"
 #include "ui/actions/period_csv.h"
 #include "ui/actions/period_table_model.h"
 #include "ui/widgets/twips_rect.h"
@@ -109,6 +110,7 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(make, QDialogButtonBox::ActionRole);
     buttons->addButton(export_, QDialogButtonBox::ActionRole);
+    addChartButton(*buttons);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
 
     table_ = new QTableView(this);
@@ -188,6 +190,7 @@ bool PeriodDialog::makeTable()
     table_->setModel(model_);
     delete old;
     export_->setEnabled(model_ != nullptr);
+    chart_->setEnabled(model_ != nullptr);
     if (!model_) {
         showMessage(QString::fromStdString(table.error()), true);
         return false;
@@ -226,6 +229,29 @@ bool PeriodDialog::exportCsv(const QString &fileName)
     }
     showMessage(QStringLiteral("Tableau exporté dans « %1 ».").arg(shown), false);
     return true;
+}
+
+// "Graphique…" beside the table's other actions, enabled with a table.
+void PeriodDialog::addChartButton(QDialogButtonBox &buttons)
+{
+    chart_ = new QPushButton(QString::fromUtf8("&Graphique…"), this);
+    chart_->setObjectName(QStringLiteral("cmdgraphique"));
+    chart_->setEnabled(false);
+    buttons.addButton(chart_, QDialogButtonBox::ActionRole);
+    connect(chart_, &QPushButton::clicked, this, &PeriodDialog::showChart);
+}
+
+PeriodChartWindow *PeriodDialog::showChart()
+{
+    if (!model_)
+        return nullptr;
+    if (!chartWindow_)
+        chartWindow_ = new PeriodChartWindow(this);
+    // The times as the period's fields read them.
+    chartWindow_->showTable(model_->table(), local_ ? localZone_ : QTimeZone::utc(), timeBasis_->currentText());
+    chartWindow_->show();
+    chartWindow_->raise();
+    return chartWindow_;
 }
 
 void PeriodDialog::chooseExportFile()

@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QDateTimeEdit;
+class QDialogButtonBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -18,6 +19,7 @@ class QTableView;
 
 namespace brelo {
 
+class PeriodChartWindow;
 class PeriodTableModel;
 
 // "Éphémérides sur une période…": start, end and step of a period, the times
@@ -44,12 +46,15 @@ public:
 
     // Writes the whole table to a file; a French message names the file on failure.
     bool exportCsv(const QString &fileName);
+    // The chart of a column of the table, in its own window.
+    PeriodChartWindow *showChart();
 
 private:
     QDateTime fieldInstant(const QDateTimeEdit *field) const;  // UT
     void showInstant(QDateTimeEdit *field, const QDateTime &instant);
     void timeBasisChanged();
     void chooseExportFile();
+    void addChartButton(QDialogButtonBox &buttons);
     void showMessage(const QString &text, bool failure);
 
     ObserverSource observerOfPage_;
@@ -66,7 +71,9 @@ private:
     QLabel *message_;
     QTableView *table_;
     QPushButton *export_;
+    QPushButton *chart_;
     PeriodTableModel *model_ = nullptr;
+    PeriodChartWindow *chartWindow_ = nullptr;
 };
 
 // Shows the period dialog, made at the first call (`dialog` null): its period

@@ -23,8 +23,10 @@ constexpr int kFirstPageColumn = 2;
 const char *const kTitles[PeriodTableModel::kColumnCount] = {
     "Date et heure TU", "Heure locale", "Ascension droite", "Déclinaison", "Angle horaire", "Hauteur",
     "Azimuth (0 S, 90 W)", "Distance Terre-Soleil", "Angle p (+ vers E)", "Latitude héliocentrique BO",
-    "Longitude héliocentrique L0", "Angle Nord-Zenith", "Rotation de Carrington",
+    "Longitude héliocentrique L0", "Angle Nord-Zenith", "Rotation de Carrington", "Lever", "Passage au méridien",
+    "Coucher", "Hauteur au passage", "Durée du jour",
 };
+constexpr int kFirstDayColumn = 13;
 
 const QColor kBelowHorizon(128, 128, 128);
 
@@ -85,9 +87,30 @@ PeriodTableModel::Row PeriodTableModel::computeRow(std::size_t i) const
     int column = kFirstPageColumn;
     for (std::string EphemerisResult::*label : kPageLabels)
         row.cells[static_cast<std::size_t>(column++)] = valueOf(result.ephemeris.*label);
-    row.cells[kColumnCount - 1] = QString::fromStdString(carringtonText(result.carrington, decimalSeparator_));
+    row.cells[kFirstDayColumn - 1] = QString::fromStdString(carringtonText(result.carrington, decimalSeparator_));
     row.belowHorizon = result.ephemeris.values.altitudeDeg < 0.0;
+    fillSunDay(i, row);
     return row;
+}
+
+// The Sun's day of the row's UT date, as the Sun's day window writes it.
+void PeriodTableModel::fillSunDay(std::size_t i, Row &row) const
+{
+    const auto date = std::chrono::floor<std::chrono::days>(table_.instant(i));
+    if (!lastDay_ || lastDay_->date != date) {
+        lastDay_.reset();
+        const Outcome<DayPlace> place = dayPlaceOf(table_.inputOf(i), decimalSeparator_);
+        const Outcome<SunDay> day = place.ok() ? sunDay(place.value(), date, decimalSeparator_)
+                                               : Outcome<SunDay>::failure(place.error());
+        if (day.ok())
+            lastDay_ = day.value();
+    }
+    const std::string dash = "—";
+    const SunDayTexts &t = lastDay_ && lastDay_->date == date ? lastDay_->texts
+                                                              : SunDayTexts{dash, dash, dash, dash, dash};
+    int column = kFirstDayColumn;
+    for (const std::string *text : {&t.rise, &t.transit, &t.set, &t.transitAltitude, &t.dayLength})
+        row.cells[static_cast<std::size_t>(column++)] = QString::fromStdString(*text);
 }
 
 const PeriodTableModel::Row &PeriodTableModel::cachedRow(std::size_t i) const

@@ -1,19 +1,22 @@
 #pragma once
 
 #include "core/ephemeris/period_table.h"
+#include "core/ephemeris/sun_day.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTimeZone>
 
 #include <array>
+#include <optional>
 #include <unordered_map>
 
 namespace brelo {
 
 // The ephemeris over a period as a table: one row per instant, the columns of
 // the ephemeris page (their values as the page writes them) with the UT and
-// local times in front and the Carrington rotation at the end. A row is
+// local times in front, then the Carrington rotation, and the rise, transit,
+// set, altitude at transit and day length of the row's UT date. A row is
 // computed the first time the view asks for it and kept (a bounded number of
 // rows: scrolling through millions must not fill the memory); rows with the
 // Sun below the horizon are greyed.
@@ -21,7 +24,7 @@ class PeriodTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    static constexpr int kColumnCount = 13;
+    static constexpr int kColumnCount = 18;
 
     PeriodTableModel(PeriodTable table, QTimeZone localZone, char decimalSeparator, QObject *parent = nullptr);
 
@@ -32,6 +35,7 @@ public:
 
     static QStringList columnTitles();
     char decimalSeparator() const { return decimalSeparator_; }
+    const PeriodTable &table() const { return table_; }
 
     // The texts of row i, computed afresh (nothing kept): for the export.
     struct Row {
@@ -46,12 +50,14 @@ public:
 
 private:
     const Row &cachedRow(std::size_t i) const;
+    void fillSunDay(std::size_t i, Row &row) const;
 
     PeriodTable table_;
     QTimeZone localZone_;
     char decimalSeparator_;
     mutable std::unordered_map<std::size_t, Row> cache_;
     mutable std::size_t rowsComputed_ = 0;
+    mutable std::optional<SunDay> lastDay_;  // the rows of one date share their Sun's day
 };
 
 } // namespace brelo

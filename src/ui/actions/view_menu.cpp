@@ -34,22 +34,27 @@ QAction *addRememberedChoice(QMenu &menu, const char *name, const char *text, co
 
 } // namespace
 
-void fillViewMenu(QMenu &menu, QWidget &discPicture, const std::function<void(bool)> &setZenithUp,
-                  const std::function<void()> &openPeriodTable, const std::function<void(bool)> &setParaxialRays)
+void fillViewMenu(QMenu &menu, QWidget &discPicture, const ViewChoices &choices)
 {
     addRememberedChoice(menu, "menuparaxial", "Tracé paraxial des rayons",
                         "Dessine les rayons calculés, réfractés par chaque lentille, à la place du tracé schématique",
-                        kParaxialRaysKey, setParaxialRays);
+                        kParaxialRaysKey, choices.setParaxialRays);
     menu.addSeparator();
     QAction *zenithUp = addRememberedChoice(
         menu, "menuzenith", "Disque orienté zénith en haut",
-        "Tourne le disque de l'angle Nord-Zenith, comme le montre une monture azimutale", kZenithUpKey, setZenithUp);
+        "Tourne le disque de l'angle Nord-Zenith, comme le montre une monture azimutale", kZenithUpKey, choices.setZenithUp);
 
     auto *period = new QAction(QString::fromUtf8("Éphémérides sur une période…"), &menu);
     period->setObjectName(QStringLiteral("menuperiode"));
     period->setStatusTip(QString::fromUtf8("Le tableau des éphémérides de l'observateur, d'un instant à un autre"));
     menu.addAction(period);
-    QObject::connect(period, &QAction::triggered, &menu, openPeriodTable);
+    QObject::connect(period, &QAction::triggered, &menu, choices.openPeriodTable);
+
+    auto *day = new QAction(QString::fromUtf8("Journée du Soleil…"), &menu);
+    day->setObjectName(QStringLiteral("menujournee"));
+    day->setStatusTip(QString::fromUtf8("Lever, passage et coucher du Soleil à la date de la page, et la courbe de sa hauteur"));
+    menu.addAction(day);
+    QObject::connect(day, &QAction::triggered, &menu, choices.openSunDay);
 
     discPicture.setContextMenuPolicy(Qt::ActionsContextMenu);
     discPicture.addAction(zenithUp);

@@ -7,11 +7,17 @@ class QWidget;
 
 namespace brelo {
 
-// Fills the "Affichage" menu: the traced rays on the layout drawing, the disc
-// turned zenith up (also in the disc picture's context menu) and the period
-// table. Both choices are remembered in the user's settings and applied at
-// once through `setParaxialRays` and `setZenithUp`.
-void fillViewMenu(QMenu &menu, QWidget &discPicture, const std::function<void(bool)> &setZenithUp,
-                  const std::function<void()> &openPeriodTable, const std::function<void(bool)> &setParaxialRays);
+// What the "Affichage" menu acts on.
+struct ViewChoices {
+    std::function<void(bool)> setParaxialRays;  // the traced rays on the layout drawing
+    std::function<void(bool)> setZenithUp;      // the disc turned zenith up
+    std::function<void()> openPeriodTable;
+    std::function<void()> openSunDay;
+};
+
+// Fills the "Affichage" menu: the traced rays, the disc turned zenith up
+// (also in the disc picture's context menu), the period table and the Sun's
+// day. Both choices are remembered in the user's settings and applied at once.
+void fillViewMenu(QMenu &menu, QWidget &discPicture, const ViewChoices &choices);
 
 } // namespace brelo

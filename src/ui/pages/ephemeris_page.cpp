@@ -52,6 +52,8 @@ const Placed kSpins[] = {
     {"UpDown11", "", 4020, 1920, 240, 285},
 };
 constexpr std::size_t kDateTimeFields = 5;
+constexpr std::size_t kHourField = 3;
+constexpr std::size_t kMinuteField = 4;
 constexpr std::size_t kFirstPositionField = 5;
 
 const Placed kLabels[] = {
@@ -107,6 +109,7 @@ EphemerisPage::EphemerisPage(char decimalSeparator, MessageLine &messages, Clock
         run();
     });
     connect(cmdperiode_, &QAbstractButton::clicked, this, &EphemerisPage::periodRequested);
+    connect(cmdjournee_, &QAbstractButton::clicked, this, &EphemerisPage::dayRequested);
 }
 
 EphemerisPage::~EphemerisPage() = default;
@@ -133,6 +136,9 @@ void EphemerisPage::buildInputFrame()
     command2_ = makeButton(frame, "Command2", QStringLiteral("Calcul"), twipsRect(1440, 2400, 1455, 315));
     cmdperiode_ = makeButton(frame, "cmdperiode", QString::fromUtf8("Période…"), twipsRect(3015, 2400, 1440, 315));
     cmdperiode_->setToolTip(QString::fromUtf8("Éphémérides sur une période"));
+    // In the free corner left of "Calcul".
+    cmdjournee_ = makeButton(frame, "cmdjournee", QString::fromUtf8("Journée…"), twipsRect(120, 2400, 1215, 315));
+    cmdjournee_->setToolTip(QString::fromUtf8("Lever, passage au méridien et coucher du Soleil, et la courbe de sa hauteur"));
     // Two lines in the free band under "Maintenant", placed by hand: the local
     // time of the instant in the fields (the page stays in Universal Time) and
     // the Carrington rotation it falls in. The second stops short of the "°".
@@ -202,6 +208,7 @@ void EphemerisPage::run()
                              QString::fromUtf8(kFailed) + QString::fromStdString(outcome.error()));
         stale_->setStale(StaleResults::TextsAndPicture);
         showInstantLines(nullptr);
+        emit ran(false);
         return;
     }
     const EphemerisResult &result = outcome.value();
@@ -216,6 +223,14 @@ void EphemerisPage::run()
     stale_->setStale(StaleResults::Nothing);
     showInstantLines(&result);
     drawDisc();
+    emit ran(true);
+}
+
+void EphemerisPage::setTimeOfDay(int minuteOfDay)
+{
+    fields_[kHourField]->setText(QString::number(minuteOfDay / 60));
+    fields_[kMinuteField]->setText(QString::number(minuteOfDay % 60));
+    run();
 }
 
 // After a run: the local time and the Carrington rotation of its instant, or

@@ -38,6 +38,8 @@ public:
     void run();     // calculephem, then dessinephem
     void redraw();  // the disc of the last run again, computing nothing (after a zoom)
     void fillDateTimeFromClock();
+    // The hour and minute fields set to a minute of the day (0 to 1439), then run().
+    void setTimeOfDay(int minuteOfDay);
 
     // The disc as an alt-azimuth instrument shows it (zenith up) or as the sky
     // shows it (north up); a disc already drawn is drawn again the new way.
@@ -57,6 +59,9 @@ public:
 
 signals:
     void periodRequested();  // "Période…"
+    void dayRequested();     // "Journée…"
+    // After every run; lastRun() is this run's when it succeeded.
+    void ran(bool succeeded);
 
 private:
     void buildInputFrame();
@@ -76,6 +81,7 @@ private:
     QPushButton *cmdmaint_ = nullptr;
     QPushButton *command2_ = nullptr;
     QPushButton *cmdperiode_ = nullptr;
+    QPushButton *cmdjournee_ = nullptr;
     FittedLabel *localTime_ = nullptr;   // lblheureloc
     FittedLabel *carrington_ = nullptr;  // lblcarrington
     // Frame6, from lblad to lblksi.

@@ -13,6 +13,7 @@
 #include "ui/widgets/picture_area.h"
 #include "ui/widgets/twips_rect.h"
 #include "ui/window/params_loader.h"
+#include "ui/window/sun_tools.h"
 
 #include <QApplication>
 #include <QDir>
@@ -95,6 +96,9 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     // A passing notice hides the message line for a while: the window keeps its height.
     statusBar()->setMinimumHeight(statusBar()->sizeHint().height());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    sunTools_ = new SunTools(*this, *ephemeris_, [this](const QString &text) {
+        text.isEmpty() ? statusBar()->clearMessage() : statusBar()->showMessage(text);
+    }, decimalSeparator_);
     buildMenus();
 
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
@@ -108,6 +112,7 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     optics_->setCameraTexts([this] { return construction_->cameraInput(); });
     connect(optics_, &OpticsPage::builderChanged, construction_, &ConstructionPage::showNumbers);
     connect(construction_, &ConstructionPage::calculationRequested, this, &Form1::runOptics);
+    connect(ephemeris_, &EphemerisPage::dayRequested, sunTools_, &SunTools::openSunDay);
 
     // Start-up: the parameters file, then the window sees every key first, the
     // clock copied. The drawing's labels and the viewer are hidden by their pages.
@@ -133,8 +138,13 @@ void Form1::buildMenus()
         doc_->openHelp();
     });
     fileMenu_->fill(*file, *help);
-    fillViewMenu(*view, ephemeris_->discPicture(), [this](bool on) { setDiscZenithUp(on); },
-                 [this] { openPeriodTable(); }, [this](bool on) { optics_->setParaxialRays(on); });
+    fillViewMenu(*view, ephemeris_->discPicture(),
+                 {[this](bool on) { optics_->setParaxialRays(on); }, [this](bool on) { setDiscZenithUp(on); },
+                  [this] { openPeriodTable(); }, [this] { sunTools_->openSunDay(); }});
+    QAction *discTemplate = file->addAction(QString::fromUtf8("Imprimer un &gabarit du disque…"));
+    discTemplate->setObjectName(QStringLiteral("menugabarit"));
+    discTemplate->setStatusTip(QString::fromUtf8("Imprime ou exporte en PDF un disque à la vraie taille, orienté pour l'instant de la page"));
+    connect(discTemplate, &QAction::triggered, sunTools_, &SunTools::openDiscTemplate);
     QAction *menuquit = quit->addAction(QStringLiteral("&Quitter"));
     menuquit->setObjectName(QStringLiteral("menuquit"));
     menuquit->setShortcut(QKeySequence::Quit);
@@ -201,7 +211,11 @@ void Form1::redrawPictures()
     ephemeris_->redraw();
 }
 
-void Form1::setDiscZenithUp(bool on) { ephemeris_->setDiscZenithUp(on); }
+void Form1::setDiscZenithUp(bool on)
+{
+    ephemeris_->setDiscZenithUp(on);
+    sunTools_->discTurned();
+}
 
 void Form1::openPeriodTable()
 {

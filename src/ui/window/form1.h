@@ -19,6 +19,7 @@ class FileMenu;
 class MessageLine;
 class OpticsPage;
 class PeriodDialog;
+class SunTools;
 
 // The program's window: the five pages in their tab control, the menus, the
 // message line, and the table that ties the window's own events (the Enter
@@ -88,6 +89,7 @@ private:
     ConstructionPage *construction_;
     FileMenu *fileMenu_ = nullptr;
     PeriodDialog *periodDialog_ = nullptr;
+    SunTools *sunTools_ = nullptr;
 };
 
 } // namespace brelo

@@ -136,6 +136,30 @@ TEST(PeriodTableModel, AHundredThousandRowsComputeOnlyTheRowsShown)
     EXPECT_EQ(cell(model, 99'999, 0), QStringLiteral("11/03/2026 10:39"));
 }
 
+// The rise of the row's UT date: at Paris on 21 June 2027, 03:46:55 UT in the
+// independent table of tests/data/sun_day_reference.py (±60 s), the same on
+// both rows of that date, a later one the next day; at 78° N, in words.
+TEST(PeriodTableModel, RowsCarryTheSunsDayOfTheirDate)
+{
+    const PeriodTableModel paris =
+        makeModel({2027, 6, 21, 0, 0}, {2027, 6, 22, 0, 0}, {12, StepUnit::Hours}, {"48", "51", "2", "21"});
+    ASSERT_EQ(paris.rowCount(), 3);
+    const int rise = PeriodTableModel::columnTitles().indexOf(QStringLiteral("Lever"));
+    ASSERT_GT(rise, 0);
+    const QString first = cell(paris, 0, rise);
+    ASSERT_EQ(first.size(), 11) << first.toStdString();
+    EXPECT_TRUE(first.endsWith(QStringLiteral(" TU")));
+    const int seconds = QTime::fromString(first.left(8), QStringLiteral("HH:mm:ss")).msecsSinceStartOfDay() / 1000;
+    EXPECT_NEAR(seconds, 3 * 3600 + 46 * 60 + 55, 60);
+    EXPECT_EQ(cell(paris, 1, rise), first);
+    EXPECT_NE(cell(paris, 2, rise), first);
+
+    const PeriodTableModel north =
+        makeModel({2027, 6, 21, 0, 0}, {2027, 6, 21, 0, 0}, {1, StepUnit::Hours}, {"78", "0", "15", "0"});
+    EXPECT_EQ(cell(north, 0, rise), QString::fromUtf8("Soleil levé toute la journée"));
+    EXPECT_EQ(cell(north, 0, PeriodTableModel::kColumnCount - 1), QStringLiteral("24 h 00 min 00 s"));
+}
+
 TEST(PeriodCsv, HeaderThenOneLinePerInstantWithBareNumbers)
 {
     const struct {
@@ -145,11 +169,11 @@ TEST(PeriodCsv, HeaderThenOneLinePerInstantWithBareNumbers)
         {'.', "Date et heure TU,Heure locale,Ascension droite,Déclinaison (°),Angle horaire,Hauteur (°),"
               "\"Azimuth (0 S, 90 W) (°)\",Distance Terre-Soleil (U.A.),Angle p (+ vers E) (°),"
               "Latitude héliocentrique BO (°),Longitude héliocentrique L0 (°),Angle Nord-Zenith (°),"
-              "Rotation de Carrington"},
+              "Rotation de Carrington,Lever,Passage au méridien,Coucher,Hauteur au passage (°),Durée du jour"},
         {',', "Date et heure TU;Heure locale;Ascension droite;Déclinaison (°);Angle horaire;Hauteur (°);"
               "Azimuth (0 S, 90 W) (°);Distance Terre-Soleil (U.A.);Angle p (+ vers E) (°);"
               "Latitude héliocentrique BO (°);Longitude héliocentrique L0 (°);Angle Nord-Zenith (°);"
-              "Rotation de Carrington"},
+              "Rotation de Carrington;Lever;Passage au méridien;Coucher;Hauteur au passage (°);Durée du jour"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "decimal separator " << c.decimal);
@@ -167,7 +191,7 @@ TEST(PeriodCsv, HeaderThenOneLinePerInstantWithBareNumbers)
             return c.decimal == ',' ? QString::fromLatin1(text).replace(QLatin1Char('.'), QLatin1Char(',')) : QString::fromLatin1(text);
         };
         const QStringList first = lines[1].split(c.decimal == ',' ? QLatin1Char(';') : QLatin1Char(','));
-        ASSERT_EQ(first.size(), 13) << lines[1].toStdString();
+        ASSERT_EQ(first.size(), 18) << lines[1].toStdString();
         const QString want[] = {QStringLiteral("01/01/2000 00:00"), QStringLiteral("01/01/2000 01:00 CET"),
                                 QStringLiteral("18 h 42 '"), number("-23.072"),
                                 number("179.237") + QString::fromUtf8("° = 11 h 56 '"), number("-68.063"),
