@@ -75,9 +75,9 @@ OpticsPanelTexts panelTexts(const OpticsRun &run)
 } // namespace
 
 FileMenu::FileMenu(QWidget &window, ParameterFields &fields, const PageResults &results, QString parametersFile,
-                   std::function<void()> showHelp)
+                   std::function<void()> showHelp, std::function<void()> recompute)
     : QObject(&window), window_(window), fields_(fields), results_(results),
-      parametersPath_(std::move(parametersFile)), showHelp_(std::move(showHelp))
+      parametersPath_(std::move(parametersFile)), showHelp_(std::move(showHelp)), recompute_(std::move(recompute))
 {
 }
 
@@ -102,9 +102,10 @@ void FileMenu::openParameters()
         fileDialogs().tell(&window_, load.message, true);
         return;
     }
-    // As at start-up: the boxes change, nothing is computed until the next event.
+    // Every result on screen must belong to the inputs shown: both pages run again.
     fields_.setParameterTexts(*load.fields);
     parametersPath_ = QFileInfo(answer->path).absoluteFilePath();
+    recompute_();
     QString told = QStringLiteral("Paramètres lus dans « %1 ».").arg(shownPath(parametersPath_));
     if (!load.message.isEmpty())
         told += QLatin1Char(' ') + load.message;

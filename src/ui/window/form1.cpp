@@ -119,11 +119,17 @@ void Form1::buildMenus()
     QMenu *quit = addMenu(bar, "quit1", QStringLiteral("Quitter"));
     QMenu *help = addMenu(bar, "menuaide", QStringLiteral("&Aide"));
 
-    fileMenu_ = new FileMenu(*this, *this, *this, parametersFile_, [this] {
-        // The help page lives on the Doc HTML tab; the page change runs as a click on the tab would.
-        tabs_->setCurrentWidget(doc_);
-        doc_->openHelp();
-    });
+    fileMenu_ = new FileMenu(
+        *this, *this, *this, parametersFile_,
+        [this] {
+            // The help page lives on the Doc HTML tab; the page change runs as a click on the tab would.
+            tabs_->setCurrentWidget(doc_);
+            doc_->openHelp();
+        },
+        [this] {
+            runOptics();
+            runEphemeris();
+        });
     fileMenu_->fill(*file, *help);
     fillViewMenu(*view, ephemeris_->discPicture(), [this](bool on) { setDiscZenithUp(on); },
                  [this] { openPeriodTable(); });
