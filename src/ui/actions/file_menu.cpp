@@ -62,9 +62,12 @@ const DrawingChoice &drawingChoice(const FileAnswer &answer)
     return *byFilter;
 }
 
+// A name without extension gets the format's; a folder's name is left as it
+// is, for the writer to refuse.
 QString withExtension(const QString &path, const char *extension)
 {
-    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + QLatin1String(extension) : path;
+    const QFileInfo file(path);
+    return file.suffix().isEmpty() && !file.isDir() ? path + QLatin1Char('.') + QLatin1String(extension) : path;
 }
 
 OpticsPanelTexts panelTexts(const OpticsRun &run)
@@ -139,7 +142,8 @@ void FileMenu::saveParametersAs()
         &window_, {FileQuestion::Kind::Save, QStringLiteral("Enregistrer les paramètres sous"), parametersPath(), kParamsFilters});
     if (!answer)
         return;
-    const QString path = QFileInfo(answer->path).absoluteFilePath();
+    // « mon » becomes « mon.dat », which the open dialog's filter then shows.
+    const QString path = QFileInfo(withExtension(answer->path, "dat")).absoluteFilePath();
     if (writeParameters(path))
         parametersPath_ = path;
 }
