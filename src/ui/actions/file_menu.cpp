@@ -27,6 +27,10 @@ namespace brelo {
 
 namespace {
 
+const char *const kFailedRun = "Le dernier calcul de cette page a échoué (voir le message en bas de la "
+                                "fenêtre) : corrigez les valeurs et relancez le calcul avant d'exporter, de "
+                                "copier ou d'imprimer.";
+
 const QStringList kParamsFilters = {QStringLiteral("Paramètres BRELO (*.dat)"), QStringLiteral("Tous les fichiers (*)")};
 
 // The drawing's formats, in the order of the export dialog's filters.
@@ -148,8 +152,20 @@ void FileMenu::saveParametersAs()
         parametersPath_ = path;
 }
 
+// A page whose last run failed shows an older run's results, greyed: they
+// leave the window no more than the screen passes them off as current.
+bool FileMenu::refuseFailedRun()
+{
+    if (!results_.shownRunFailed())
+        return false;
+    fileDialogs().tell(&window_, QString::fromUtf8(kFailedRun), true);
+    return true;
+}
+
 void FileMenu::exportDrawing()
 {
+    if (refuseFailedRun())
+        return;
     QString reason;
     const std::optional<PageDrawing> drawing = pageDrawing(results_, &reason);
     if (!drawing) {
@@ -173,6 +189,8 @@ void FileMenu::exportDrawing()
 
 void FileMenu::exportResults()
 {
+    if (refuseFailedRun())
+        return;
     const std::optional<ResultsPage> page = results_.shownResultsPage();
     std::string csv;
     if (page == ResultsPage::Optics && results_.lastOptics())
@@ -213,6 +231,8 @@ std::optional<ResultsText> FileMenu::shownResults(QString *reason) const
 
 void FileMenu::copyResults()
 {
+    if (refuseFailedRun())
+        return;
     QString reason;
     const std::optional<ResultsText> text = shownResults(&reason);
     if (!text) {
@@ -238,6 +258,8 @@ void FileMenu::paintPage(QPrinter &printer)
 // A page is printed only with results and a drawing to put on it; else say why.
 bool FileMenu::readyToPrint()
 {
+    if (refuseFailedRun())
+        return false;
     QString reason;
     if (shownResults(&reason) && pageDrawing(results_, &reason))
         return true;

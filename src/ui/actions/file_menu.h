@@ -52,6 +52,7 @@ public:
 
 private:
     bool writeParameters(const QString &path);
+    bool refuseFailedRun();
     bool readyToPrint();
     std::optional<ResultsText> shownResults(QString *reason) const;
     void paintPage(QPrinter &printer);

@@ -222,6 +222,12 @@ const std::optional<OpticsRun> &Form1::lastOptics() const { return optics_->last
 const std::optional<EphemerisRun> &Form1::lastEphemeris() const { return ephemeris_->lastRun(); }
 bool Form1::discZenithUp() const { return ephemeris_->discZenithUp(); }
 
+bool Form1::shownRunFailed() const
+{
+    const std::optional<ResultsPage> page = shownResultsPage();
+    return page && (*page == ResultsPage::Optics ? optics_->resultsStale() : ephemeris_->resultsStale());
+}
+
 PainterCanvas::ColorOf Form1::pictureColors() const
 {
     const PictureArea *picture = &ephemeris_->discPicture();

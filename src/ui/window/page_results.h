@@ -22,6 +22,8 @@ public:
     // The latest successful runs (the optical run's yearly rows written).
     virtual const std::optional<OpticsRun> &lastOptics() const = 0;
     virtual const std::optional<EphemerisRun> &lastEphemeris() const = 0;
+    // The latest run of the page shown failed: what it shows is an older run's, greyed.
+    virtual bool shownRunFailed() const = 0;
     // The disc as the screen shows it: turned zenith up or north up.
     virtual bool discZenithUp() const = 0;
     // The colours the pictures give the drawings' system greys.
