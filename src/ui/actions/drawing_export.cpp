@@ -6,12 +6,16 @@
 #include "ui/pages/picture_labels.h"
 #include "ui/widgets/controls.h"
 #include "core/drawing/zenith_up_disc.h"
+#include "core/formats/drawing_caption.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+
+#include <cmath>
 
 namespace brelo {
 
@@ -45,6 +49,32 @@ std::vector<DrawingLabel> labelsOf(std::span<const PictureLabel> designs, Rgb pi
     return labels;
 }
 
+QStringList captionLines(const std::vector<std::string> &lines)
+{
+    QStringList caption;
+    for (const std::string &line : lines)
+        caption << QString::fromStdString(line);
+    return caption;
+}
+
+// The caption's font and margin, in logical pixels as the labels' are.
+constexpr double kCaptionMargin = 4.0;
+
+QFont captionFont()
+{
+    QFont font = designFont();
+    font.setPixelSize(qRound(font.pointSizeF() * kLogicalDpi / 72.0));
+    return font;
+}
+
+QRectF captionRect(const PageDrawing &drawing)
+{
+    const QSizeF picture = drawingPixels(drawing);
+    const QRectF room(kCaptionMargin, picture.height() + kCaptionMargin, picture.width() - 2 * kCaptionMargin, 1e6);
+    const QRectF text = QFontMetricsF(captionFont()).boundingRect(room, Qt::TextWordWrap, drawing.caption.join(QLatin1Char('\n')));
+    return {room.topLeft(), QSizeF(room.width(), drawing.caption.isEmpty() ? 0.0 : text.height())};
+}
+
 std::optional<PageDrawing> notYet(QString *reason, const char *why)
 {
     if (reason)
@@ -75,6 +105,7 @@ std::optional<PageDrawing> pageDrawing(const PageResults &results, QString *reas
         for (const std::optional<double> &left : elementLabelLefts(run->labelEdges))
             lefts.push_back(left);
         drawing.labels = labelsOf(layoutPictureLabels(), kLayoutBackground, lefts);
+        drawing.caption = captionLines(trainCaption({run->input, run->layout.do2, run->layout.do3a, run->layout.do3b}));
         drawing.baseName = QStringLiteral("train-optique");
         return drawing;
     }
@@ -96,6 +127,7 @@ std::optional<PageDrawing> pageDrawing(const PageResults &results, QString *reas
     // The compass letters do not follow a turned disc: the window hides them.
     if (!results.discZenithUp())
         drawing.labels = labelsOf(compassLabels(), kDiscBackground);
+    drawing.caption = captionLines(discCaption(run->input, result, results.discZenithUp(), results.decimalSeparator()));
     drawing.baseName = QStringLiteral("disque-solaire");
     return drawing;
 }
@@ -118,9 +150,30 @@ void paintDrawing(QPainter &painter, const PageDrawing &drawing)
     painter.restore();
 }
 
+QSizeF captionedPixels(const PageDrawing &drawing)
+{
+    const QRectF caption = captionRect(drawing);
+    // Whole pixels, so that every scale of the picture is the same picture.
+    const double below = drawing.caption.isEmpty() ? 0.0 : std::ceil(caption.height() + 2 * kCaptionMargin);
+    return drawingPixels(drawing) + QSizeF(0, below);
+}
+
+void paintCaptioned(QPainter &painter, const PageDrawing &drawing)
+{
+    paintDrawing(painter, drawing);
+    const QSizeF picture = drawingPixels(drawing);
+    painter.save();
+    painter.fillRect(QRectF(QPointF(0, picture.height()), captionedPixels(drawing) - QSizeF(0, picture.height())),
+                     Qt::white);
+    painter.setFont(captionFont());
+    painter.setPen(Qt::black);
+    painter.drawText(captionRect(drawing), Qt::TextWordWrap, drawing.caption.join(QLatin1Char('\n')));
+    painter.restore();
+}
+
 QImage drawingImage(const PageDrawing &drawing, int scale)
 {
-    QImage image((drawingPixels(drawing) * scale).toSize(), QImage::Format_RGB32);
+    QImage image((captionedPixels(drawing) * scale).toSize(), QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(kLogicalDpi / 0.0254));
     image.setDotsPerMeterY(qRound(kLogicalDpi / 0.0254));
     image.fill(drawing.background);
@@ -128,7 +181,7 @@ QImage drawingImage(const PageDrawing &drawing, int scale)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(scale, scale);
-    paintDrawing(painter, drawing);
+    paintCaptioned(painter, drawing);
     return image;
 }
 
@@ -136,7 +189,7 @@ QByteArray drawingFile(const PageDrawing &drawing, DrawingFormat format, int sca
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    const QSizeF size = drawingPixels(drawing);
+    const QSizeF size = captionedPixels(drawing);
     switch (format) {
     case DrawingFormat::Png:
         drawingImage(drawing, scale).save(&buffer, "PNG");
@@ -150,7 +203,7 @@ QByteArray drawingFile(const PageDrawing &drawing, DrawingFormat format, int sca
         svg.setTitle(drawing.baseName);
         svg.setDescription(QStringLiteral("BRELO"));
         QPainter painter(&svg);
-        paintDrawing(painter, drawing);
+        paintCaptioned(painter, drawing);
         break;
     }
     case DrawingFormat::Pdf: {
@@ -161,7 +214,7 @@ QByteArray drawingFile(const PageDrawing &drawing, DrawingFormat format, int sca
         pdf.setPageSize(QPageSize(size * 72.0 / kLogicalDpi, QPageSize::Point, QString(), QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter(&pdf);
-        paintDrawing(painter, drawing);
+        paintCaptioned(painter, drawing);
         break;
     }
     }

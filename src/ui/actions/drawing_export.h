@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -34,6 +35,7 @@ struct PageDrawing {
     PainterCanvas::ColorOf colorOf;
     std::function<void(Canvas &)> draw;  // the drawing of the latest run, through the Canvas
     std::vector<DrawingLabel> labels;
+    QStringList caption;  // written under the picture: what it shows
     QString baseName;  // a file name to suggest, without extension
 };
 
@@ -48,13 +50,17 @@ QSizeF drawingPixels(const PageDrawing &drawing);
 // logical pixel from the inner top-left corner.
 void paintDrawing(QPainter &painter, const PageDrawing &drawing);
 
+// The picture with its caption beneath, black on white, in the same units.
+QSizeF captionedPixels(const PageDrawing &drawing);
+void paintCaptioned(QPainter &painter, const PageDrawing &drawing);
+
 enum class DrawingFormat { Png, Svg, Pdf };
 
-// The file's bytes: a PNG drawn at `scale` × the screen size (not enlarged
-// afterwards), or an SVG or a one-page PDF of vector primitives.
+// The file's bytes, caption included: a PNG drawn at `scale` × the screen
+// size (not enlarged afterwards), or an SVG or a one-page PDF of vector primitives.
 QByteArray drawingFile(const PageDrawing &drawing, DrawingFormat format, int scale);
 
-// The raster picture at `scale` × the screen size.
+// The raster picture with its caption at `scale` × the screen size.
 QImage drawingImage(const PageDrawing &drawing, int scale);
 
 } // namespace brelo

@@ -68,10 +68,12 @@ TEST_P(DrawingExport, SvgHoldsTheScreenPrimitives)
     const auto pixels = static_cast<int>(recorded.count(RecordedOp::Kind::Pixel));
     ASSERT_GT(segments + circles + pixels, 0);
     EXPECT_EQ(countTags(svg, "polyline"), segments);
-    EXPECT_EQ(countTags(svg, "text"), GetParam().labels);
-    // A circle below a pixel becomes a dot, as on the screen; the background and
-    // each opaque label are rectangles too.
-    auto backgrounds = static_cast<int>(recorded.count(RecordedOp::Kind::Clear));
+    // The labels, then each line of the caption.
+    ASSERT_FALSE(drawing->caption.isEmpty());
+    EXPECT_EQ(countTags(svg, "text"), GetParam().labels + drawing->caption.size());
+    // A circle below a pixel becomes a dot, as on the screen; the background,
+    // each opaque label and the caption's band are rectangles too.
+    auto backgrounds = static_cast<int>(recorded.count(RecordedOp::Kind::Clear)) + 1;
     ASSERT_GE(backgrounds, 1);
     for (const DrawingLabel &label : drawing->labels)
         backgrounds += label.background ? 1 : 0;
@@ -87,7 +89,8 @@ TEST_P(DrawingExport, PngIsDrawnAtItsScale)
     const std::optional<PageDrawing> drawing = pageDrawing(window.form, nullptr);
     ASSERT_TRUE(drawing);
     const QImage one = drawingImage(*drawing, 1);
-    EXPECT_EQ(one.size(), drawingPixels(*drawing).toSize());
+    EXPECT_EQ(one.size(), captionedPixels(*drawing).toSize());
+    EXPECT_GT(one.height(), drawingPixels(*drawing).height()) << "the caption is under the picture";
     for (const int scale : {2, 4}) {
         const QImage big = drawingImage(*drawing, scale);
         EXPECT_EQ(big.size(), one.size() * scale);
@@ -179,7 +182,7 @@ TEST(ResultsCsvExport, CellsAreTheShownTexts)
     }
 }
 
-// The printed page carries the inputs, every result and the drawing's labels.
+// The printed page carries the inputs, every result, the drawing's labels and its caption.
 TEST(PrintedPage, HoldsTheShownTexts)
 {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
@@ -209,6 +212,7 @@ TEST(PrintedPage, HoldsTheShownTexts)
         EXPECT_TRUE(printed.contains(shown)) << name << " « " << shown.toStdString() << " »\n" << printed.toStdString();
     }
     EXPECT_TRUE(printed.contains(QStringLiteral("15 Décembre: 9.453")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("O1 : focale 1000, diamètre 90"))) << "the drawing's caption";
 }
 
 // The preview shows the page that would be printed: one page, then closed.
