@@ -171,6 +171,20 @@ void paintCaptioned(QPainter &painter, const PageDrawing &drawing)
     painter.restore();
 }
 
+PageDrawing onWhitePaper(PageDrawing drawing)
+{
+    const QColor white(Qt::white);
+    drawing.background = white;
+    for (DrawingLabel &label : drawing.labels)
+        if (label.background)
+            label.background = white;
+    drawing.colorOf = [screen = std::move(drawing.colorOf), white](CanvasColor color) {
+        const QColor shown = screen(color);
+        return shown == white ? QColor(Qt::black) : shown;
+    };
+    return drawing;
+}
+
 QImage drawingImage(const PageDrawing &drawing, int scale)
 {
     QImage image((captionedPixels(drawing) * scale).toSize(), QImage::Format_RGB32);

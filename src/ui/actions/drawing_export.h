@@ -54,6 +54,11 @@ void paintDrawing(QPainter &painter, const PageDrawing &drawing);
 QSizeF captionedPixels(const PageDrawing &drawing);
 void paintCaptioned(QPainter &painter, const PageDrawing &drawing);
 
+// The drawing for paper: a white background (the picture's pink or maroon
+// wastes ink), and what it draws in white drawn black so that it still shows;
+// every other colour kept.
+PageDrawing onWhitePaper(PageDrawing drawing);
+
 enum class DrawingFormat { Png, Svg, Pdf };
 
 // The file's bytes, caption included: a PNG drawn at `scale` × the screen

@@ -74,6 +74,18 @@ QString withExtension(const QString &path, const char *extension)
     return file.suffix().isEmpty() && !file.isDir() ? path + QLatin1Char('.') + QLatin1String(extension) : path;
 }
 
+// Printing on white is the choice for paper; the screen's colours stay one click away.
+QAction *addWhitePaperChoice(QMenu &menu)
+{
+    QAction *action = menu.addAction(QStringLiteral("Imprimer sur fond &blanc"));
+    action->setObjectName(QStringLiteral("menufondblanc"));
+    action->setCheckable(true);
+    action->setChecked(true);
+    action->setStatusTip(QString::fromUtf8("Le dessin imprimé sur fond blanc, ses autres couleurs gardées ; "
+                                           "décoché, sur la couleur de l'écran"));
+    return action;
+}
+
 OpticsPanelTexts panelTexts(const OpticsRun &run)
 {
     return {run.input, run.layout.do2, run.layout.do3a, run.layout.do3b};
@@ -252,7 +264,8 @@ void FileMenu::paintPage(QPrinter &printer)
     QPainter painter(&printer);
     // The painter's origin is the printable area's corner.
     const QSize printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    paintResultsPage(painter, QRect(QPoint(0, 0), printable), *text, *drawing);
+    paintResultsPage(painter, QRect(QPoint(0, 0), printable), *text,
+                     whitePaper_->isChecked() ? onWhitePaper(*drawing) : *drawing);
 }
 
 // A page is printed only with results and a drawing to put on it; else say why.
@@ -347,6 +360,7 @@ void FileMenu::fill(QMenu &fileMenu, QMenu &helpMenu)
         if (entry.separatorAfter)
             entry.menu->addSeparator();
     }
+    whitePaper_ = addWhitePaperChoice(fileMenu);
     pageChanged();
 }
 

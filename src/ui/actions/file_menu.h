@@ -65,6 +65,7 @@ private:
     std::function<void()> showHelp_;
     std::function<void()> recompute_;
     std::vector<QAction *> pageActions_;
+    QAction *whitePaper_ = nullptr;  // the drawing printed on white
 };
 
 } // namespace brelo

@@ -9,6 +9,7 @@
 #include "ui/window/form1.h"
 #include "core/drawing/recording_canvas.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QPrintPreviewDialog>
@@ -213,6 +214,59 @@ TEST(PrintedPage, HoldsTheShownTexts)
     }
     EXPECT_TRUE(printed.contains(QStringLiteral("15 Décembre: 9.453")));
     EXPECT_TRUE(printed.contains(QStringLiteral("O1 : focale 1000, diamètre 90"))) << "the drawing's caption";
+}
+
+// On white paper the picture's background and its labels' are white, its
+// white rays black (else lost on the paper), every other colour the screen's.
+TEST(PrintedPage, DrawingOnWhitePaperKeepsItsOtherColours)
+{
+    RunWindow window(0);
+    const std::optional<PageDrawing> screen = pageDrawing(window.form, nullptr);
+    ASSERT_TRUE(screen);
+    const PageDrawing paper = onWhitePaper(*screen);
+    EXPECT_EQ(paper.background, QColor(Qt::white));
+    for (const DrawingLabel &label : paper.labels)
+        EXPECT_TRUE(!label.background || *label.background == QColor(Qt::white)) << label.text.toStdString();
+    EXPECT_EQ(paper.colorOf(CanvasColor::of(255, 255, 255)), QColor(Qt::black));
+    for (const CanvasColor color : {CanvasColor::of(0, 0, 255), CanvasColor::of(255, 255, 0), CanvasColor::of(0, 0, 0),
+                                    CanvasColor::buttonFace(), CanvasColor::appWorkspace()})
+        EXPECT_EQ(paper.colorOf(color), screen->colorOf(color));
+    const QImage printed = drawingImage(paper, 1);
+    EXPECT_EQ(printed.pixelColor(1, drawingPixels(paper).height() - 2), QColor(Qt::white)) << "a corner of the picture";
+}
+
+// The print goes on white unless the user unticks the choice.
+TEST(PrintedPage, PrintsOnWhiteByDefault)
+{
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty())
+        GTEST_SKIP() << "pdftoppm not installed";
+    QTemporaryDir dir;
+    RunWindow window(0);
+    int pinkPixels[2] = {};
+    for (const bool white : {true, false}) {
+        window.form.findChild<QAction *>(QStringLiteral("menufondblanc"))->setChecked(white);
+        const QString pdf = dir.filePath(white ? QStringLiteral("blanc.pdf") : QStringLiteral("ecran.pdf"));
+        FileDialogs dialogs = standardFileDialogs();
+        dialogs.choosePrinter = [&](QWidget *, QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        };
+        dialogs.tell = [](QWidget *, const QString &, bool) {};
+        setFileDialogs(dialogs);
+        window.form.findChild<FileMenu *>()->print();
+        setFileDialogs(standardFileDialogs());
+        ASSERT_EQ(QProcess::execute(pdftoppm, {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+                                               QStringLiteral("-singlefile"), pdf, pdf}), 0);
+        const QImage page = QImage(pdf + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(page.isNull());
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                pinkPixels[white ? 0 : 1] += page.pixel(x, y) == qRgb(255, 128, 128) ? 1 : 0;
+    }
+    EXPECT_EQ(pinkPixels[0], 0);
+    EXPECT_GT(pinkPixels[1], 1000);
 }
 
 // The preview shows the page that would be printed: one page, then closed.
