@@ -91,6 +91,7 @@ std::optional<PageDrawing> pageDrawing(const PageResults &results, QString *reas
         return notYet(reason, "Cette page n'a pas de dessin : affichez la page « Calcul Optique » ou « Ephémérides Solaires ».");
     PageDrawing drawing;
     drawing.colorOf = results.pictureColors();
+    drawing.screenZoom = results.pictureZoom();
     if (*page == ResultsPage::Optics) {
         const std::optional<OpticsRun> &run = results.lastOptics();
         if (!run || run->layout.foco1.empty())
@@ -185,7 +186,7 @@ PageDrawing onWhitePaper(PageDrawing drawing)
     return drawing;
 }
 
-QImage drawingImage(const PageDrawing &drawing, int scale)
+QImage drawingImage(const PageDrawing &drawing, double scale)
 {
     QImage image((captionedPixels(drawing) * scale).toSize(), QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(kLogicalDpi / 0.0254));
@@ -206,7 +207,7 @@ QByteArray drawingFile(const PageDrawing &drawing, DrawingFormat format, int sca
     const QSizeF size = captionedPixels(drawing);
     switch (format) {
     case DrawingFormat::Png:
-        drawingImage(drawing, scale).save(&buffer, "PNG");
+        drawingImage(drawing, scale * drawing.screenZoom).save(&buffer, "PNG");
         break;
     case DrawingFormat::Svg: {
         QSvgGenerator svg;

@@ -36,6 +36,7 @@ struct PageDrawing {
     std::function<void(Canvas &)> draw;  // the drawing of the latest run, through the Canvas
     std::vector<DrawingLabel> labels;
     QStringList caption;  // written under the picture: what it shows
+    double screenZoom = 1.0;  // the window's zoom, which the picture is shown at
     QString baseName;  // a file name to suggest, without extension
 };
 
@@ -61,11 +62,12 @@ PageDrawing onWhitePaper(PageDrawing drawing);
 
 enum class DrawingFormat { Png, Svg, Pdf };
 
-// The file's bytes, caption included: a PNG drawn at `scale` × the screen
-// size (not enlarged afterwards), or an SVG or a one-page PDF of vector primitives.
+// The file's bytes, caption included: a PNG drawn at `scale` × the size the
+// screen shows (not enlarged afterwards), or an SVG or a one-page PDF of
+// vector primitives at the size of the design.
 QByteArray drawingFile(const PageDrawing &drawing, DrawingFormat format, int scale);
 
-// The raster picture with its caption at `scale` × the screen size.
-QImage drawingImage(const PageDrawing &drawing, int scale);
+// The raster picture with its caption at `scale` logical pixels per pixel of the design.
+QImage drawingImage(const PageDrawing &drawing, double scale);
 
 } // namespace brelo

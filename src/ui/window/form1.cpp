@@ -228,6 +228,8 @@ bool Form1::shownRunFailed() const
     return page && (*page == ResultsPage::Optics ? optics_->resultsStale() : ephemeris_->resultsStale());
 }
 
+double Form1::pictureZoom() const { return ephemeris_->discPicture().zoom(); }
+
 PainterCanvas::ColorOf Form1::pictureColors() const
 {
     const PictureArea *picture = &ephemeris_->discPicture();

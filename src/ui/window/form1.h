@@ -62,6 +62,7 @@ public:
     bool shownRunFailed() const override;
     bool discZenithUp() const override;
     PainterCanvas::ColorOf pictureColors() const override;
+    double pictureZoom() const override;
     char decimalSeparator() const override { return decimalSeparator_; }
 
     ParamsFields parameterTexts() const override;

@@ -28,6 +28,8 @@ public:
     virtual bool discZenithUp() const = 0;
     // The colours the pictures give the drawings' system greys.
     virtual PainterCanvas::ColorOf pictureColors() const = 0;
+    // The window's zoom, which the pictures are shown at (1 at 100 %).
+    virtual double pictureZoom() const = 0;
     virtual char decimalSeparator() const = 0;
 };
 

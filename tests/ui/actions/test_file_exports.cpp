@@ -7,6 +7,8 @@
 #include "ui/actions/file_dialogs.h"
 #include "ui/actions/file_menu.h"
 #include "ui/window/form1.h"
+#include "ui/actions/window_zoom.h"
+#include "ui/widgets/picture_area.h"
 #include "core/drawing/recording_canvas.h"
 
 #include <QAction>
@@ -267,6 +269,20 @@ TEST(PrintedPage, PrintsOnWhiteByDefault)
     }
     EXPECT_EQ(pinkPixels[0], 0);
     EXPECT_GT(pinkPixels[1], 1000);
+}
+
+// "PNG, taille de l'écran" is the picture as large as the zoomed window shows it.
+TEST(DrawingExport, ScreenSizePngFollowsTheZoom)
+{
+    RunWindow window(2);
+    installWindowZoom(window.form, [&window] { window.form.redrawPictures(); }, 150);
+    const std::optional<PageDrawing> drawing = pageDrawing(window.form, nullptr);
+    ASSERT_TRUE(drawing);
+    QImage png;
+    ASSERT_TRUE(png.loadFromData(drawingFile(*drawing, DrawingFormat::Png, 1), "PNG"));
+    EXPECT_EQ(png.width(), qRound(drawingPixels(*drawing).width() * 1.5));
+    const auto *picture = qobject_cast<QWidget *>(scenario::control(window.form, QStringLiteral("Picture3")));
+    EXPECT_NEAR(png.width(), picture->contentsRect().width(), 2 * PictureArea::kBorderPx + 1);
 }
 
 // The preview shows the page that would be printed: one page, then closed.
