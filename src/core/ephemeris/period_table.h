@@ -59,10 +59,11 @@ public:
 
     // A French message when the period cannot be tabulated (end before start, a
     // step below one minute, more than kMaxRows instants, a position field that
-    // is not a number), naming what is wrong.
+    // is not a number), naming what is wrong. Counts are grouped by threes with
+    // `groupSeparator` (the window passes its locale's).
     static Outcome<PeriodTable> make(const CivilTime &start, const CivilTime &end,
                                      PeriodStep step, ObserverPosition observer,
-                                     char decimalSeparator);
+                                     char decimalSeparator, const std::string &groupSeparator = " ");
 
     std::size_t rowCount() const { return rows_; }
     UtMinutes instant(std::size_t row) const { return start_ + step_ * static_cast<long long>(row); }

@@ -5,9 +5,10 @@
 #include "ui/actions/period_csv.h"
 #include "ui/actions/period_table_model.h"
 #include "ui/widgets/twips_rect.h"
+#include "core/ephemeris/typed_date_time.h"
+#include "time/local_time.h"
 
 #include <QComboBox>
-#include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -29,17 +30,22 @@ namespace brelo {
 namespace {
 
 const char *const kTitle = "Éphémérides sur une période";
-const char *const kFieldFormat = "dd/MM/yyyy HH:mm";
 
 // Minutes, hours, days: in the order of StepUnit.
 const char *const kStepUnits[] = {"minutes", "heures", "jours"};
 
-CivilTime civilTimeOfUtc(const QDateTime &utc)
+// What the locale writes between thousands, as it writes counts ("" where it
+// groups none, as the C locale): the table's refusal and its count then agree.
+std::string localeGrouping()
 {
-    const QDate d = utc.date();
-    const QTime t = utc.time();
-    return {d.year(), static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()),
-            static_cast<unsigned>(t.hour()), static_cast<unsigned>(t.minute())};
+    const QString thousand = QLocale().toString(1000);
+    return thousand.mid(1, thousand.size() - 4).toStdString();
+}
+
+UtMinutes minutesOf(const QDateTime &instant)
+{
+    return std::chrono::floor<std::chrono::minutes>(
+        std::chrono::sys_seconds{std::chrono::seconds{instant.toSecsSinceEpoch()}});
 }
 
 QString placeText(const ObserverPosition &p)
@@ -49,12 +55,11 @@ QString placeText(const ObserverPosition &p)
              QString::fromStdString(p.longitudeDegrees), QString::fromStdString(p.longitudeMinutes));
 }
 
-QDateTimeEdit *makeTimeField(QWidget *parent, const char *name)
+QLineEdit *makeTimeField(QWidget *parent, const char *name)
 {
-    auto *field = new QDateTimeEdit(parent);
+    auto *field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(name));
-    field->setDisplayFormat(QString::fromLatin1(kFieldFormat));
-    field->setTimeSpec(Qt::UTC);  // the date and time as typed; the basis decides what they mean
+    field->setPlaceholderText(QStringLiteral("JJ/MM/AAAA HH:MM"));
     return field;
 }
 
@@ -132,38 +137,49 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
     connect(timeBasis_, &QComboBox::currentIndexChanged, this, &PeriodDialog::timeBasisChanged);
 }
 
-QDateTime PeriodDialog::fieldInstant(const QDateTimeEdit *field) const
+Outcome<UtMinutes> PeriodDialog::fieldInstant(const QLineEdit *field) const
 {
-    // Invalid for a local time skipped when the clocks go forward.
-    const QDateTime typed = field->dateTime();
-    const QDateTime instant(typed.date(), typed.time(), local_ ? localZone_ : QTimeZone::utc());
-    return instant.isValid() ? instant.toUTC() : QDateTime();
+    const QString subject = field == start_ ? QStringLiteral("Le début de la période") : QStringLiteral("La fin de la période");
+    const Outcome<CivilTime> typed = readTypedDateTime(field->text().toStdString(), subject.toStdString());
+    if (!typed.ok())
+        return Outcome<UtMinutes>::failure(typed.error());
+    const UtMinutes asTyped = *instantOf(typed.value());  // a date read is one that exists
+    if (!local_)
+        return Outcome<UtMinutes>::success(asTyped);
+    // A local time the clocks skip or repeat is said so, quoted as typed.
+    const LocalReading reading = readLocalTime(std::chrono::local_seconds{asTyped.time_since_epoch()}, localZone_,
+                                               subject + QStringLiteral(" (%1)").arg(field->text().trimmed()));
+    if (!reading.ok())
+        return Outcome<UtMinutes>::failure(reading.problem.toStdString());
+    return Outcome<UtMinutes>::success(std::chrono::floor<std::chrono::minutes>(reading.instants.front()));
 }
 
-void PeriodDialog::showInstant(QDateTimeEdit *field, const QDateTime &instant)
+void PeriodDialog::showInstant(QLineEdit *field, UtMinutes instant)
 {
-    const QDateTime shown = instant.toTimeZone(local_ ? localZone_ : QTimeZone::utc());
-    field->setDateTime(QDateTime(shown.date(), shown.time(), QTimeZone::utc()));
+    const UtMinutes shown =
+        local_ ? UtMinutes{std::chrono::floor<std::chrono::minutes>(zonedTime(instant, localZone_).local).time_since_epoch()}
+               : instant;
+    field->setText(QString::fromStdString(typedDateTimeText(civilTimeOf(shown))));
 }
 
 void PeriodDialog::setPeriod(const QDateTime &start, const QDateTime &end)
 {
-    showInstant(start_, start);
-    showInstant(end_, end);
+    showInstant(start_, minutesOf(start));
+    showInstant(end_, minutesOf(end));
 }
 
 void PeriodDialog::setTimesInLocalZone(bool local) { timeBasis_->setCurrentIndex(local ? 1 : 0); }
 
 void PeriodDialog::timeBasisChanged()
 {
-    // The same instants, shown in the other basis.
-    const QDateTime start = fieldInstant(start_);
-    const QDateTime end = fieldInstant(end_);
+    // The same instants, shown in the other basis; a text that does not read stays as typed.
+    const Outcome<UtMinutes> start = fieldInstant(start_);
+    const Outcome<UtMinutes> end = fieldInstant(end_);
     local_ = timeBasis_->currentIndex() == 1;
-    if (start.isValid())
-        showInstant(start_, start);
-    if (end.isValid())
-        showInstant(end_, end);
+    if (start.ok())
+        showInstant(start_, start.value());
+    if (end.ok())
+        showInstant(end_, end.value());
 }
 
 bool PeriodDialog::makeTable()
@@ -171,18 +187,16 @@ bool PeriodDialog::makeTable()
     const ObserverPosition observer = observerOfPage_();
     place_->setText(placeText(observer));
     const PeriodStep step{stepCount_->value(), static_cast<StepUnit>(stepUnit_->currentIndex())};
-    const QDateTime start = fieldInstant(start_);
-    const QDateTime end = fieldInstant(end_);
-    Outcome<PeriodTable> table = Outcome<PeriodTable>::failure("");
-    if (!start.isValid() || !end.isValid()) {
-        const QDateTimeEdit *skipped = start.isValid() ? end_ : start_;
-        table = Outcome<PeriodTable>::failure(
-            QStringLiteral("%1 de la période (%2) n'existe pas en heure locale : les horloges avancent à cette heure-là.")
-                .arg(skipped == start_ ? QStringLiteral("Le début") : QStringLiteral("La fin"), skipped->text())
-                .toStdString());
-    } else {
-        table = PeriodTable::make(civilTimeOfUtc(start), civilTimeOfUtc(end), step, observer, decimalSeparator_);
-    }
+    const Outcome<UtMinutes> start = fieldInstant(start_);
+    const Outcome<UtMinutes> end = fieldInstant(end_);
+    Outcome<PeriodTable> table = Outcome<PeriodTable>::failure(!start.ok() ? start.error() : end.error());
+    if (start.ok() && end.ok() && end.value() < start.value())
+        table = Outcome<PeriodTable>::failure(QStringLiteral("La fin de la période (%1) précède son début (%2).")
+                                                  .arg(end_->text().trimmed(), start_->text().trimmed())
+                                                  .toStdString());
+    else if (start.ok() && end.ok())
+        table = PeriodTable::make(civilTimeOf(start.value()), civilTimeOf(end.value()), step, observer,
+                                  decimalSeparator_, localeGrouping());
     PeriodTableModel *old = model_;
     model_ = table.ok() ? new PeriodTableModel(table.value(), localZone_, decimalSeparator_, this) : nullptr;
     table_->setModel(model_);

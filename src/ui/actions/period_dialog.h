@@ -10,8 +10,8 @@
 #include <functional>
 
 class QComboBox;
-class QDateTimeEdit;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableView;
@@ -46,8 +46,9 @@ public:
     bool exportCsv(const QString &fileName);
 
 private:
-    QDateTime fieldInstant(const QDateTimeEdit *field) const;  // UT
-    void showInstant(QDateTimeEdit *field, const QDateTime &instant);
+    // The instant typed in a field, read in the chosen basis, or why it cannot be.
+    Outcome<UtMinutes> fieldInstant(const QLineEdit *field) const;
+    void showInstant(QLineEdit *field, UtMinutes instant);
     void timeBasisChanged();
     void chooseExportFile();
     void showMessage(const QString &text, bool failure);
@@ -57,8 +58,8 @@ private:
     QTimeZone localZone_;
     bool local_ = false;
 
-    QDateTimeEdit *start_;
-    QDateTimeEdit *end_;
+    QLineEdit *start_;  // "05/03/2027 08:00", read as typed
+    QLineEdit *end_;
     QSpinBox *stepCount_;
     QComboBox *stepUnit_;
     QComboBox *timeBasis_;
