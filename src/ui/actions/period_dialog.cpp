@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -71,6 +72,7 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
       localZone_(std::move(localZone))
 {
     setObjectName(QStringLiteral("PeriodDialog"));
+    setAttribute(Qt::WA_WindowPropagation);  // the window's font, at the window's zoom
     setWindowTitle(QString::fromUtf8(kTitle));
 
     start_ = makeTimeField(this, "periodedebut");
@@ -120,7 +122,8 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
     table_->setObjectName(QStringLiteral("tableperiode"));
     // Fixed row heights: the view never measures rows it does not show.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+    table_->installEventFilter(this);  // its font follows the window's zoom
+    fitTableToFont();
     table_->setWordWrap(false);
 
     auto *layout = new QVBoxLayout(this);
@@ -206,16 +209,31 @@ bool PeriodDialog::makeTable()
         showMessage(QString::fromStdString(table.error()), true);
         return false;
     }
+    fitTableToFont();
+    showMessage(QStringLiteral("%1 instants").arg(QLocale().toString(static_cast<qlonglong>(model_->rowCount()))), false);
+    return true;
+}
+
+void PeriodDialog::fitTableToFont()
+{
+    const QFontMetrics metrics = table_->fontMetrics();
+    table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
+    if (!model_)
+        return;
     // Widths from the titles and the first row, which the view shows anyway:
     // measuring every row would compute them all.
-    const QFontMetrics metrics = table_->fontMetrics();
     const QStringList titles = PeriodTableModel::columnTitles();
     for (int c = 0; c < titles.size(); ++c) {
         const QString first = model_->data(model_->index(0, c)).toString();
         table_->setColumnWidth(c, std::max(metrics.horizontalAdvance(titles[c]), metrics.horizontalAdvance(first)) + 24);
     }
-    showMessage(QStringLiteral("%1 instants").arg(QLocale().toString(static_cast<qlonglong>(model_->rowCount()))), false);
-    return true;
+}
+
+bool PeriodDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == table_ && event->type() == QEvent::FontChange)
+        fitTableToFont();
+    return QDialog::eventFilter(watched, event);
 }
 
 QString PeriodDialog::message() const { return message_->text(); }

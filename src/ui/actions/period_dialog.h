@@ -45,11 +45,15 @@ public:
     // Writes the whole table to a file; a French message names the file on failure.
     bool exportCsv(const QString &fileName);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // The instant typed in a field, read in the chosen basis, or why it cannot be.
     Outcome<UtMinutes> fieldInstant(const QLineEdit *field) const;
     void showInstant(QLineEdit *field, UtMinutes instant);
     void timeBasisChanged();
+    void fitTableToFont();  // one line of the font a row, columns as wide as their texts
     void chooseExportFile();
     void showMessage(const QString &text, bool failure);
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include <QAction>
+#include <QApplication>
 #include <QGridLayout>
 #include <QLayout>
 #include <QScreen>
@@ -74,22 +75,29 @@ int fittingZoom(QSize designSize, QSize available)
 }
 
 WindowZoom::WindowZoom(QWidget &window, std::function<void()> redrawPictures)
-    : QObject(&window), window_(window), redrawPictures_(std::move(redrawPictures))
+    : QObject(&window), window_(window), redrawPictures_(std::move(redrawPictures)),
+      applicationFont_(QApplication::font())
 {
     setObjectName(QStringLiteral("windowZoom"));
     record(&window_);
 }
 
+WindowZoom::~WindowZoom() { QApplication::setFont(applicationFont_); }
+
 void WindowZoom::record(QWidget *widget)
 {
     widgets_.push_back({widget, widget->geometry(), placedByProgram(widget), QSizeF(widget->minimumSize()),
-                        QSizeF(widget->maximumSize())});
+                        QSizeF(widget->maximumSize()), widget->font().pointSizeF()});
     if (widget->layout())
         record(widget->layout());
     for (QObject *child : widget->children()) {
         auto *childWidget = qobject_cast<QWidget *>(child);
-        if (childWidget && !childWidget->isWindow())  // menus and other pop-ups size themselves
+        if (!childWidget)
+            continue;
+        if (!childWidget->isWindow())
             record(childWidget);
+        else  // menus and other pop-ups size themselves, in the window's font
+            childWidget->setAttribute(Qt::WA_WindowPropagation);
     }
 }
 
@@ -103,25 +111,31 @@ void WindowZoom::record(QLayout *layout)
             record(inner);
 }
 
-// Fonts follow the zoom in proportion: a widget that has a font of its own,
-// whenever it got it, keeps its size relative to the design; the others
-// inherit theirs.
-static void scaleFonts(QWidget *widget, double ratio)
+// Fonts follow the zoom: every widget with a font of its own gets its design
+// size times the zoom (a size scaled in proportion would be scaled twice where
+// Qt also passes the window's new size down); the others inherit theirs. The
+// menus, windows of their own, take the window's font (see record); other
+// dialogs and the tooltips take the application's, scaled alike.
+void WindowZoom::scaleFonts(double zoom)
 {
-    if (widget->testAttribute(Qt::WA_SetFont) && widget->font().pointSizeF() > 0) {
-        QFont font = widget->font();
-        font.setPointSizeF(font.pointSizeF() * ratio);
-        widget->setFont(font);
+    for (const WidgetDesign &design : widgets_) {
+        QWidget *widget = design.widget;
+        if (widget && design.points > 0 && (widget == &window_ || widget->testAttribute(Qt::WA_SetFont))) {
+            QFont font = widget->font();
+            font.setPointSizeF(design.points * zoom);
+            widget->setFont(font);
+        }
     }
-    for (QObject *child : widget->children())
-        if (auto *childWidget = qobject_cast<QWidget *>(child))
-            scaleFonts(childWidget, ratio);
+    QFont font = applicationFont_;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(applicationFont_.pointSizeF() * zoom);
+    QApplication::setFont(font);
 }
 
 void WindowZoom::apply(int oldPercent)
 {
     const double zoom = percent_ / 100.0;
-    scaleFonts(&window_, static_cast<double>(percent_) / oldPercent);
+    scaleFonts(zoom);
     for (WidgetDesign &design : widgets_) {
         QWidget *widget = design.widget;
         if (!widget)

@@ -5,11 +5,13 @@
 #include "ui/pages/optics_page.h"
 #include "ui/window/form1.h"
 #include "ui/actions/window_zoom.h"
+#include "ui/actions/period_dialog.h"
 #include "ui/widgets/picture_area.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QStatusBar>
 #include <QTest>
@@ -133,6 +135,44 @@ TEST(WindowZoom, TextBoxesKeepTheWindowsFont)
         }
     }
     EXPECT_GE(boxes, 4 * 18);
+}
+
+// Every text follows the zoom: each control's font is its design size times
+// the zoom after every step, the message line, the instant lines and a bold
+// remark set at another zoom included; the menus and the period dialog take
+// the window's font, other dialogs the application's, scaled alike.
+TEST(WindowZoom, EveryTextFollowsTheZoom)
+{
+    Form1 form(&fixedClock);
+    form.show();
+    form.runEphemeris();
+    std::map<QString, double> design;
+    std::vector<QMenu *> menus;
+    for (const QString &name : scenario::controlNames(form)) {
+        if (auto *menu = qobject_cast<QMenu *>(scenario::control(form, name)))
+            menus.push_back(menu);  // windows of their own: they take the window's font
+        else
+            design[name] = scenario::control(form, name)->font().pointSizeF();
+    }
+    const double dialogs = QApplication::font().pointSizeF();
+    WindowZoom *zoom = installWindowZoom(form, [&form] { form.redrawPictures(); }, 150);
+    // A red bold remark, whose font is set at 150 %.
+    qobject_cast<QLineEdit *>(scenario::control(form, QStringLiteral("Txtfoco1")))->setText(QStringLiteral("-1000"));
+    form.runOptics();
+    ASSERT_TRUE(scenario::control(form, QStringLiteral("Lblrem"))->font().bold());
+    for (const int percent : zoomSteps()) {
+        zoom->setPercent(percent);
+        const double z = percent / 100.0;
+        for (const auto &[name, points] : design)
+            EXPECT_NEAR(scenario::control(form, name)->font().pointSizeF(), points * z, 0.01)
+                << name.toStdString() << " at " << percent << " %";
+        for (const QMenu *menu : menus)
+            EXPECT_EQ(menu->font(), form.font()) << menu->objectName().toStdString() << " at " << percent << " %";
+        EXPECT_EQ(PeriodDialog({}, '.', QTimeZone::utc(), &form).font(), form.font()) << percent;
+        EXPECT_NEAR(QApplication::font().pointSizeF(), dialogs * z, 0.01) << "message boxes at " << percent;
+    }
+    delete zoom;
+    EXPECT_NEAR(QApplication::font().pointSizeF(), dialogs, 0.01) << "given back";
 }
 
 // brelo FILE: the window starts with that file's values instead of ./brelo.dat's.
