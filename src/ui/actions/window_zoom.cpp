@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -76,13 +77,31 @@ int fittingZoom(QSize designSize, QSize available)
 
 WindowZoom::WindowZoom(QWidget &window, std::function<void()> redrawPictures)
     : QObject(&window), window_(window), redrawPictures_(std::move(redrawPictures)),
-      applicationFont_(QApplication::font())
+      designSize_(window.sizeHint()), applicationFont_(QApplication::font())
 {
     setObjectName(QStringLiteral("windowZoom"));
     record(&window_);
 }
 
 WindowZoom::~WindowZoom() { QApplication::setFont(applicationFont_); }
+
+int WindowZoom::largestFitting() const
+{
+    const QScreen *screen = window_.screen();
+    return screen ? fittingZoom(designSize_ + kDecorations, screen->availableGeometry().size()) : zoomSteps().back();
+}
+
+// A step the user asks for: a larger one only when the window still fits its
+// screen, else the window stays and the status line says why.
+void WindowZoom::stepTo(int percent)
+{
+    if (percent > percent_ && percent > largestFitting()) {
+        QStatusTipEvent tip(QStringLiteral("Zoom à %1 % refusé : la fenêtre ne tiendrait plus sur l'écran.").arg(percent));
+        QCoreApplication::sendEvent(&window_, &tip);
+        return;
+    }
+    setPercent(percent);
+}
 
 void WindowZoom::record(QWidget *widget)
 {
@@ -188,7 +207,7 @@ void WindowZoom::zoomIn()
     const auto &steps = zoomSteps();
     const auto next = std::upper_bound(steps.begin(), steps.end(), percent_);
     if (next != steps.end())
-        setPercent(*next);
+        stepTo(*next);
 }
 
 void WindowZoom::zoomOut()
@@ -232,12 +251,13 @@ int startingZoom(const QWidget &window)
     const QSettings settings;
     const int remembered = settings.value(kZoomKey, 0).toInt();
     const auto &steps = zoomSteps();
-    if (std::find(steps.begin(), steps.end(), remembered) != steps.end())
-        return remembered;
     const QScreen *screen = window.screen();
-    if (!screen)
-        return 100;
-    return fittingZoom(window.sizeHint() + kDecorations, screen->availableGeometry().size());
+    const int fitting = screen ? fittingZoom(window.sizeHint() + kDecorations, screen->availableGeometry().size()) : 100;
+    // A step remembered from a larger screen, or a screen now scaled up, never
+    // starts the window larger than the screen.
+    if (std::find(steps.begin(), steps.end(), remembered) != steps.end())
+        return std::min(remembered, fitting);
+    return fitting;
 }
 
 } // namespace brelo

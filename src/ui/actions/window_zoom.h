@@ -36,10 +36,14 @@ public:
     ~WindowZoom() override;  // gives the application its font back
 
     int percent() const { return percent_; }
+    // Any step, whatever the screen (for the start, which chooses one that fits).
     void setPercent(int percent);
+    // The user's steps: a larger step that would not fit the screen is refused.
     void zoomIn();
     void zoomOut();
-    void reset() { setPercent(100); }
+    void reset() { stepTo(100); }
+    // The largest step at which the window fits its screen.
+    int largestFitting() const;
 
 signals:
     void changed(int percent);
@@ -62,9 +66,11 @@ private:
     void record(QLayout *layout);
     void apply(int oldPercent);
     void scaleFonts(double zoom);
+    void stepTo(int percent);
 
     QWidget &window_;
     std::function<void()> redrawPictures_;
+    QSize designSize_;       // the window's at 100 %
     QFont applicationFont_;  // the menus' and dialogs', at 100 %
     int percent_ = 100;
     std::vector<WidgetDesign> widgets_;

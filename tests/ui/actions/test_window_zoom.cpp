@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QStatusBar>
 #include <QTest>
@@ -173,6 +175,27 @@ TEST(WindowZoom, EveryTextFollowsTheZoom)
     }
     delete zoom;
     EXPECT_NEAR(QApplication::font().pointSizeF(), dialogs, 0.01) << "given back";
+}
+
+// On the offscreen platform's 800 × 600 screen only 75 % fits: a remembered
+// 300 % starts there, the window fits the screen, and larger steps are refused.
+TEST(WindowZoom, WindowNeverOutgrowsTheScreen)
+{
+    QSettings().setValue(QStringLiteral("fenetre/zoom"), 300);
+    Form1 form(&fixedClock);
+    const QSize available = form.screen()->availableGeometry().size();
+    const int start = startingZoom(form);
+    QSettings().remove(QStringLiteral("fenetre/zoom"));
+    WindowZoom *zoom = installWindowZoom(form, [&form] { form.redrawPictures(); }, start);
+    EXPECT_EQ(zoom->largestFitting(), fittingZoom(form.sizeHint() * 100 / start + QSize(16, 48), available));
+    EXPECT_LE(start, zoom->largestFitting());
+    for (int i = 0; i < 3; ++i) {
+        zoom->zoomIn();
+        form.adjustSize();
+        EXPECT_EQ(zoom->percent(), start) << "refused";
+        EXPECT_LE(form.width(), available.width());
+        EXPECT_LE(form.height(), available.height());
+    }
 }
 
 // brelo FILE: the window starts with that file's values instead of ./brelo.dat's.
