@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLayout>
 #include <QScreen>
@@ -172,6 +173,10 @@ void WindowZoom::apply(int oldPercent)
         if (design.placed) {
             const QRect g = design.geometry;
             widget->setGeometry(scaled(g.x(), zoom), scaled(g.y(), zoom), scaled(g.width(), zoom), scaled(g.height(), zoom));
+            // A check box's mark keeps the style's size whatever the zoom: the
+            // box widens, in place, to show its whole text.
+            if (qobject_cast<QCheckBox *>(widget))
+                widget->resize(std::max(widget->width(), widget->sizeHint().width()), widget->height());
         }
     }
     for (const LayoutDesign &design : layouts_) {
