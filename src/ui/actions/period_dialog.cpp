@@ -165,10 +165,10 @@ void PeriodDialog::showInstant(QLineEdit *field, UtMinutes instant)
     field->setText(QString::fromStdString(typedDateTimeText(civilTimeOf(shown))));
 }
 
-void PeriodDialog::setPeriod(const QDateTime &start, const QDateTime &end)
+void PeriodDialog::setPeriod(UtMinutes start, UtMinutes end)
 {
-    showInstant(start_, minutesOf(start));
-    showInstant(end_, minutesOf(end));
+    showInstant(start_, start);
+    showInstant(end_, end);
 }
 
 void PeriodDialog::setTimesInLocalZone(bool local) { timeBasis_->setCurrentIndex(local ? 1 : 0); }
@@ -282,13 +282,14 @@ PeriodDialog *showPeriodDialog(QWidget &window, PeriodDialog *dialog, std::funct
                 return ObserverPosition{page.txtlatideg, page.txtlatimin, page.txtlongideg, page.txtlongimin};
             },
             decimalSeparator, QTimeZone::systemTimeZone(), &window);
-        // The page's instant when its fields hold one, else now; a day at the default step.
+        // The page's instant when its fields hold one (astronomical years, as
+        // the page reads them), else now; a day at the default step.
         const auto field = [](const std::string &text) { return QString::fromStdString(text).toInt(); };
-        QDateTime start(QDate(field(now.txtann), field(now.txtmois), field(now.txtjour)),
-                        QTime(field(now.txtheur), field(now.txtminut)), QTimeZone::utc());
-        if (!start.isValid())
-            start = QDateTime::currentDateTimeUtc();
-        dialog->setPeriod(start, start.addDays(1));
+        const auto part = [&](const std::string &text) { return static_cast<unsigned>(std::max(field(text), 0)); };
+        const std::optional<UtMinutes> page = instantOf(
+            {field(now.txtann), part(now.txtmois), part(now.txtjour), part(now.txtheur), part(now.txtminut)});
+        const UtMinutes start = page ? *page : minutesOf(QDateTime::currentDateTimeUtc());
+        dialog->setPeriod(start, start + std::chrono::days{1});
     }
     dialog->show();
     dialog->raise();

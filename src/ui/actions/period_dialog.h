@@ -3,7 +3,6 @@
 #include "core/ephemeris/calculephem.h"
 #include "core/ephemeris/period_table.h"
 
-#include <QDateTime>
 #include <QDialog>
 #include <QTimeZone>
 
@@ -34,7 +33,7 @@ public:
                  QWidget *parent = nullptr);
 
     // Start and end of the period, as instants; the fields show them in the chosen time basis.
-    void setPeriod(const QDateTime &start, const QDateTime &end);
+    void setPeriod(UtMinutes start, UtMinutes end);
     void setTimesInLocalZone(bool local);
 
     // Builds the table, or shows why it cannot: a false return leaves the table empty.

@@ -12,9 +12,10 @@
 namespace brelo {
 namespace {
 
-QDateTime ut(int year, int month, int day, int hour, int minute)
+UtMinutes ut(int year, unsigned month, unsigned day, int hour, int minute)
 {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute), QTimeZone::utc());
+    using namespace std::chrono;
+    return sys_days{std::chrono::year{year} / month / day} + hours{hour} + minutes{minute};
 }
 
 struct Dialog {
@@ -30,7 +31,7 @@ struct Dialog {
 TEST(PeriodDialog, LocalTimesAreTheSameInstants)
 {
     const struct {
-        QDateTime start;
+        UtMinutes start;
         const char *localField;
         const char *utCell;
     } cases[] = {
@@ -40,7 +41,7 @@ TEST(PeriodDialog, LocalTimesAreTheSameInstants)
     };
     for (const auto &c : cases) {
         Dialog d;
-        d.dialog.setPeriod(c.start, c.start.addSecs(3600));
+        d.dialog.setPeriod(c.start, c.start + std::chrono::hours{1});
         EXPECT_EQ(d.field("periodedebut"), c.utCell);
         d.dialog.setTimesInLocalZone(true);
         EXPECT_EQ(d.field("periodedebut"), c.localField);
@@ -55,7 +56,7 @@ TEST(PeriodDialog, LocalTimesAreTheSameInstants)
 TEST(PeriodDialog, ATableThatCannotBeMadeSaysWhyAndLeavesNoTable)
 {
     const struct {
-        QDateTime start, end;
+        UtMinutes start, end;
         ObserverPosition observer;
         const char *said;
     } cases[] = {
@@ -109,6 +110,16 @@ TEST(PeriodDialog, ATypedDateIsReadAsTyped)
         const bool made = d.dialog.makeTable();
         EXPECT_EQ(made ? d.firstUt() : d.dialog.message(), QString::fromUtf8(c.firstUt)) << c.start;
     }
+}
+
+// The dialog opens on the page's instant, its year read as the page reads it
+// (astronomical: -4000 is 4001 BC), and a day later.
+TEST(PeriodDialog, OpensOnThePagesInstant)
+{
+    QWidget window;
+    PeriodDialog *dialog = showPeriodDialog(window, nullptr, [] { return EphemerisInput{"-4000", "12", "9", "14", "41"}; }, '.');
+    EXPECT_EQ(dialog->findChild<QLineEdit *>(QStringLiteral("periodedebut"))->text(), QStringLiteral("09/12/-4000 14:41"));
+    EXPECT_EQ(dialog->findChild<QLineEdit *>(QStringLiteral("periodefin"))->text(), QStringLiteral("10/12/-4000 14:41"));
 }
 
 // The count of instants and the refusal of too many are written alike, with the locale's grouping.
