@@ -75,31 +75,7 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
     setAttribute(Qt::WA_WindowPropagation);  // the window's font, at the window's zoom
     setWindowTitle(QString::fromUtf8(kTitle));
 
-    start_ = makeTimeField(this, "periodedebut");
-    end_ = makeTimeField(this, "periodefin");
-    stepCount_ = new QSpinBox(this);
-    stepCount_->setObjectName(QStringLiteral("periodepas"));
-    stepCount_->setRange(1, 1'000'000);
-    stepCount_->setValue(10);
-    stepUnit_ = new QComboBox(this);
-    stepUnit_->setObjectName(QStringLiteral("periodeunite"));
-    for (const char *unit : kStepUnits)
-        stepUnit_->addItem(QString::fromLatin1(unit));
-    timeBasis_ = new QComboBox(this);
-    timeBasis_->setObjectName(QStringLiteral("periodeheures"));
-    timeBasis_->addItem(QStringLiteral("Temps universel (TU)"));
-    timeBasis_->addItem(QStringLiteral("Heure locale (%1)").arg(QString::fromUtf8(localZone_.id())));
-
-    auto *step = new QHBoxLayout;
-    step->addWidget(stepCount_);
-    step->addWidget(stepUnit_);
-    step->addStretch();
-    auto *form = new QFormLayout;
-    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->addRow(QString::fromUtf8("Début :"), start_);
-    form->addRow(QStringLiteral("Fin :"), end_);
-    form->addRow(QStringLiteral("Pas :"), step);
-    form->addRow(QString::fromUtf8("Heures saisies en :"), timeBasis_);
+    QFormLayout *form = buildPeriodFields();
 
     place_ = new QLabel(this);
     place_->setObjectName(QStringLiteral("lbllieu"));
@@ -138,6 +114,37 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
     connect(export_, &QPushButton::clicked, this, &PeriodDialog::chooseExportFile);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(timeBasis_, &QComboBox::currentIndexChanged, this, &PeriodDialog::timeBasisChanged);
+}
+
+// Start, end, step and the time basis, in a form.
+QFormLayout *PeriodDialog::buildPeriodFields()
+{
+    start_ = makeTimeField(this, "periodedebut");
+    end_ = makeTimeField(this, "periodefin");
+    stepCount_ = new QSpinBox(this);
+    stepCount_->setObjectName(QStringLiteral("periodepas"));
+    stepCount_->setRange(1, 1'000'000);
+    stepCount_->setValue(10);
+    stepUnit_ = new QComboBox(this);
+    stepUnit_->setObjectName(QStringLiteral("periodeunite"));
+    for (const char *unit : kStepUnits)
+        stepUnit_->addItem(QString::fromLatin1(unit));
+    timeBasis_ = new QComboBox(this);
+    timeBasis_->setObjectName(QStringLiteral("periodeheures"));
+    timeBasis_->addItem(QStringLiteral("Temps universel (TU)"));
+    timeBasis_->addItem(QStringLiteral("Heure locale (%1)").arg(QString::fromUtf8(localZone_.id())));
+
+    auto *step = new QHBoxLayout;
+    step->addWidget(stepCount_);
+    step->addWidget(stepUnit_);
+    step->addStretch();
+    auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->addRow(QString::fromUtf8("Début :"), start_);
+    form->addRow(QStringLiteral("Fin :"), end_);
+    form->addRow(QStringLiteral("Pas :"), step);
+    form->addRow(QString::fromUtf8("Heures saisies en :"), timeBasis_);
+    return form;
 }
 
 Outcome<UtMinutes> PeriodDialog::fieldInstant(const QLineEdit *field) const

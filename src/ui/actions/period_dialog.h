@@ -9,6 +9,7 @@
 #include <functional>
 
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -48,6 +49,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QFormLayout *buildPeriodFields();
     // The instant typed in a field, read in the chosen basis, or why it cannot be.
     Outcome<UtMinutes> fieldInstant(const QLineEdit *field) const;
     void showInstant(QLineEdit *field, UtMinutes instant);
