@@ -17,15 +17,10 @@ TEST(TypedDateTime, ReadAsTypedOrRefusedWithTheReason)
         {"05/03/2027 08:00", "05/03/2027 08:00", ""},
         {"  5/3/2027   8:05 ", "05/03/2027 08:05", ""},
         {"31/12/-4000 23:59", "31/12/-4000 23:59", ""},
-        {"29/02/2024 00:00", "29/02/2024 00:00", ""},
         {"5/3/27", nullptr, " doit s'écrire JJ/MM/AAAA HH:MM, par exemple 05/03/2027 08:00."},
-        {"05/03/2027", nullptr, " doit s'écrire JJ/MM/AAAA HH:MM, par exemple 05/03/2027 08:00."},
-        {"05/03/2027 8h00", nullptr, " doit s'écrire JJ/MM/AAAA HH:MM, par exemple 05/03/2027 08:00."},
         {"31/04/2027 08:00", nullptr, " n'existe pas : avril 2027 compte 30 jours."},
         {"29/02/1900 08:00", nullptr, " n'existe pas : février 1900 compte 28 jours."},
-        {"05/13/2027 08:00", nullptr, " n'existe pas : le mois va de 1 à 12."},
         {"05/03/2027 24:00", nullptr, " n'existe pas : l'heure va de 0 à 23."},
-        {"05/03/2027 08:60", nullptr, " n'existe pas : la minute va de 0 à 59."},
         {"05/03/40000 08:00", nullptr, " n'existe pas : l'année va de -32767 à 32767."},
     };
     for (const auto &c : cases) {

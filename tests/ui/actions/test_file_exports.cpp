@@ -11,7 +11,6 @@
 #include "ui/widgets/picture_area.h"
 #include "core/drawing/recording_canvas.h"
 
-#include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QPrintPreviewDialog>
@@ -233,42 +232,6 @@ TEST(PrintedPage, DrawingOnWhitePaperKeepsItsOtherColours)
     for (const CanvasColor color : {CanvasColor::of(0, 0, 255), CanvasColor::of(255, 255, 0), CanvasColor::of(0, 0, 0),
                                     CanvasColor::buttonFace(), CanvasColor::appWorkspace()})
         EXPECT_EQ(paper.colorOf(color), screen->colorOf(color));
-    const QImage printed = drawingImage(paper, 1);
-    EXPECT_EQ(printed.pixelColor(1, drawingPixels(paper).height() - 2), QColor(Qt::white)) << "a corner of the picture";
-}
-
-// The print goes on white unless the user unticks the choice.
-TEST(PrintedPage, PrintsOnWhiteByDefault)
-{
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (pdftoppm.isEmpty())
-        GTEST_SKIP() << "pdftoppm not installed";
-    QTemporaryDir dir;
-    RunWindow window(0);
-    int pinkPixels[2] = {};
-    for (const bool white : {true, false}) {
-        window.form.findChild<QAction *>(QStringLiteral("menufondblanc"))->setChecked(white);
-        const QString pdf = dir.filePath(white ? QStringLiteral("blanc.pdf") : QStringLiteral("ecran.pdf"));
-        FileDialogs dialogs = standardFileDialogs();
-        dialogs.choosePrinter = [&](QWidget *, QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return true;
-        };
-        dialogs.tell = [](QWidget *, const QString &, bool) {};
-        setFileDialogs(dialogs);
-        window.form.findChild<FileMenu *>()->print();
-        setFileDialogs(standardFileDialogs());
-        ASSERT_EQ(QProcess::execute(pdftoppm, {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
-                                               QStringLiteral("-singlefile"), pdf, pdf}), 0);
-        const QImage page = QImage(pdf + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
-        ASSERT_FALSE(page.isNull());
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x)
-                pinkPixels[white ? 0 : 1] += page.pixel(x, y) == qRgb(255, 128, 128) ? 1 : 0;
-    }
-    EXPECT_EQ(pinkPixels[0], 0);
-    EXPECT_GT(pinkPixels[1], 1000);
 }
 
 // "PNG, taille de l'écran" is the picture as large as the zoomed window shows it.

