@@ -26,6 +26,14 @@ constexpr int kLogicalDpi = 1440 / kTwipsPerPixel;
 
 QColor colorOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
+// The window's font sized in logical pixels, so that every device (a printer
+// at 1200 dpi too) sizes it alike.
+QFont pixelFont(QFont font = designFont())
+{
+    font.setPixelSize(qRound(font.pointSizeF() * kLogicalDpi / 72.0));
+    return font;
+}
+
 // The labels of a picture as the window places them, at 100 %; `lefts` moves
 // some of them where the drawing put them.
 std::vector<DrawingLabel> labelsOf(std::span<const PictureLabel> designs, Rgb pictureColor,
@@ -35,12 +43,11 @@ std::vector<DrawingLabel> labelsOf(std::span<const PictureLabel> designs, Rgb pi
     for (std::size_t i = 0; i < designs.size(); ++i) {
         const PictureLabel &design = designs[i];
         const double left = i < lefts.size() && lefts[i] ? *lefts[i] : design.left;
-        // In logical pixels, so that every device (a printer at 1200 dpi too) sizes it alike.
         QFont font = designFont();
         if (design.narrowFont)
             font.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
                               QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
-        font.setPixelSize(qRound(font.pointSizeF() * kLogicalDpi / 72.0));
+        font = pixelFont(font);
         const QRectF rect(left / kTwipsPerPixel, design.top / double(kTwipsPerPixel),
                           design.width / double(kTwipsPerPixel), design.height / double(kTwipsPerPixel));
         labels.push_back({rect, QString::fromUtf8(design.text), font, colorOf(design.color),
@@ -57,21 +64,15 @@ QStringList captionLines(const std::vector<std::string> &lines)
     return caption;
 }
 
-// The caption's font and margin, in logical pixels as the labels' are.
+// The caption's margin, in logical pixels as its font and the labels' are.
 constexpr double kCaptionMargin = 4.0;
 
-QFont captionFont()
-{
-    QFont font = designFont();
-    font.setPixelSize(qRound(font.pointSizeF() * kLogicalDpi / 72.0));
-    return font;
-}
 
 QRectF captionRect(const PageDrawing &drawing)
 {
     const QSizeF picture = drawingPixels(drawing);
     const QRectF room(kCaptionMargin, picture.height() + kCaptionMargin, picture.width() - 2 * kCaptionMargin, 1e6);
-    const QRectF text = QFontMetricsF(captionFont()).boundingRect(room, Qt::TextWordWrap, drawing.caption.join(QLatin1Char('\n')));
+    const QRectF text = QFontMetricsF(pixelFont()).boundingRect(room, Qt::TextWordWrap, drawing.caption.join(QLatin1Char('\n')));
     return {room.topLeft(), QSizeF(room.width(), drawing.caption.isEmpty() ? 0.0 : text.height())};
 }
 
@@ -166,7 +167,7 @@ void paintCaptioned(QPainter &painter, const PageDrawing &drawing)
     painter.save();
     painter.fillRect(QRectF(QPointF(0, picture.height()), captionedPixels(drawing) - QSizeF(0, picture.height())),
                      Qt::white);
-    painter.setFont(captionFont());
+    painter.setFont(pixelFont());
     painter.setPen(Qt::black);
     painter.drawText(captionRect(drawing), Qt::TextWordWrap, drawing.caption.join(QLatin1Char('\n')));
     painter.restore();
