@@ -40,21 +40,20 @@ QString civilText(const QDateTime &instant, const QTimeZone &zone, int offsetSec
 {
     // The civil time is the instant moved by the zone's offset there: the
     // digits written directly, where a conversion and a parsed format would
-    // cost ten times as much. Years outside 1-9999 keep Qt's own writing
-    // (signs, more digits).
-    if (instant.isValid() && zone.isValid()) {
-        const qint64 shifted = instant.toMSecsSinceEpoch() + qint64{offsetSeconds} * 1000;
-        const QDateTime civil = QDateTime::fromMSecsSinceEpoch(shifted, Qt::UTC);
-        const QDate date = civil.date();
-        const QTime time = civil.time();
-        if (date.year() >= 1 && date.year() <= 9999) {
-            char text[32];
-            const int length = std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d", date.day(), date.month(),
-                                             date.year(), time.hour(), time.minute());
-            return QString::fromLatin1(text, length);
-        }
-    }
-    return instant.toTimeZone(zone).toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    // cost ten times as much.
+    if (!instant.isValid() || !zone.isValid())
+        return instant.toTimeZone(zone).toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    const qint64 shifted = instant.toMSecsSinceEpoch() + qint64{offsetSeconds} * 1000;
+    const QDateTime civil = QDateTime::fromMSecsSinceEpoch(shifted, Qt::UTC);
+    const QDate date = civil.date();
+    const QTime time = civil.time();
+    // Qt counts no year 0 (its -1 is 1 BC); the page's years are astronomical,
+    // as typed: 0 is 1 BC and -4000 is Qt's -4001.
+    const int year = date.year() < 0 ? date.year() + 1 : date.year();
+    char text[40];
+    const int length = std::snprintf(text, sizeof text, year >= 1 ? "%02d/%02d/%04d %02d:%02d" : "%02d/%02d/%d %02d:%02d",
+                                     date.day(), date.month(), year, time.hour(), time.minute());
+    return QString::fromLatin1(text, length);
 }
 
 } // namespace

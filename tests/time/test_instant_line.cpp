@@ -50,7 +50,8 @@ TEST(LocalTime, ShowsTheInstantInTheZoneWithItsOffset)
 }
 
 // The civil text is Qt's own conversion to the zone, written "dd/MM/yyyy HH:mm",
-// across clock changes, odd offsets, the years' ends and beyond four digits.
+// across clock changes, odd offsets, the years' ends and beyond four digits
+// (years before 1 are counted otherwise: see below).
 const char *const kZones[] = {"UTC", "Europe/Paris", "America/New_York", "Asia/Kolkata", "Australia/Eucla",
                               "Pacific/Chatham", "America/St_Johns", "Pacific/Kiritimati"};
 
@@ -62,9 +63,7 @@ TEST(LocalTime, CivilTextIsTheZonesConversion)
         QDateTime(QDate(2026, 10, 25), QTime(0, 59, 59, 999), QTimeZone::utc()),
         QDateTime(QDate(2026, 10, 25), QTime(1, 0), QTimeZone::utc()),
         QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59), QTimeZone::utc()),
-        QDateTime(QDate(1, 1, 1), QTime(0, 0), QTimeZone::utc()),
-        QDateTime(QDate(0, 12, 31), QTime(23, 0), QTimeZone::utc()),
-        QDateTime(QDate(-44, 3, 15), QTime(12, 0), QTimeZone::utc()),
+        QDateTime(QDate(1, 1, 2), QTime(0, 0), QTimeZone::utc()),
         QDateTime(QDate(9999, 12, 31), QTime(23, 30), QTimeZone::utc()),
         QDateTime(QDate(12000, 6, 1), QTime(8, 0), QTimeZone::utc()),
     };
@@ -79,6 +78,23 @@ TEST(LocalTime, CivilTextIsTheZonesConversion)
     EXPECT_EQ(dateTimeText(QDateTime(), QTimeZone::utc()).toStdString(), "");
     EXPECT_EQ(dateTimeText(instants[0], QTimeZone("No/Such_Zone")).toStdString(),
               instants[0].toTimeZone(QTimeZone("No/Such_Zone")).toString(QStringLiteral("dd/MM/yyyy HH:mm")).toStdString());
+}
+
+// Years before 1 are written as the page's year field takes them, in
+// astronomical numbering: 0 is 1 BC, -4000 is 4001 BC (Qt's year -4001).
+TEST(LocalTime, YearsBeforeOneAreWrittenAsTyped)
+{
+    const QTimeZone utc = QTimeZone::utc();
+    const struct {
+        int year;
+        const char *line;
+    } cases[] = {
+        {-4000, "Heure locale : 01/03/-4000 12:30 (UTC, UTC+00:00)"},
+        {0, "Heure locale : 01/03/0 12:30 (UTC, UTC+00:00)"},
+        {1, "Heure locale : 01/03/0001 12:30 (UTC, UTC+00:00)"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(localTimeLine(julianDayOf(c.year, 3, 1, 12, 30), utc).toStdString(), c.line) << c.year;
 }
 
 // hours / 24 + minutes / 1440 is not exact: the minute shown must still be the one typed.

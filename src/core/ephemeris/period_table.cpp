@@ -25,11 +25,11 @@ long long minutesPer(StepUnit unit)
 
 } // namespace
 
-std::string groupedCount(unsigned long long n)
+std::string groupedCount(unsigned long long n, const std::string &separator)
 {
     std::string digits = std::to_string(n);
     for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(static_cast<std::size_t>(i), 1, ' ');
+        digits.insert(static_cast<std::size_t>(i), separator);
     return digits;
 }
 
@@ -62,7 +62,8 @@ std::string civilTimeText(const CivilTime &c)
 }
 
 Outcome<PeriodTable> PeriodTable::make(const CivilTime &start, const CivilTime &end,
-                                       PeriodStep step, ObserverPosition observer, char sep)
+                                       PeriodStep step, ObserverPosition observer, char sep,
+                                       const std::string &groupSeparator)
 {
     using Failure = Outcome<PeriodTable>;
     const auto from = instantOf(start);
@@ -84,8 +85,8 @@ Outcome<PeriodTable> PeriodTable::make(const CivilTime &start, const CivilTime &
     const minutes stepLength{step.count * minutesPer(step.unit)};
     const auto spans = static_cast<unsigned long long>((*to - *from) / stepLength);
     if (spans >= kMaxRows)
-        return Failure::failure("La période compte " + groupedCount(spans + 1)
-                                + " instants, plus que les " + groupedCount(kMaxRows)
+        return Failure::failure("La période compte " + groupedCount(spans + 1, groupSeparator)
+                                + " instants, plus que les " + groupedCount(kMaxRows, groupSeparator)
                                 + " d'un tableau : allongez le pas ou raccourcissez la période.");
 
     PeriodTable table(*from, stepLength, static_cast<std::size_t>(spans) + 1, std::move(observer),

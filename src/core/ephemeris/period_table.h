@@ -29,8 +29,9 @@ CivilTime civilTimeOf(UtMinutes instant);
 // "2027-03-20 06:00".
 std::string civilTimeText(const CivilTime &civil);
 
-// "5000001" as "5 000 001", the way French writes large counts.
-std::string groupedCount(unsigned long long n);
+// "5000001" as "5 000 001", the way French writes large counts, or with the
+// separator given.
+std::string groupedCount(unsigned long long n, const std::string &separator = " ");
 
 enum class StepUnit { Minutes, Hours, Days };
 
@@ -62,10 +63,11 @@ public:
 
     // A French message when the period cannot be tabulated (end before start, a
     // step below one minute, more than kMaxRows instants, a position field that
-    // is not a number), naming what is wrong.
+    // is not a number), naming what is wrong. Counts are grouped by threes with
+    // `groupSeparator` (the window passes its locale's).
     static Outcome<PeriodTable> make(const CivilTime &start, const CivilTime &end,
                                      PeriodStep step, ObserverPosition observer,
-                                     char decimalSeparator);
+                                     char decimalSeparator, const std::string &groupSeparator = " ");
 
     std::size_t rowCount() const { return rows_; }
     UtMinutes instant(std::size_t row) const { return start_ + step_ * static_cast<long long>(row); }

@@ -7,12 +7,16 @@
 #include "ui/pages/run_layout.h"
 #include "ui/widgets/controls.h"
 #include "core/drawing/zenith_up_disc.h"
+#include "core/formats/drawing_caption.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+
+#include <cmath>
 
 namespace brelo {
 
@@ -23,6 +27,14 @@ constexpr int kLogicalDpi = 1440 / kTwipsPerPixel;
 
 QColor colorOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
+// The window's font sized in logical pixels, so that every device (a printer
+// at 1200 dpi too) sizes it alike.
+QFont pixelFont(QFont font = designFont())
+{
+    font.setPixelSize(qRound(font.pointSizeF() * kLogicalDpi / 72.0));
+    return font;
+}
+
 // The labels of a picture as the window places them, at 100 %; `lefts` moves
 // some of them where the drawing put them.
 std::vector<DrawingLabel> labelsOf(std::span<const PictureLabel> designs, Rgb pictureColor,
@@ -32,18 +44,37 @@ std::vector<DrawingLabel> labelsOf(std::span<const PictureLabel> designs, Rgb pi
     for (std::size_t i = 0; i < designs.size(); ++i) {
         const PictureLabel &design = designs[i];
         const double left = i < lefts.size() && lefts[i] ? *lefts[i] : design.left;
-        // In logical pixels, so that every device (a printer at 1200 dpi too) sizes it alike.
         QFont font = designFont();
         if (design.narrowFont)
             font.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
                               QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
-        font.setPixelSize(qRound(font.pointSizeF() * kLogicalDpi / 72.0));
+        font = pixelFont(font);
         const QRectF rect(left / kTwipsPerPixel, design.top / double(kTwipsPerPixel),
                           design.width / double(kTwipsPerPixel), design.height / double(kTwipsPerPixel));
         labels.push_back({rect, QString::fromUtf8(design.text), font, colorOf(design.color),
                           design.onPictureColor ? std::optional(colorOf(pictureColor)) : std::nullopt});
     }
     return labels;
+}
+
+QStringList captionLines(const std::vector<std::string> &lines)
+{
+    QStringList caption;
+    for (const std::string &line : lines)
+        caption << QString::fromStdString(line);
+    return caption;
+}
+
+// The caption's margin, in logical pixels as its font and the labels' are.
+constexpr double kCaptionMargin = 4.0;
+
+
+QRectF captionRect(const PageDrawing &drawing)
+{
+    const QSizeF picture = drawingPixels(drawing);
+    const QRectF room(kCaptionMargin, picture.height() + kCaptionMargin, picture.width() - 2 * kCaptionMargin, 1e6);
+    const QRectF text = QFontMetricsF(pixelFont()).boundingRect(room, Qt::TextWordWrap, drawing.caption.join(QLatin1Char('\n')));
+    return {room.topLeft(), QSizeF(room.width(), drawing.caption.isEmpty() ? 0.0 : text.height())};
 }
 
 std::optional<PageDrawing> notYet(QString *reason, const char *why)
@@ -62,6 +93,7 @@ std::optional<PageDrawing> pageDrawing(const PageResults &results, QString *reas
         return notYet(reason, "Cette page n'a pas de dessin : affichez la page « Calcul Optique » ou « Ephémérides Solaires ».");
     PageDrawing drawing;
     drawing.colorOf = results.pictureColors();
+    drawing.screenZoom = results.pictureZoom();
     if (*page == ResultsPage::Optics) {
         const std::optional<OpticsRun> &run = results.lastOptics();
         if (!run || run->layout.foco1.empty())
@@ -76,6 +108,7 @@ std::optional<PageDrawing> pageDrawing(const PageResults &results, QString *reas
         for (const std::optional<double> &left : elementLabelLefts(run->labelEdges))
             lefts.push_back(left);
         drawing.labels = labelsOf(layoutPictureLabels(), kLayoutBackground, lefts);
+        drawing.caption = captionLines(trainCaption({run->input, run->layout.do2, run->layout.do3a, run->layout.do3b}));
         drawing.baseName = QStringLiteral("train-optique");
         return drawing;
     }
@@ -97,6 +130,7 @@ std::optional<PageDrawing> pageDrawing(const PageResults &results, QString *reas
     // The compass letters do not follow a turned disc: the window hides them.
     if (!results.discZenithUp())
         drawing.labels = labelsOf(compassLabels(), kDiscBackground);
+    drawing.caption = captionLines(discCaption(run->input, result, results.discZenithUp(), results.decimalSeparator()));
     drawing.baseName = QStringLiteral("disque-solaire");
     return drawing;
 }
@@ -119,9 +153,44 @@ void paintDrawing(QPainter &painter, const PageDrawing &drawing)
     painter.restore();
 }
 
-QImage drawingImage(const PageDrawing &drawing, int scale)
+QSizeF captionedPixels(const PageDrawing &drawing)
 {
-    QImage image((drawingPixels(drawing) * scale).toSize(), QImage::Format_RGB32);
+    const QRectF caption = captionRect(drawing);
+    // Whole pixels, so that every scale of the picture is the same picture.
+    const double below = drawing.caption.isEmpty() ? 0.0 : std::ceil(caption.height() + 2 * kCaptionMargin);
+    return drawingPixels(drawing) + QSizeF(0, below);
+}
+
+void paintCaptioned(QPainter &painter, const PageDrawing &drawing)
+{
+    paintDrawing(painter, drawing);
+    const QSizeF picture = drawingPixels(drawing);
+    painter.save();
+    painter.fillRect(QRectF(QPointF(0, picture.height()), captionedPixels(drawing) - QSizeF(0, picture.height())),
+                     Qt::white);
+    painter.setFont(pixelFont());
+    painter.setPen(Qt::black);
+    painter.drawText(captionRect(drawing), Qt::TextWordWrap, drawing.caption.join(QLatin1Char('\n')));
+    painter.restore();
+}
+
+PageDrawing onWhitePaper(PageDrawing drawing)
+{
+    const QColor white(Qt::white);
+    drawing.background = white;
+    for (DrawingLabel &label : drawing.labels)
+        if (label.background)
+            label.background = white;
+    drawing.colorOf = [screen = std::move(drawing.colorOf), white](CanvasColor color) {
+        const QColor shown = screen(color);
+        return shown == white ? QColor(Qt::black) : shown;
+    };
+    return drawing;
+}
+
+QImage drawingImage(const PageDrawing &drawing, double scale)
+{
+    QImage image((captionedPixels(drawing) * scale).toSize(), QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(kLogicalDpi / 0.0254));
     image.setDotsPerMeterY(qRound(kLogicalDpi / 0.0254));
     image.fill(drawing.background);
@@ -129,7 +198,7 @@ QImage drawingImage(const PageDrawing &drawing, int scale)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(scale, scale);
-    paintDrawing(painter, drawing);
+    paintCaptioned(painter, drawing);
     return image;
 }
 
@@ -137,10 +206,10 @@ QByteArray drawingFile(const PageDrawing &drawing, DrawingFormat format, int sca
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    const QSizeF size = drawingPixels(drawing);
+    const QSizeF size = captionedPixels(drawing);
     switch (format) {
     case DrawingFormat::Png:
-        drawingImage(drawing, scale).save(&buffer, "PNG");
+        drawingImage(drawing, scale * drawing.screenZoom).save(&buffer, "PNG");
         break;
     case DrawingFormat::Svg: {
         QSvgGenerator svg;
@@ -151,7 +220,7 @@ QByteArray drawingFile(const PageDrawing &drawing, DrawingFormat format, int sca
         svg.setTitle(drawing.baseName);
         svg.setDescription(QStringLiteral("BRELO"));
         QPainter painter(&svg);
-        paintDrawing(painter, drawing);
+        paintCaptioned(painter, drawing);
         break;
     }
     case DrawingFormat::Pdf: {
@@ -162,7 +231,7 @@ QByteArray drawingFile(const PageDrawing &drawing, DrawingFormat format, int sca
         pdf.setPageSize(QPageSize(size * 72.0 / kLogicalDpi, QPageSize::Point, QString(), QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter(&pdf);
-        paintDrawing(painter, drawing);
+        paintCaptioned(painter, drawing);
         break;
     }
     }

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -34,6 +35,8 @@ struct PageDrawing {
     PainterCanvas::ColorOf colorOf;
     std::function<void(Canvas &)> draw;  // the drawing of the latest run, through the Canvas
     std::vector<DrawingLabel> labels;
+    QStringList caption;  // written under the picture: what it shows
+    double screenZoom = 1.0;  // the window's zoom, which the picture is shown at
     QString baseName;  // a file name to suggest, without extension
 };
 
@@ -48,13 +51,23 @@ QSizeF drawingPixels(const PageDrawing &drawing);
 // logical pixel from the inner top-left corner.
 void paintDrawing(QPainter &painter, const PageDrawing &drawing);
 
+// The picture with its caption beneath, black on white, in the same units.
+QSizeF captionedPixels(const PageDrawing &drawing);
+void paintCaptioned(QPainter &painter, const PageDrawing &drawing);
+
+// The drawing for paper: a white background (the picture's pink or maroon
+// wastes ink), and what it draws in white drawn black so that it still shows;
+// every other colour kept.
+PageDrawing onWhitePaper(PageDrawing drawing);
+
 enum class DrawingFormat { Png, Svg, Pdf };
 
-// The file's bytes: a PNG drawn at `scale` × the screen size (not enlarged
-// afterwards), or an SVG or a one-page PDF of vector primitives.
+// The file's bytes, caption included: a PNG drawn at `scale` × the size the
+// screen shows (not enlarged afterwards), or an SVG or a one-page PDF of
+// vector primitives at the size of the design.
 QByteArray drawingFile(const PageDrawing &drawing, DrawingFormat format, int scale);
 
-// The raster picture at `scale` × the screen size.
-QImage drawingImage(const PageDrawing &drawing, int scale);
+// The raster picture with its caption at `scale` logical pixels per pixel of the design.
+QImage drawingImage(const PageDrawing &drawing, double scale);
 
 } // namespace brelo

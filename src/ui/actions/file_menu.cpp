@@ -27,6 +27,10 @@ namespace brelo {
 
 namespace {
 
+const char *const kFailedRun = "Le dernier calcul de cette page a échoué (voir le message en bas de la "
+                                "fenêtre) : corrigez les valeurs et relancez le calcul avant d'exporter, de "
+                                "copier ou d'imprimer.";
+
 const QStringList kParamsFilters = {QStringLiteral("Paramètres BRELO (*.dat)"), QStringLiteral("Tous les fichiers (*)")};
 
 // The drawing's formats, in the order of the export dialog's filters.
@@ -62,9 +66,24 @@ const DrawingChoice &drawingChoice(const FileAnswer &answer)
     return *byFilter;
 }
 
+// A name without extension gets the format's; a folder's name is left as it
+// is, for the writer to refuse.
 QString withExtension(const QString &path, const char *extension)
 {
-    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + QLatin1String(extension) : path;
+    const QFileInfo file(path);
+    return file.suffix().isEmpty() && !file.isDir() ? path + QLatin1Char('.') + QLatin1String(extension) : path;
+}
+
+// Printing on white is the choice for paper; the screen's colours stay one click away.
+QAction *addWhitePaperChoice(QMenu &menu)
+{
+    QAction *action = menu.addAction(QStringLiteral("Imprimer sur fond &blanc"));
+    action->setObjectName(QStringLiteral("menufondblanc"));
+    action->setCheckable(true);
+    action->setChecked(true);
+    action->setStatusTip(QString::fromUtf8("Le dessin imprimé sur fond blanc, ses autres couleurs gardées ; "
+                                           "décoché, sur la couleur de l'écran"));
+    return action;
 }
 
 OpticsPanelTexts panelTexts(const OpticsRun &run)
@@ -77,9 +96,9 @@ const BuilderResult *builderOf(const OpticsRun &run) { return run.builder ? &*ru
 } // namespace
 
 FileMenu::FileMenu(QWidget &window, ParameterFields &fields, const PageResults &results, QString parametersFile,
-                   std::function<void()> showHelp)
+                   std::function<void()> showHelp, std::function<void()> recompute)
     : QObject(&window), window_(window), fields_(fields), results_(results),
-      parametersPath_(std::move(parametersFile)), showHelp_(std::move(showHelp))
+      parametersPath_(std::move(parametersFile)), showHelp_(std::move(showHelp)), recompute_(std::move(recompute))
 {
 }
 
@@ -104,9 +123,10 @@ void FileMenu::openParameters()
         fileDialogs().tell(&window_, load.message, true);
         return;
     }
-    // As at start-up: the boxes change, nothing is computed until the next event.
+    // Every result on screen must belong to the inputs shown: both pages run again.
     fields_.setParameterTexts(*load.fields);
     parametersPath_ = QFileInfo(answer->path).absoluteFilePath();
+    recompute_();
     QString told = QStringLiteral("Paramètres lus dans « %1 ».").arg(shownPath(parametersPath_));
     if (!load.message.isEmpty())
         told += QLatin1Char(' ') + load.message;
@@ -140,13 +160,26 @@ void FileMenu::saveParametersAs()
         &window_, {FileQuestion::Kind::Save, QStringLiteral("Enregistrer les paramètres sous"), parametersPath(), kParamsFilters});
     if (!answer)
         return;
-    const QString path = QFileInfo(answer->path).absoluteFilePath();
+    // « mon » becomes « mon.dat », which the open dialog's filter then shows.
+    const QString path = QFileInfo(withExtension(answer->path, "dat")).absoluteFilePath();
     if (writeParameters(path))
         parametersPath_ = path;
 }
 
+// A page whose last run failed shows an older run's results, greyed: they
+// leave the window no more than the screen passes them off as current.
+bool FileMenu::refuseFailedRun()
+{
+    if (!results_.shownRunFailed())
+        return false;
+    fileDialogs().tell(&window_, QString::fromUtf8(kFailedRun), true);
+    return true;
+}
+
 void FileMenu::exportDrawing()
 {
+    if (refuseFailedRun())
+        return;
     QString reason;
     const std::optional<PageDrawing> drawing = pageDrawing(results_, &reason);
     if (!drawing) {
@@ -170,6 +203,8 @@ void FileMenu::exportDrawing()
 
 void FileMenu::exportResults()
 {
+    if (refuseFailedRun())
+        return;
     const std::optional<ResultsPage> page = results_.shownResultsPage();
     std::string csv;
     if (page == ResultsPage::Optics && results_.lastOptics())
@@ -212,6 +247,8 @@ std::optional<ResultsText> FileMenu::shownResults(QString *reason) const
 
 void FileMenu::copyResults()
 {
+    if (refuseFailedRun())
+        return;
     QString reason;
     const std::optional<ResultsText> text = shownResults(&reason);
     if (!text) {
@@ -231,12 +268,15 @@ void FileMenu::paintPage(QPrinter &printer)
     QPainter painter(&printer);
     // The painter's origin is the printable area's corner.
     const QSize printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    paintResultsPage(painter, QRect(QPoint(0, 0), printable), *text, *drawing);
+    paintResultsPage(painter, QRect(QPoint(0, 0), printable), *text,
+                     whitePaper_->isChecked() ? onWhitePaper(*drawing) : *drawing);
 }
 
 // A page is printed only with results and a drawing to put on it; else say why.
 bool FileMenu::readyToPrint()
 {
+    if (refuseFailedRun())
+        return false;
     QString reason;
     if (shownResults(&reason) && pageDrawing(results_, &reason))
         return true;
@@ -324,6 +364,7 @@ void FileMenu::fill(QMenu &fileMenu, QMenu &helpMenu)
         if (entry.separatorAfter)
             entry.menu->addSeparator();
     }
+    whitePaper_ = addWhitePaperChoice(fileMenu);
     pageChanged();
 }
 

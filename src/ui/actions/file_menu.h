@@ -26,9 +26,10 @@ class FileMenu : public QObject {
 
 public:
     // `window` is the parent of the dialogs; `parametersFile` the file given at
-    // start-up ("" for brelo.dat in the working directory).
+    // start-up ("" for brelo.dat in the working directory); `recompute` runs
+    // both pages' computations and drawings, as a change of page does.
     FileMenu(QWidget &window, ParameterFields &fields, const PageResults &results, QString parametersFile,
-             std::function<void()> showHelp);
+             std::function<void()> showHelp, std::function<void()> recompute);
 
     // Fills the "Fichier" and "Aide" menus with their items.
     void fill(QMenu &fileMenu, QMenu &helpMenu);
@@ -51,6 +52,7 @@ public:
 
 private:
     bool writeParameters(const QString &path);
+    bool refuseFailedRun();
     bool readyToPrint();
     std::optional<ResultsText> shownResults(QString *reason) const;
     void paintPage(QPrinter &printer);
@@ -61,7 +63,9 @@ private:
     const PageResults &results_;
     QString parametersPath_;
     std::function<void()> showHelp_;
+    std::function<void()> recompute_;
     std::vector<QAction *> pageActions_;
+    QAction *whitePaper_ = nullptr;  // the drawing printed on white
 };
 
 } // namespace brelo

@@ -6,11 +6,13 @@
 #include "ui/actions/period_csv.h"
 #include "ui/actions/period_table_model.h"
 #include "ui/widgets/twips_rect.h"
+#include "core/ephemeris/typed_date_time.h"
+#include "time/local_time.h"
 
 #include <QComboBox>
-#include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -30,17 +32,22 @@ namespace brelo {
 namespace {
 
 const char *const kTitle = "Éphémérides sur une période";
-const char *const kFieldFormat = "dd/MM/yyyy HH:mm";
 
 // Minutes, hours, days: in the order of StepUnit.
 const char *const kStepUnits[] = {"minutes", "heures", "jours"};
 
-CivilTime civilTimeOfUtc(const QDateTime &utc)
+// What the locale writes between thousands, as it writes counts ("" where it
+// groups none, as the C locale): the table's refusal and its count then agree.
+std::string localeGrouping()
 {
-    const QDate d = utc.date();
-    const QTime t = utc.time();
-    return {d.year(), static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()),
-            static_cast<unsigned>(t.hour()), static_cast<unsigned>(t.minute())};
+    const QString thousand = QLocale().toString(1000);
+    return thousand.mid(1, thousand.size() - 4).toStdString();
+}
+
+UtMinutes minutesOf(const QDateTime &instant)
+{
+    return std::chrono::floor<std::chrono::minutes>(
+        std::chrono::sys_seconds{std::chrono::seconds{instant.toSecsSinceEpoch()}});
 }
 
 QString placeText(const ObserverPosition &p)
@@ -50,12 +57,11 @@ QString placeText(const ObserverPosition &p)
              QString::fromStdString(p.longitudeDegrees), QString::fromStdString(p.longitudeMinutes));
 }
 
-QDateTimeEdit *makeTimeField(QWidget *parent, const char *name)
+QLineEdit *makeTimeField(QWidget *parent, const char *name)
 {
-    auto *field = new QDateTimeEdit(parent);
+    auto *field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(name));
-    field->setDisplayFormat(QString::fromLatin1(kFieldFormat));
-    field->setTimeSpec(Qt::UTC);  // the date and time as typed; the basis decides what they mean
+    field->setPlaceholderText(QStringLiteral("JJ/MM/AAAA HH:MM"));
     return field;
 }
 
@@ -67,8 +73,54 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
       localZone_(std::move(localZone))
 {
     setObjectName(QStringLiteral("PeriodDialog"));
+    setAttribute(Qt::WA_WindowPropagation);  // the window's font, at the window's zoom
     setWindowTitle(QString::fromUtf8(kTitle));
 
+    QFormLayout *form = buildPeriodFields();
+
+    place_ = new QLabel(this);
+    place_->setObjectName(QStringLiteral("lbllieu"));
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("lblmessageperiode"));
+    message_->setWordWrap(true);
+
+    auto *make = new QPushButton(QStringLiteral("&Calculer le tableau"), this);
+    make->setObjectName(QStringLiteral("cmdtableau"));
+    make->setDefault(true);
+    export_ = new QPushButton(QString::fromUtf8("&Exporter en CSV…"), this);
+    export_->setObjectName(QStringLiteral("cmdexportcsv"));
+    export_->setEnabled(false);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->addButton(make, QDialogButtonBox::ActionRole);
+    buttons->addButton(export_, QDialogButtonBox::ActionRole);
+    addChartButton(*buttons);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
+
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("tableperiode"));
+    // Fixed row heights: the view never measures rows it does not show.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->installEventFilter(this);  // its font follows the window's zoom
+    fitTableToFont();
+    table_->setWordWrap(false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(place_);
+    layout->addWidget(message_);
+    layout->addWidget(table_, 1);
+    layout->addWidget(buttons);
+    resize(1100, 600);
+
+    connect(make, &QPushButton::clicked, this, &PeriodDialog::makeTable);
+    connect(export_, &QPushButton::clicked, this, &PeriodDialog::chooseExportFile);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(timeBasis_, &QComboBox::currentIndexChanged, this, &PeriodDialog::timeBasisChanged);
+}
+
+// Start, end, step and the time basis, in a form.
+QFormLayout *PeriodDialog::buildPeriodFields()
+{
     start_ = makeTimeField(this, "periodedebut");
     end_ = makeTimeField(this, "periodefin");
     stepCount_ = new QSpinBox(this);
@@ -94,61 +146,35 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
     form->addRow(QStringLiteral("Fin :"), end_);
     form->addRow(QStringLiteral("Pas :"), step);
     form->addRow(QString::fromUtf8("Heures saisies en :"), timeBasis_);
-
-    place_ = new QLabel(this);
-    place_->setObjectName(QStringLiteral("lbllieu"));
-    message_ = new QLabel(this);
-    message_->setObjectName(QStringLiteral("lblmessageperiode"));
-    message_->setWordWrap(true);
-
-    auto *make = new QPushButton(QStringLiteral("&Calculer le tableau"), this);
-    make->setObjectName(QStringLiteral("cmdtableau"));
-    make->setDefault(true);
-    export_ = new QPushButton(QString::fromUtf8("&Exporter en CSV…"), this);
-    export_->setObjectName(QStringLiteral("cmdexportcsv"));
-    export_->setEnabled(false);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->addButton(make, QDialogButtonBox::ActionRole);
-    buttons->addButton(export_, QDialogButtonBox::ActionRole);
-    addChartButton(*buttons);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
-
-    table_ = new QTableView(this);
-    table_->setObjectName(QStringLiteral("tableperiode"));
-    // Fixed row heights: the view never measures rows it does not show.
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
-    table_->setWordWrap(false);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(place_);
-    layout->addWidget(message_);
-    layout->addWidget(table_, 1);
-    layout->addWidget(buttons);
-    resize(1100, 600);
-
-    connect(make, &QPushButton::clicked, this, &PeriodDialog::makeTable);
-    connect(export_, &QPushButton::clicked, this, &PeriodDialog::chooseExportFile);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(timeBasis_, &QComboBox::currentIndexChanged, this, &PeriodDialog::timeBasisChanged);
+    return form;
 }
 
-QDateTime PeriodDialog::fieldInstant(const QDateTimeEdit *field) const
+Outcome<UtMinutes> PeriodDialog::fieldInstant(const QLineEdit *field) const
 {
-    // Invalid for a local time skipped when the clocks go forward.
-    const QDateTime typed = field->dateTime();
-    const QDateTime instant(typed.date(), typed.time(), local_ ? localZone_ : QTimeZone::utc());
-    return instant.isValid() ? instant.toUTC() : QDateTime();
+    const QString subject = field == start_ ? QStringLiteral("Le début de la période") : QStringLiteral("La fin de la période");
+    const Outcome<CivilTime> typed = readTypedDateTime(field->text().toStdString(), subject.toStdString());
+    if (!typed.ok())
+        return Outcome<UtMinutes>::failure(typed.error());
+    const UtMinutes asTyped = *instantOf(typed.value());  // a date read is one that exists
+    if (!local_)
+        return Outcome<UtMinutes>::success(asTyped);
+    // A local time the clocks skip or repeat is said so, quoted as typed.
+    const LocalReading reading = readLocalTime(std::chrono::local_seconds{asTyped.time_since_epoch()}, localZone_,
+                                               subject + QStringLiteral(" (%1)").arg(field->text().trimmed()));
+    if (!reading.ok())
+        return Outcome<UtMinutes>::failure(reading.problem.toStdString());
+    return Outcome<UtMinutes>::success(std::chrono::floor<std::chrono::minutes>(reading.instants.front()));
 }
 
-void PeriodDialog::showInstant(QDateTimeEdit *field, const QDateTime &instant)
+void PeriodDialog::showInstant(QLineEdit *field, UtMinutes instant)
 {
-    const QDateTime shown = instant.toTimeZone(local_ ? localZone_ : QTimeZone::utc());
-    field->setDateTime(QDateTime(shown.date(), shown.time(), QTimeZone::utc()));
+    const UtMinutes shown =
+        local_ ? UtMinutes{std::chrono::floor<std::chrono::minutes>(zonedTime(instant, localZone_).local).time_since_epoch()}
+               : instant;
+    field->setText(QString::fromStdString(typedDateTimeText(civilTimeOf(shown))));
 }
 
-void PeriodDialog::setPeriod(const QDateTime &start, const QDateTime &end)
+void PeriodDialog::setPeriod(UtMinutes start, UtMinutes end)
 {
     showInstant(start_, start);
     showInstant(end_, end);
@@ -158,14 +184,14 @@ void PeriodDialog::setTimesInLocalZone(bool local) { timeBasis_->setCurrentIndex
 
 void PeriodDialog::timeBasisChanged()
 {
-    // The same instants, shown in the other basis.
-    const QDateTime start = fieldInstant(start_);
-    const QDateTime end = fieldInstant(end_);
+    // The same instants, shown in the other basis; a text that does not read stays as typed.
+    const Outcome<UtMinutes> start = fieldInstant(start_);
+    const Outcome<UtMinutes> end = fieldInstant(end_);
     local_ = timeBasis_->currentIndex() == 1;
-    if (start.isValid())
-        showInstant(start_, start);
-    if (end.isValid())
-        showInstant(end_, end);
+    if (start.ok())
+        showInstant(start_, start.value());
+    if (end.ok())
+        showInstant(end_, end.value());
 }
 
 bool PeriodDialog::makeTable()
@@ -173,18 +199,16 @@ bool PeriodDialog::makeTable()
     const ObserverPosition observer = observerOfPage_();
     place_->setText(placeText(observer));
     const PeriodStep step{stepCount_->value(), static_cast<StepUnit>(stepUnit_->currentIndex())};
-    const QDateTime start = fieldInstant(start_);
-    const QDateTime end = fieldInstant(end_);
-    Outcome<PeriodTable> table = Outcome<PeriodTable>::failure("");
-    if (!start.isValid() || !end.isValid()) {
-        const QDateTimeEdit *skipped = start.isValid() ? end_ : start_;
-        table = Outcome<PeriodTable>::failure(
-            QStringLiteral("%1 de la période (%2) n'existe pas en heure locale : les horloges avancent à cette heure-là.")
-                .arg(skipped == start_ ? QStringLiteral("Le début") : QStringLiteral("La fin"), skipped->text())
-                .toStdString());
-    } else {
-        table = PeriodTable::make(civilTimeOfUtc(start), civilTimeOfUtc(end), step, observer, decimalSeparator_);
-    }
+    const Outcome<UtMinutes> start = fieldInstant(start_);
+    const Outcome<UtMinutes> end = fieldInstant(end_);
+    Outcome<PeriodTable> table = Outcome<PeriodTable>::failure(!start.ok() ? start.error() : end.error());
+    if (start.ok() && end.ok() && end.value() < start.value())
+        table = Outcome<PeriodTable>::failure(QStringLiteral("La fin de la période (%1) précède son début (%2).")
+                                                  .arg(end_->text().trimmed(), start_->text().trimmed())
+                                                  .toStdString());
+    else if (start.ok() && end.ok())
+        table = PeriodTable::make(civilTimeOf(start.value()), civilTimeOf(end.value()), step, observer,
+                                  decimalSeparator_, localeGrouping());
     PeriodTableModel *old = model_;
     model_ = table.ok() ? new PeriodTableModel(table.value(), localZone_, decimalSeparator_, this) : nullptr;
     table_->setModel(model_);
@@ -195,16 +219,31 @@ bool PeriodDialog::makeTable()
         showMessage(QString::fromStdString(table.error()), true);
         return false;
     }
+    fitTableToFont();
+    showMessage(QStringLiteral("%1 instants").arg(QLocale().toString(static_cast<qlonglong>(model_->rowCount()))), false);
+    return true;
+}
+
+void PeriodDialog::fitTableToFont()
+{
+    const QFontMetrics metrics = table_->fontMetrics();
+    table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
+    if (!model_)
+        return;
     // Widths from the titles and the first row, which the view shows anyway:
     // measuring every row would compute them all.
-    const QFontMetrics metrics = table_->fontMetrics();
     const QStringList titles = PeriodTableModel::columnTitles();
     for (int c = 0; c < titles.size(); ++c) {
         const QString first = model_->data(model_->index(0, c)).toString();
         table_->setColumnWidth(c, std::max(metrics.horizontalAdvance(titles[c]), metrics.horizontalAdvance(first)) + 24);
     }
-    showMessage(QStringLiteral("%1 instants").arg(QLocale().toString(static_cast<qlonglong>(model_->rowCount()))), false);
-    return true;
+}
+
+bool PeriodDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == table_ && event->type() == QEvent::FontChange)
+        fitTableToFont();
+    return QDialog::eventFilter(watched, event);
 }
 
 QString PeriodDialog::message() const { return message_->text(); }
@@ -276,13 +315,14 @@ PeriodDialog *showPeriodDialog(QWidget &window, PeriodDialog *dialog, std::funct
                 return ObserverPosition{page.txtlatideg, page.txtlatimin, page.txtlongideg, page.txtlongimin};
             },
             decimalSeparator, QTimeZone::systemTimeZone(), &window);
-        // The page's instant when its fields hold one, else now; a day at the default step.
+        // The page's instant when its fields hold one (astronomical years, as
+        // the page reads them), else now; a day at the default step.
         const auto field = [](const std::string &text) { return QString::fromStdString(text).toInt(); };
-        QDateTime start(QDate(field(now.txtann), field(now.txtmois), field(now.txtjour)),
-                        QTime(field(now.txtheur), field(now.txtminut)), QTimeZone::utc());
-        if (!start.isValid())
-            start = QDateTime::currentDateTimeUtc();
-        dialog->setPeriod(start, start.addDays(1));
+        const auto part = [&](const std::string &text) { return static_cast<unsigned>(std::max(field(text), 0)); };
+        const std::optional<UtMinutes> page = instantOf(
+            {field(now.txtann), part(now.txtmois), part(now.txtjour), part(now.txtheur), part(now.txtminut)});
+        const UtMinutes start = page ? *page : minutesOf(QDateTime::currentDateTimeUtc());
+        dialog->setPeriod(start, start + std::chrono::days{1});
     }
     dialog->show();
     dialog->raise();

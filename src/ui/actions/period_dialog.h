@@ -3,16 +3,16 @@
 #include "core/ephemeris/calculephem.h"
 #include "core/ephemeris/period_table.h"
 
-#include <QDateTime>
 #include <QDialog>
 #include <QTimeZone>
 
 #include <functional>
 
 class QComboBox;
-class QDateTimeEdit;
 class QDialogButtonBox;
+class QFormLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableView;
@@ -36,7 +36,7 @@ public:
                  QWidget *parent = nullptr);
 
     // Start and end of the period, as instants; the fields show them in the chosen time basis.
-    void setPeriod(const QDateTime &start, const QDateTime &end);
+    void setPeriod(UtMinutes start, UtMinutes end);
     void setTimesInLocalZone(bool local);
 
     // Builds the table, or shows why it cannot: a false return leaves the table empty.
@@ -49,10 +49,16 @@ public:
     // The chart of a column of the table, in its own window.
     PeriodChartWindow *showChart();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
-    QDateTime fieldInstant(const QDateTimeEdit *field) const;  // UT
-    void showInstant(QDateTimeEdit *field, const QDateTime &instant);
+    QFormLayout *buildPeriodFields();
+    // The instant typed in a field, read in the chosen basis, or why it cannot be.
+    Outcome<UtMinutes> fieldInstant(const QLineEdit *field) const;
+    void showInstant(QLineEdit *field, UtMinutes instant);
     void timeBasisChanged();
+    void fitTableToFont();  // one line of the font a row, columns as wide as their texts
     void chooseExportFile();
     void addChartButton(QDialogButtonBox &buttons);
     void showMessage(const QString &text, bool failure);
@@ -62,8 +68,8 @@ private:
     QTimeZone localZone_;
     bool local_ = false;
 
-    QDateTimeEdit *start_;
-    QDateTimeEdit *end_;
+    QLineEdit *start_;  // "05/03/2027 08:00", read as typed
+    QLineEdit *end_;
     QSpinBox *stepCount_;
     QComboBox *stepUnit_;
     QComboBox *timeBasis_;

@@ -61,17 +61,17 @@ void paintResultsPage(QPainter &painter, const QRectF &page, const ResultsText &
         bottom = std::max(bottom, writeLines(painter, text.tables, right));
     }
 
-    // The drawing, scaled to the room left, its proportions kept.
+    // The drawing and its caption, scaled to the room left, its proportions kept.
     const QRectF room(page.left(), bottom + gap, page.width(), page.bottom() - bottom - gap);
-    const QSizeF size = drawingPixels(drawing);
+    const QSizeF size = captionedPixels(drawing);
     const double scale = std::min(room.width() / size.width(), room.height() / size.height());
     if (scale > 0) {
         painter.translate(room.left() + (room.width() - size.width() * scale) / 2, room.top());
         painter.scale(scale, scale);
-        paintDrawing(painter, drawing);
+        paintCaptioned(painter, drawing);
         painter.setPen(QPen(Qt::black, 0));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(QPointF(0, 0), size));
+        painter.drawRect(QRectF(QPointF(0, 0), drawingPixels(drawing)));
     }
     painter.restore();
 }

@@ -5,10 +5,13 @@
 #include <utility>
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLayout>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -74,22 +77,47 @@ int fittingZoom(QSize designSize, QSize available)
 }
 
 WindowZoom::WindowZoom(QWidget &window, std::function<void()> redrawPictures)
-    : QObject(&window), window_(window), redrawPictures_(std::move(redrawPictures))
+    : QObject(&window), window_(window), redrawPictures_(std::move(redrawPictures)),
+      designSize_(window.sizeHint()), applicationFont_(QApplication::font())
 {
     setObjectName(QStringLiteral("windowZoom"));
     record(&window_);
 }
 
+WindowZoom::~WindowZoom() { QApplication::setFont(applicationFont_); }
+
+int WindowZoom::largestFitting() const
+{
+    const QScreen *screen = window_.screen();
+    return screen ? fittingZoom(designSize_ + kDecorations, screen->availableGeometry().size()) : zoomSteps().back();
+}
+
+// A step the user asks for: a larger one only when the window still fits its
+// screen, else the window stays and the status line says why.
+void WindowZoom::stepTo(int percent)
+{
+    if (percent > percent_ && percent > largestFitting()) {
+        QStatusTipEvent tip(QStringLiteral("Zoom à %1 % refusé : la fenêtre ne tiendrait plus sur l'écran.").arg(percent));
+        QCoreApplication::sendEvent(&window_, &tip);
+        return;
+    }
+    setPercent(percent);
+}
+
 void WindowZoom::record(QWidget *widget)
 {
     widgets_.push_back({widget, widget->geometry(), placedByProgram(widget), QSizeF(widget->minimumSize()),
-                        QSizeF(widget->maximumSize())});
+                        QSizeF(widget->maximumSize()), widget->font().pointSizeF()});
     if (widget->layout())
         record(widget->layout());
     for (QObject *child : widget->children()) {
         auto *childWidget = qobject_cast<QWidget *>(child);
-        if (childWidget && !childWidget->isWindow())  // menus and other pop-ups size themselves
+        if (!childWidget)
+            continue;
+        if (!childWidget->isWindow())
             record(childWidget);
+        else  // menus and other pop-ups size themselves, in the window's font
+            childWidget->setAttribute(Qt::WA_WindowPropagation);
     }
 }
 
@@ -103,25 +131,31 @@ void WindowZoom::record(QLayout *layout)
             record(inner);
 }
 
-// Fonts follow the zoom in proportion: a widget that has a font of its own,
-// whenever it got it, keeps its size relative to the design; the others
-// inherit theirs.
-static void scaleFonts(QWidget *widget, double ratio)
+// Fonts follow the zoom: every widget with a font of its own gets its design
+// size times the zoom (a size scaled in proportion would be scaled twice where
+// Qt also passes the window's new size down); the others inherit theirs. The
+// menus, windows of their own, take the window's font (see record); other
+// dialogs and the tooltips take the application's, scaled alike.
+void WindowZoom::scaleFonts(double zoom)
 {
-    if (widget->testAttribute(Qt::WA_SetFont) && widget->font().pointSizeF() > 0) {
-        QFont font = widget->font();
-        font.setPointSizeF(font.pointSizeF() * ratio);
-        widget->setFont(font);
+    for (const WidgetDesign &design : widgets_) {
+        QWidget *widget = design.widget;
+        if (widget && design.points > 0 && (widget == &window_ || widget->testAttribute(Qt::WA_SetFont))) {
+            QFont font = widget->font();
+            font.setPointSizeF(design.points * zoom);
+            widget->setFont(font);
+        }
     }
-    for (QObject *child : widget->children())
-        if (auto *childWidget = qobject_cast<QWidget *>(child))
-            scaleFonts(childWidget, ratio);
+    QFont font = applicationFont_;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(applicationFont_.pointSizeF() * zoom);
+    QApplication::setFont(font);
 }
 
 void WindowZoom::apply(int oldPercent)
 {
     const double zoom = percent_ / 100.0;
-    scaleFonts(&window_, static_cast<double>(percent_) / oldPercent);
+    scaleFonts(zoom);
     for (WidgetDesign &design : widgets_) {
         QWidget *widget = design.widget;
         if (!widget)
@@ -139,6 +173,10 @@ void WindowZoom::apply(int oldPercent)
         if (design.placed) {
             const QRect g = design.geometry;
             widget->setGeometry(scaled(g.x(), zoom), scaled(g.y(), zoom), scaled(g.width(), zoom), scaled(g.height(), zoom));
+            // A check box's mark keeps the style's size whatever the zoom: the
+            // box widens, in place, to show its whole text.
+            if (qobject_cast<QCheckBox *>(widget))
+                widget->resize(std::max(widget->width(), widget->sizeHint().width()), widget->height());
         }
     }
     for (const LayoutDesign &design : layouts_) {
@@ -174,7 +212,7 @@ void WindowZoom::zoomIn()
     const auto &steps = zoomSteps();
     const auto next = std::upper_bound(steps.begin(), steps.end(), percent_);
     if (next != steps.end())
-        setPercent(*next);
+        stepTo(*next);
 }
 
 void WindowZoom::zoomOut()
@@ -218,12 +256,13 @@ int startingZoom(const QWidget &window)
     const QSettings settings;
     const int remembered = settings.value(kZoomKey, 0).toInt();
     const auto &steps = zoomSteps();
-    if (std::find(steps.begin(), steps.end(), remembered) != steps.end())
-        return remembered;
     const QScreen *screen = window.screen();
-    if (!screen)
-        return 100;
-    return fittingZoom(window.sizeHint() + kDecorations, screen->availableGeometry().size());
+    const int fitting = screen ? fittingZoom(window.sizeHint() + kDecorations, screen->availableGeometry().size()) : 100;
+    // A step remembered from a larger screen, or a screen now scaled up, never
+    // starts the window larger than the screen.
+    if (std::find(steps.begin(), steps.end(), remembered) != steps.end())
+        return std::min(remembered, fitting);
+    return fitting;
 }
 
 } // namespace brelo

@@ -25,19 +25,25 @@ const std::vector<int> &zoomSteps();
 int fittingZoom(QSize designSize, QSize available);
 
 // Scales the whole window: every control's position and size, the layouts'
-// margins and spacings, the fonts, and the picture areas (drawn again at the
-// new resolution through `redrawPictures`). What the window shows stays the same.
+// margins and spacings, the fonts (the menus' and dialogs' too), and the
+// picture areas (drawn again at the new resolution through `redrawPictures`).
+// What the window shows stays the same.
 class WindowZoom : public QObject {
     Q_OBJECT
 
 public:
     WindowZoom(QWidget &window, std::function<void()> redrawPictures);
+    ~WindowZoom() override;  // gives the application its font back
 
     int percent() const { return percent_; }
+    // Any step, whatever the screen (for the start, which chooses one that fits).
     void setPercent(int percent);
+    // The user's steps: a larger step that would not fit the screen is refused.
     void zoomIn();
     void zoomOut();
-    void reset() { setPercent(100); }
+    void reset() { stepTo(100); }
+    // The largest step at which the window fits its screen.
+    int largestFitting() const;
 
 signals:
     void changed(int percent);
@@ -48,6 +54,7 @@ private:
         QRect geometry;
         bool placed;  // positioned by the program, not by a layout
         QSizeF minimum, maximum;  // at 100 %
+        double points;  // the font's size at 100 %
     };
     struct LayoutDesign {
         QPointer<QLayout> layout;
@@ -58,9 +65,13 @@ private:
     void record(QWidget *widget);  // the design of `widget` and of everything under it
     void record(QLayout *layout);
     void apply(int oldPercent);
+    void scaleFonts(double zoom);
+    void stepTo(int percent);
 
     QWidget &window_;
     std::function<void()> redrawPictures_;
+    QSize designSize_;       // the window's at 100 %
+    QFont applicationFont_;  // the menus' and dialogs', at 100 %
     int percent_ = 100;
     std::vector<WidgetDesign> widgets_;
     std::vector<LayoutDesign> layouts_;

@@ -25,7 +25,7 @@ QString joined(const QString &directory, const QString &fileName)
 
 DocAddress local(const QString &path, const QString &fragment)
 {
-    return {DocAddress::Kind::Local, QDir::toNativeSeparators(path), fragment};
+    return {DocAddress::Kind::Local, QDir::toNativeSeparators(path), fragment, {}};
 }
 
 } // namespace
@@ -49,7 +49,7 @@ DocAddress readAddress(const QString &typed, const QString &workingDir)
     if (text.isEmpty() || text.compare(kBlankAddress, Qt::CaseInsensitive) == 0)
         return {};
     if (startsWith(text, "http://") || startsWith(text, "https://") || startsWith(text, "mailto:"))
-        return {DocAddress::Kind::Web, text, {}};
+        return {DocAddress::Kind::Web, text, {}, {}};
     if (startsWith(text, "file:")) {
         const QUrl url(text);
         return local(url.toLocalFile(), url.fragment());
@@ -68,15 +68,21 @@ QString installedHelpDirectory()
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" BRELO_DOC_FROM_BIN));
 }
 
-QString helpPagePath(const QString &fileName, const QString &workingDir, const QString &installedDir)
+DocAddress helpPageAddress(const QString &fileName, const QString &workingDir, const QString &installedDir)
 {
-    const QString here = joined(workingDir, fileName);
-    if (QFileInfo(QDir::fromNativeSeparators(here)).isFile())
-        return here;
-    const QString installed = joined(installedDir, fileName);
-    if (!installedDir.isEmpty() && QFileInfo(QDir::fromNativeSeparators(installed)).isFile())
-        return installed;
-    return here;
+    QStringList folders{workingDir};
+    if (!installedDir.isEmpty())
+        folders << installedDir;
+    DocAddress address{DocAddress::Kind::Local, joined(workingDir, fileName), {}, {}};
+    for (const QString &folder : folders) {
+        address.searched << QDir::toNativeSeparators(folder);
+        const QString path = joined(folder, fileName);
+        if (QFileInfo(QDir::fromNativeSeparators(path)).isFile()) {
+            address.target = path;
+            break;
+        }
+    }
+    return address;
 }
 
 } // namespace brelo

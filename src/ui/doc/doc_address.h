@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace brelo {
 
@@ -11,6 +12,7 @@ struct DocAddress {
     Kind kind = Kind::Blank;
     QString target;    // the web address as typed, or the absolute local path (native separators)
     QString fragment;  // anchor within a local page, without '#'
+    QStringList searched;  // a help page of the buttons: the folders looked in, in order
 
     // The text the address box shows for it.
     QString text() const;
@@ -29,7 +31,8 @@ QString installedHelpDirectory();
 
 // Where a help page opens from: the working folder's copy wins (the user may keep
 // pages of their own there), else the installed copy; when neither exists, the
-// working-folder path, for the "Page introuvable" message. Native separators.
-QString helpPagePath(const QString &fileName, const QString &workingDir, const QString &installedDir);
+// working-folder path, for the "Page introuvable" message. Native separators;
+// `searched` gives the folders looked in.
+DocAddress helpPageAddress(const QString &fileName, const QString &workingDir, const QString &installedDir);
 
 } // namespace brelo

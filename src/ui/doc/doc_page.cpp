@@ -1,9 +1,11 @@
 #include "ui/doc/doc_page.h"
 
+#include "ui/doc/doc_file_kind.h"
 #include "ui/widgets/twips_rect.h"
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
@@ -86,11 +88,6 @@ private:
     DocPage *page_;
 };
 
-DocAddress pageAddress(const QString &path)
-{
-    return {DocAddress::Kind::Local, path, {}};
-}
-
 } // namespace
 
 DocPage::DocPage(QWidget *parent, QString installedHelpDir)
@@ -152,7 +149,7 @@ bool DocPage::viewerShown() const
 void DocPage::openPage(const QString &fileName)
 {
     // The working directory is read at each click.
-    visit(pageAddress(helpPagePath(fileName, QDir::currentPath(), installedHelpDir_)));
+    visit(helpPageAddress(fileName, QDir::currentPath(), installedHelpDir_));
 }
 
 void DocPage::openHelp() { openPage(QString::fromUtf8(kPageButtons[0].fileName)); }
@@ -206,25 +203,61 @@ void DocPage::display(const DocAddress &address)
     // FIFO: only regular files go to it.
     const QString path = QDir::fromNativeSeparators(address.target);
     if (!QFileInfo(path).isFile()) {
-        showMissing(address.target);
+        showMissing(address);
         return;
     }
-    shownFile_ = path;
-    QUrl url = QUrl::fromLocalFile(path);
-    if (!address.fragment.isEmpty())
-        url.setFragment(address.fragment);
-    browser_->setSource(url);
+    // Only pages and texts: a program would show as garbage, and QTextBrowser
+    // would read a plain text as HTML, all its lines run into one paragraph.
+    switch (docFileKind(path)) {
+    case DocFileKind::Html: {
+        shownFile_ = path;
+        QUrl url = QUrl::fromLocalFile(path);
+        if (!address.fragment.isEmpty())
+            url.setFragment(address.fragment);
+        browser_->setSource(url);
+        return;
+    }
+    case DocFileKind::Text:
+        showText(path);
+        return;
+    case DocFileKind::Other:
+        showNotice(QStringLiteral("Pas une page HTML"),
+                   QStringLiteral("<p>« <b>%1</b> » n'est pas une page HTML.</p><p>Cette page n'ouvre que les "
+                                  "pages HTML et les fichiers texte.</p>")
+                       .arg(address.target.toHtmlEscaped()));
+        return;
+    }
 }
 
-void DocPage::showMissing(const QString &path)
+void DocPage::showText(const QString &path)
 {
-    browser_->setHtml(QStringLiteral("<html><head><title>Page introuvable</title></head><body>"
-                                     "<h3>Page introuvable</h3>"
-                                     "<p>Le fichier <b>%1</b> est introuvable.</p>"
-                                     "<p>Les pages d'aide des boutons sont cherchées dans le dossier de "
-                                     "travail du programme, puis dans le dossier où elles sont "
-                                     "installées (%2).</p></body></html>")
-                          .arg(path.toHtmlEscaped(), QDir::toNativeSeparators(installedHelpDir_).toHtmlEscaped()));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showNotice(QStringLiteral("Lecture impossible"), QStringLiteral("<p>« <b>%1</b> » ne peut pas être lu : %2.</p>")
+                                                             .arg(QDir::toNativeSeparators(path).toHtmlEscaped(),
+                                                                  file.errorString().toHtmlEscaped()));
+        return;
+    }
+    browser_->setPlainText(QString::fromUtf8(file.readAll()));
+}
+
+void DocPage::showNotice(const QString &title, const QString &body)
+{
+    browser_->setHtml(QStringLiteral("<html><head><title>%1</title></head><body><h3>%1</h3>%2</body></html>")
+                          .arg(title.toHtmlEscaped(), body));
+}
+
+void DocPage::showMissing(const DocAddress &address)
+{
+    QString body = QStringLiteral("<p>Le fichier <b>%1</b> est introuvable.</p>").arg(address.target.toHtmlEscaped());
+    if (!address.searched.isEmpty()) {
+        // The folders a page button really looked in, in order.
+        body += QStringLiteral("<p>Cette page d'aide a été cherchée dans :</p><ul>");
+        for (const QString &folder : address.searched)
+            body += QStringLiteral("<li>%1</li>").arg(folder.toHtmlEscaped());
+        body += QStringLiteral("</ul>");
+    }
+    showNotice(QStringLiteral("Page introuvable"), body);
 }
 
 void DocPage::followLink(const QUrl &link)
@@ -234,7 +267,7 @@ void DocPage::followLink(const QUrl &link)
         openInUsersBrowser(target);
         return;
     }
-    visit({DocAddress::Kind::Local, QDir::toNativeSeparators(target.toLocalFile()), target.fragment()});
+    visit({DocAddress::Kind::Local, QDir::toNativeSeparators(target.toLocalFile()), target.fragment(), {}});
 }
 
 void DocPage::openInUsersBrowser(const QUrl &url)
@@ -244,11 +277,10 @@ void DocPage::openInUsersBrowser(const QUrl &url)
     // Nothing to hand the address to: say so rather than do nothing. This page
     // is no address of its own, so it enters no history.
     shownFile_.clear();
-    browser_->setHtml(QStringLiteral("<html><head><title>Navigateur introuvable</title></head><body>"
-                                     "<h3>Navigateur introuvable</h3>"
-                                     "<p>BRELO n'affiche pas les pages Internet et n'a pas pu ouvrir "
-                                     "<b>%1</b> dans votre navigateur.</p></body></html>")
-                          .arg(url.toDisplayString().toHtmlEscaped()));
+    showNotice(QStringLiteral("Navigateur introuvable"),
+               QStringLiteral("<p>BRELO n'affiche pas les pages Internet et n'a pas pu ouvrir "
+                              "<b>%1</b> dans votre navigateur.</p>")
+                   .arg(url.toDisplayString().toHtmlEscaped()));
 }
 
 bool DocPage::sideButton(QMouseEvent *event)

@@ -41,7 +41,9 @@ private:
     void openTyped();                        // Cmdurl_Click, Enter in Txturl
     void visit(const DocAddress &address);   // shows it and makes it the newest history entry
     void display(const DocAddress &address);
-    void showMissing(const QString &path);
+    void showMissing(const DocAddress &address);
+    void showText(const QString &path);
+    void showNotice(const QString &title, const QString &body);  // a page of the program's own
     void followLink(const QUrl &link);
     void openInUsersBrowser(const QUrl &url);
     bool sideButton(QMouseEvent *event);

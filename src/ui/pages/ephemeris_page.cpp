@@ -218,7 +218,9 @@ void EphemerisPage::run()
     lastRun_ = EphemerisRun{fieldTexts(), result};
     for (std::size_t i = 0; i < results_.size(); ++i)
         results_[i]->setText(QString::fromStdString(result.*kResults[i].shown));
-    messages_.clearMessage(MessageLine::Source::Ephemeris);
+    // A year outside 1800-2100 is said once, where the page's failures are, for as long as it is shown.
+    const QString notice = QString::fromStdString(result.accuracyNotice);
+    messages_.setMessage(MessageLine::Source::Ephemeris, notice.isEmpty() ? notice : QString::fromUtf8(kFailed) + notice);
     messages_.clearMessage(MessageLine::Source::ParamsFile);  // told until the first good run
     stale_->setStale(StaleResults::Nothing);
     showInstantLines(&result);

@@ -13,26 +13,28 @@ namespace brelo {
 
 namespace {
 
-// The buddy's text as a whole number, when it reads as one in the locale.
-std::optional<int> wholeNumberIn(const QString &text, char decimalSeparator)
+// The buddy's text as a number, when it reads as one (either decimal separator).
+std::optional<double> numberIn(const QString &text, char decimalSeparator)
 {
     const NumericText number = readNumber(text.toStdString(), decimalSeparator);
-    if (!number.ok() || number.value != std::floor(number.value) || std::fabs(number.value) > 1e9)
-        return std::nullopt;
-    return static_cast<int>(number.value);
+    return number.ok() ? std::optional(number.value) : std::nullopt;
 }
 
 } // namespace
 
-std::optional<int> spinTarget(const SpinRange &range, int ownValue, std::optional<int> shown,
+std::optional<int> spinTarget(const SpinRange &range, int ownValue, std::optional<double> shown,
                               bool hasBuddy, const QString &shownText, int direction)
 {
-    // Step from the number shown, then bring it into the range: down from a
-    // typed 20000 lands on the maximum 10000, the nearest value below it.
-    const int from = shown ? std::clamp(*shown, range.minimum, range.maximum) : ownValue;
-    const long long start = shown ? *shown : ownValue;
-    const long long stepped = start + static_cast<long long>(direction) * range.step;
-    const int to = static_cast<int>(std::clamp<long long>(stepped, range.minimum, range.maximum));
+    // Up goes to the next whole step above the number shown, down to the next
+    // below (45.5 gives 46 and 45), then into the range: down from a typed
+    // 20000 lands on the maximum 10000. Worked in doubles, as a typed number
+    // may lie far beyond an int.
+    const double low = range.minimum;
+    const double high = range.maximum;
+    const double start = shown ? *shown : ownValue;
+    const double stepped = direction > 0 ? std::floor(start) + range.step : std::ceil(start) - range.step;
+    const int to = static_cast<int>(std::clamp(stepped, low, high));
+    const double from = std::clamp(start, low, high);
     // At a bound the click does nothing, unless the field still has to be
     // brought to show that bound as a whole number.
     if (to == from && (!hasBuddy || shownText == QString::number(to)))
@@ -67,7 +69,7 @@ void SpinButton::setBuddy(QLineEdit *buddy)
 void SpinButton::stepBy(int direction)
 {
     const QString shownText = buddy_ ? buddy_->text() : QString();
-    const std::optional<int> shown = buddy_ ? wholeNumberIn(shownText, decimalSeparator_) : std::nullopt;
+    const std::optional<double> shown = buddy_ ? numberIn(shownText, decimalSeparator_) : std::nullopt;
     const std::optional<int> target = spinTarget(range_, value_, shown, buddy_ != nullptr, shownText, direction);
     if (!target)
         return;

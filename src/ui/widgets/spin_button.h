@@ -16,16 +16,17 @@ struct SpinRange {
 };
 
 // The value a click leads to, or nothing when the click changes nothing.
-// `shown` is the whole number the buddy field reads as (when it reads as one),
+// `shown` is the number the buddy field reads as (when it reads as one),
 // `shownText` the field's exact text (empty without a buddy).
-std::optional<int> spinTarget(const SpinRange &range, int ownValue, std::optional<int> shown,
+std::optional<int> spinTarget(const SpinRange &range, int ownValue, std::optional<double> shown,
                               bool hasBuddy, const QString &shownText, int direction);
 
 // A pair of arrows that steps a whole number, optionally written into a buddy
-// text box. A click steps from the number the buddy shows when it is a whole
-// number (so typing 12 then clicking up gives 13; from outside the range it
-// lands on the nearest bound), else from the arrows' own value; the arrows
-// auto-repeat while held. Up and Down in the buddy step too.
+// text box. A click steps from the number the buddy shows when it reads as one:
+// up to the next whole number above it, down to the next below (12 gives 13 and
+// 11, 45.5 gives 46 and 45; from outside the range it lands on the nearest
+// bound), else from the arrows' own value; the arrows auto-repeat while held.
+// Up and Down in the buddy step too.
 class SpinButton : public QWidget {
     Q_OBJECT
 

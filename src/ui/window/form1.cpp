@@ -132,11 +132,17 @@ void Form1::buildMenus()
     QMenu *quit = addMenu(bar, "quit1", QStringLiteral("Quitter"));
     QMenu *help = addMenu(bar, "menuaide", QStringLiteral("&Aide"));
 
-    fileMenu_ = new FileMenu(*this, *this, *this, parametersFile_, [this] {
-        // The help page lives on the Doc HTML tab; the page change runs as a click on the tab would.
-        tabs_->setCurrentWidget(doc_);
-        doc_->openHelp();
-    });
+    fileMenu_ = new FileMenu(
+        *this, *this, *this, parametersFile_,
+        [this] {
+            // The help page lives on the Doc HTML tab; the page change runs as a click on the tab would.
+            tabs_->setCurrentWidget(doc_);
+            doc_->openHelp();
+        },
+        [this] {
+            runOptics();
+            runEphemeris();
+        });
     fileMenu_->fill(*file, *help);
     fillViewMenu(*view, ephemeris_->discPicture(),
                  {[this](bool on) { optics_->setParaxialRays(on); }, [this](bool on) { setDiscZenithUp(on); },
@@ -238,6 +244,14 @@ std::optional<ResultsPage> Form1::shownResultsPage() const
 const std::optional<OpticsRun> &Form1::lastOptics() const { return optics_->lastRun(); }
 const std::optional<EphemerisRun> &Form1::lastEphemeris() const { return ephemeris_->lastRun(); }
 bool Form1::discZenithUp() const { return ephemeris_->discZenithUp(); }
+
+bool Form1::shownRunFailed() const
+{
+    const std::optional<ResultsPage> page = shownResultsPage();
+    return page && (*page == ResultsPage::Optics ? optics_->resultsStale() : ephemeris_->resultsStale());
+}
+
+double Form1::pictureZoom() const { return ephemeris_->discPicture().zoom(); }
 
 PainterCanvas::ColorOf Form1::pictureColors() const
 {

@@ -62,8 +62,10 @@ public:
     std::optional<ResultsPage> shownResultsPage() const override;
     const std::optional<OpticsRun> &lastOptics() const override;
     const std::optional<EphemerisRun> &lastEphemeris() const override;
+    bool shownRunFailed() const override;
     bool discZenithUp() const override;
     PainterCanvas::ColorOf pictureColors() const override;
+    double pictureZoom() const override;
     char decimalSeparator() const override { return decimalSeparator_; }
 
     ParamsFields parameterTexts() const override;

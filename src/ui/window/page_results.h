@@ -22,10 +22,14 @@ public:
     // The latest successful runs (the optical run's yearly rows written).
     virtual const std::optional<OpticsRun> &lastOptics() const = 0;
     virtual const std::optional<EphemerisRun> &lastEphemeris() const = 0;
+    // The latest run of the page shown failed: what it shows is an older run's, greyed.
+    virtual bool shownRunFailed() const = 0;
     // The disc as the screen shows it: turned zenith up or north up.
     virtual bool discZenithUp() const = 0;
     // The colours the pictures give the drawings' system greys.
     virtual PainterCanvas::ColorOf pictureColors() const = 0;
+    // The window's zoom, which the pictures are shown at (1 at 100 %).
+    virtual double pictureZoom() const = 0;
     virtual char decimalSeparator() const = 0;
 };
 

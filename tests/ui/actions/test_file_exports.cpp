@@ -7,6 +7,8 @@
 #include "ui/actions/file_dialogs.h"
 #include "ui/actions/file_menu.h"
 #include "ui/window/form1.h"
+#include "ui/actions/window_zoom.h"
+#include "ui/widgets/picture_area.h"
 #include "core/drawing/recording_canvas.h"
 
 #include <QFile>
@@ -78,10 +80,12 @@ TEST_P(DrawingExport, SvgHoldsTheScreenPrimitives)
     const auto pixels = static_cast<int>(recorded.count(RecordedOp::Kind::Pixel));
     ASSERT_GT(segments + circles + pixels, 0);
     EXPECT_EQ(countTags(svg, "polyline"), segments);
-    EXPECT_EQ(countTags(svg, "text"), GetParam().labels);
-    // A circle below a pixel becomes a dot, as on the screen; the background and
-    // each opaque label are rectangles too.
-    auto backgrounds = static_cast<int>(recorded.count(RecordedOp::Kind::Clear));
+    // The labels, then each line of the caption.
+    ASSERT_FALSE(drawing->caption.isEmpty());
+    EXPECT_EQ(countTags(svg, "text"), GetParam().labels + drawing->caption.size());
+    // A circle below a pixel becomes a dot, as on the screen; the background,
+    // each opaque label and the caption's band are rectangles too.
+    auto backgrounds = static_cast<int>(recorded.count(RecordedOp::Kind::Clear)) + 1;
     ASSERT_GE(backgrounds, 1);
     for (const DrawingLabel &label : drawing->labels)
         backgrounds += label.background ? 1 : 0;
@@ -97,7 +101,8 @@ TEST_P(DrawingExport, PngIsDrawnAtItsScale)
     const std::optional<PageDrawing> drawing = pageDrawing(window.form, nullptr);
     ASSERT_TRUE(drawing);
     const QImage one = drawingImage(*drawing, 1);
-    EXPECT_EQ(one.size(), drawingPixels(*drawing).toSize());
+    EXPECT_EQ(one.size(), captionedPixels(*drawing).toSize());
+    EXPECT_GT(one.height(), drawingPixels(*drawing).height()) << "the caption is under the picture";
     for (const int scale : {2, 4}) {
         const QImage big = drawingImage(*drawing, scale);
         EXPECT_EQ(big.size(), one.size() * scale);
@@ -193,7 +198,7 @@ TEST(ResultsCsvExport, CellsAreTheShownTexts)
     }
 }
 
-// The printed page carries the inputs, every result and the drawing's labels.
+// The printed page carries the inputs, every result, the drawing's labels and its caption.
 TEST(PrintedPage, HoldsTheShownTexts)
 {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
@@ -223,6 +228,38 @@ TEST(PrintedPage, HoldsTheShownTexts)
         EXPECT_TRUE(printed.contains(shown)) << name << " « " << shown.toStdString() << " »\n" << printed.toStdString();
     }
     EXPECT_TRUE(printed.contains(QStringLiteral("15 Décembre: 9.453")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("O1 : focale 1000, diamètre 90"))) << "the drawing's caption";
+}
+
+// On white paper the picture's background and its labels' are white, its
+// white rays black (else lost on the paper), every other colour the screen's.
+TEST(PrintedPage, DrawingOnWhitePaperKeepsItsOtherColours)
+{
+    RunWindow window(0);
+    const std::optional<PageDrawing> screen = pageDrawing(window.form, nullptr);
+    ASSERT_TRUE(screen);
+    const PageDrawing paper = onWhitePaper(*screen);
+    EXPECT_EQ(paper.background, QColor(Qt::white));
+    for (const DrawingLabel &label : paper.labels)
+        EXPECT_TRUE(!label.background || *label.background == QColor(Qt::white)) << label.text.toStdString();
+    EXPECT_EQ(paper.colorOf(CanvasColor::of(255, 255, 255)), QColor(Qt::black));
+    for (const CanvasColor color : {CanvasColor::of(0, 0, 255), CanvasColor::of(255, 255, 0), CanvasColor::of(0, 0, 0),
+                                    CanvasColor::buttonFace(), CanvasColor::appWorkspace()})
+        EXPECT_EQ(paper.colorOf(color), screen->colorOf(color));
+}
+
+// "PNG, taille de l'écran" is the picture as large as the zoomed window shows it.
+TEST(DrawingExport, ScreenSizePngFollowsTheZoom)
+{
+    RunWindow window(2);
+    installWindowZoom(window.form, [&window] { window.form.redrawPictures(); }, 150);
+    const std::optional<PageDrawing> drawing = pageDrawing(window.form, nullptr);
+    ASSERT_TRUE(drawing);
+    QImage png;
+    ASSERT_TRUE(png.loadFromData(drawingFile(*drawing, DrawingFormat::Png, 1), "PNG"));
+    EXPECT_EQ(png.width(), qRound(drawingPixels(*drawing).width() * 1.5));
+    const auto *picture = qobject_cast<QWidget *>(scenario::control(window.form, QStringLiteral("Picture3")));
+    EXPECT_NEAR(png.width(), picture->contentsRect().width(), 2 * PictureArea::kBorderPx + 1);
 }
 
 // The preview shows the page that would be printed: one page, then closed.

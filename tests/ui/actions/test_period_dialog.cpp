@@ -1,29 +1,29 @@
 #include "ui/actions/period_dialog.h"
 #include "ui/actions/period_table_model.h"
 
-#include <QDateTimeEdit>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace brelo {
 namespace {
 
-QDateTime ut(int year, int month, int day, int hour, int minute)
+UtMinutes ut(int year, unsigned month, unsigned day, int hour, int minute)
 {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute), QTimeZone::utc());
+    using namespace std::chrono;
+    return sys_days{std::chrono::year{year} / month / day} + hours{hour} + minutes{minute};
 }
 
 struct Dialog {
     ObserverPosition observer{"48", "51", "2", "21"};
     PeriodDialog dialog{[this] { return observer; }, ',', QTimeZone("Europe/Paris")};
 
-    QString field(const char *name) const
-    {
-        return dialog.findChild<QDateTimeEdit *>(QString::fromLatin1(name))->text();
-    }
+    QLineEdit *box(const char *name) const { return dialog.findChild<QLineEdit *>(QString::fromLatin1(name)); }
+    QString field(const char *name) const { return box(name)->text(); }
     QString firstUt() const { return dialog.model()->data(dialog.model()->index(0, 0)).toString(); }
 };
 
@@ -31,7 +31,7 @@ struct Dialog {
 TEST(PeriodDialog, LocalTimesAreTheSameInstants)
 {
     const struct {
-        QDateTime start;
+        UtMinutes start;
         const char *localField;
         const char *utCell;
     } cases[] = {
@@ -41,7 +41,7 @@ TEST(PeriodDialog, LocalTimesAreTheSameInstants)
     };
     for (const auto &c : cases) {
         Dialog d;
-        d.dialog.setPeriod(c.start, c.start.addSecs(3600));
+        d.dialog.setPeriod(c.start, c.start + std::chrono::hours{1});
         EXPECT_EQ(d.field("periodedebut"), c.utCell);
         d.dialog.setTimesInLocalZone(true);
         EXPECT_EQ(d.field("periodedebut"), c.localField);
@@ -56,7 +56,7 @@ TEST(PeriodDialog, LocalTimesAreTheSameInstants)
 TEST(PeriodDialog, ATableThatCannotBeMadeSaysWhyAndLeavesNoTable)
 {
     const struct {
-        QDateTime start, end;
+        UtMinutes start, end;
         ObserverPosition observer;
         const char *said;
     } cases[] = {
@@ -75,24 +75,60 @@ TEST(PeriodDialog, ATableThatCannotBeMadeSaysWhyAndLeavesNoTable)
     }
 }
 
-// 02:30 on the last Sunday of March does not exist in Paris.
-TEST(PeriodDialog, ALocalTimeSkippedByTheClocksIsRefused)
+// A whole date and time typed over the field is read as typed, in UT or in
+// local time (Paris: UT+1 in March); one the clocks skip or repeat is refused,
+// quoted as typed (02:30 on the last Sunday of March does not exist in Paris,
+// it happens twice on the last Sunday of October).
+TEST(PeriodDialog, ATypedDateIsReadAsTyped)
+{
+    const struct {
+        bool local;
+        const char *start, *end;
+        const char *firstUt;  // or the message
+    } cases[] = {
+        {false, "05/03/2027 08:00", "05/03/2027 09:00", "05/03/2027 08:00"},
+        {true, "05/03/2027 08:00", "05/03/2027 09:00", "05/03/2027 07:00"},
+        {true, "28/03/2027 02:30", "28/03/2027 12:00",
+         "Le début de la période (28/03/2027 02:30) n'existe pas dans le fuseau Europe/Paris (changement d'heure)."},
+        {true, "30/10/2027 12:00", "31/10/2027 02:30",
+         "La fin de la période (31/10/2027 02:30) a lieu deux fois dans le fuseau Europe/Paris (changement d'heure) : "
+         "à 2027-10-31 00:30 TU puis à 2027-10-31 01:30 TU."},
+        {false, "05/03/2027 08:00", "04/03/2027 08:00",
+         "La fin de la période (04/03/2027 08:00) précède son début (05/03/2027 08:00)."},
+    };
+    for (const auto &c : cases) {
+        Dialog d;
+        d.dialog.setPeriod(ut(2026, 1, 1, 0, 0), ut(2026, 1, 2, 0, 0));
+        d.dialog.setTimesInLocalZone(c.local);
+        for (const auto &[name, text] : {std::pair{"periodedebut", c.start}, std::pair{"periodefin", c.end}}) {
+            QTest::keyClick(d.box(name), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(d.box(name), QString::fromUtf8(text));
+        }
+        const bool made = d.dialog.makeTable();
+        EXPECT_EQ(made ? d.firstUt() : d.dialog.message(), QString::fromUtf8(c.firstUt)) << c.start;
+    }
+}
+
+// The dialog opens on the page's instant, its year read as the page reads it
+// (astronomical: -4000 is 4001 BC), and a day later.
+TEST(PeriodDialog, OpensOnThePagesInstant)
+{
+    QWidget window;
+    PeriodDialog *dialog = showPeriodDialog(window, nullptr, [] { return EphemerisInput{"-4000", "12", "9", "14", "41"}; }, '.');
+    EXPECT_EQ(dialog->findChild<QLineEdit *>(QStringLiteral("periodedebut"))->text(), QStringLiteral("09/12/-4000 14:41"));
+    EXPECT_EQ(dialog->findChild<QLineEdit *>(QStringLiteral("periodefin"))->text(), QStringLiteral("10/12/-4000 14:41"));
+}
+
+// The count of instants and the refusal of too many are written alike, with the locale's grouping.
+TEST(PeriodDialog, CountsAreGroupedByTheLocale)
 {
     Dialog d;
-    d.dialog.setTimesInLocalZone(true);
-    d.dialog.findChild<QDateTimeEdit *>(QStringLiteral("periodedebut"))
-        ->setDateTime(QDateTime(QDate(2027, 3, 28), QTime(2, 30), QTimeZone::utc()));
-    d.dialog.findChild<QDateTimeEdit *>(QStringLiteral("periodefin"))
-        ->setDateTime(QDateTime(QDate(2027, 3, 28), QTime(12, 0), QTimeZone::utc()));
+    d.dialog.setPeriod(ut(2027, 1, 1, 0, 0), ut(2027, 1, 11, 0, 0));
+    ASSERT_TRUE(d.dialog.makeTable());
+    EXPECT_EQ(d.dialog.message(), QLocale().toString(1441) + QStringLiteral(" instants"));
+    d.dialog.setPeriod(ut(2000, 1, 1, 0, 0), ut(2200, 1, 1, 0, 0));
     EXPECT_FALSE(d.dialog.makeTable());
-    EXPECT_EQ(d.dialog.message().toStdString(),
-              "Le début de la période (28/03/2027 02:30) n'existe pas en heure locale : les horloges avancent à cette "
-              "heure-là.");
-    d.dialog.findChild<QDateTimeEdit *>(QStringLiteral("periodedebut"))
-        ->setDateTime(QDateTime(QDate(2027, 3, 28), QTime(1, 30), QTimeZone::utc()));
-    ASSERT_TRUE(d.dialog.makeTable()) << d.dialog.message().toStdString();
-    EXPECT_EQ(d.firstUt(), QStringLiteral("28/03/2027 00:30"));
-    EXPECT_EQ(d.dialog.model()->data(d.dialog.model()->index(1, 1)).toString(), QStringLiteral("28/03/2027 01:40 CET"));
+    EXPECT_TRUE(d.dialog.message().contains(QLocale().toString(5'000'000))) << d.dialog.message().toStdString();
 }
 
 TEST(PeriodDialog, ExportWritesTheFileOrNamesTheOneItCouldNotWrite)

@@ -1,5 +1,6 @@
 #include "ui/doc/doc_page.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -365,6 +366,27 @@ TEST_F(DocPageTest, BackShowsAPageRemovedSinceAsMissing)
     EXPECT_TRUE(shownText().contains("Page introuvable")) << shownText().toStdString();
 }
 
+// The viewer shows pages and texts only: a program (this test itself) is
+// refused, a text without extension keeps its lines.
+TEST_F(DocPageTest, TypedAddressOpensPagesAndTextsOnly)
+{
+    writePage("notes", "première ligne\n  deuxième ligne\n");
+    const struct {
+        QString typed;
+        QString shown;
+    } cases[] = {
+        {QCoreApplication::applicationFilePath(),
+         QStringLiteral("« %1 » n'est pas une page HTML.").arg(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()))},
+        {QStringLiteral("notes"), QStringLiteral("première ligne\n  deuxième ligne\n")},
+    };
+    for (const auto &c : cases) {
+        control<QLineEdit>("Txturl")->setText(c.typed);
+        click("Cmdurl");
+        EXPECT_TRUE(shownText().contains(c.shown)) << shownText().left(200).toStdString();
+        EXPECT_FALSE(shownText().contains(QStringLiteral("ELF")));
+    }
+}
+
 // Where a page button finds its page: the working directory's copy first, then
 // the installed one; with neither, the message names the working-directory path.
 TEST(DocPageLookup, WorkingDirectoryFirstThenInstalledCopy)
@@ -403,6 +425,9 @@ TEST(DocPageLookup, WorkingDirectoryFirstThenInstalledCopy)
         EXPECT_EQ(shown.contains("Page introuvable"), c.missing) << shown.toStdString();
         if (!c.missing) {
             EXPECT_EQ(shown, c.inWorkingDir ? "ici" : "installée");
+        } else {  // both folders looked in are named
+            EXPECT_TRUE(shown.contains(QDir::toNativeSeparators(cwd.path()))) << shown.toStdString();
+            EXPECT_TRUE(shown.contains(QDir::toNativeSeparators(installed.path()))) << shown.toStdString();
         }
     }
 }

@@ -34,6 +34,8 @@ struct ClickCase {
     int expectedValue;
 };
 
+// Expected values: the next whole number above or below the typed one,
+// then the nearest bound of the range, worked by hand.
 TEST(SpinButton, ClickStepsFromTheFieldOrItsOwnValue)
 {
     const ClickCase cases[] = {
@@ -41,13 +43,17 @@ TEST(SpinButton, ClickStepsFromTheFieldOrItsOwnValue)
         {"typed number wins over own value", {1, 500, 1}, 30, "120", -1, "119", 119},
         {"blanks around a whole number", {1, 500, 1}, 30, " 42 ", +1, "43", 43},
         {"non-number: own value", {1, 500, 1}, 30, "abc", +1, "31", 31},
-        {"fraction: own value", {1, 500, 1}, 30, "12,5", -1, "29", 29},
+        {"typed decimal, up: the whole number above", {1, 500, 1}, 90, "45.5", +1, "46", 46},
+        {"typed decimal, down: the whole number below", {1, 500, 1}, 90, "45,5", -1, "45", 45},
+        {"typed negative decimal, up", {-90, 90, 1}, 45, "-10,5", +1, "-10", -10},
+        {"decimal just under max, up", {1, 10000, 1}, 1000, "9999.5", +1, "10000", 10000},
         {"empty: own value", {1, 500, 1}, 30, "", +1, "31", 31},
         {"typed beyond max is clamped first", {1800, 2100, 1}, 2000, "2500", +1, "2100", 2100},
         {"typed below min is clamped first", {-90, 90, 1}, 45, "-300", -1, "-90", -90},
         {"down from above max lands on max", {1, 10000, 1}, 1000, "20000", -1, "10000", 10000},
         {"up from below min lands on min", {-90, 90, 1}, 45, "-300", +1, "-90", -90},
         {"down from just above max", {1, 10000, 1}, 1000, "10001", -1, "10000", 10000},
+        {"up from far above max", {1, 10000, 1}, 1000, "1e300", +1, "10000", 10000},
         {"own value at a bound, field unreadable", {0, 23, 1}, 23, "x", +1, "23", 23},
         {"at max showing max", {1800, 2100, 1}, 2000, "2100", +1, nullptr, 2000},
         {"at min showing min", {-90, 90, 1}, 45, "-90", -1, nullptr, 45},
