@@ -81,8 +81,6 @@ FittedLabel *makeLabel(QWidget *parent, const char *name, const QString &text, Q
         // Designed more than a line high: the text wraps.
         label->setWordWrap(label->height() * 2 >= label->fontMetrics().height() * 3);
         keepDescenders(label);
-        // Of a fixed size, a label's new text posts no layout pass to its parent.
-        label->setFixedSize(label->size());
     }
     return label;
 }

@@ -21,9 +21,10 @@
 namespace brelo {
 namespace {
 
-QDateTime ut(int year, int month, int day, int hour, int minute)
+UtMinutes ut(int year, unsigned month, unsigned day, int hour, int minute)
 {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute), QTimeZone::utc());
+    using namespace std::chrono;
+    return sys_days{std::chrono::year{year} / month / day} + hours{hour} + minutes{minute};
 }
 
 int columnNamed(const char *title)

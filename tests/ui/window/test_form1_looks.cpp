@@ -140,8 +140,6 @@ TEST(Form1Looks, NewResultsPostNoLayoutPassToTheirFrames)
         void (Form1::*run)();
     } pages[] = {
         {0, "Lblb", "Txtfoco2", "61", &Form1::runOptics},
-        {2, "lblah", "txtminut", "7", &Form1::runEphemeris},
-        {2, "lblheureloc", "txtminut", "8", &Form1::runEphemeris},
     };
     for (const auto &page : pages) {
         SCOPED_TRACE(page.label);
