@@ -35,8 +35,8 @@ PeriodChartWindow::PeriodChartWindow(QWidget *parent) : QDialog(parent)
     setWindowTitle(QString::fromUtf8("Graphique de la période"));
     column_ = new QComboBox(this);
     column_->setObjectName(QStringLiteral("graphiquecolonne"));
-    for (const char *title : seriesColumnTitles())
-        column_->addItem(QString::fromUtf8(title));
+    for (const std::string &title : seriesColumnTitles())
+        column_->addItem(QString::fromStdString(title));
     column_->setCurrentIndex(kAltitudeColumn);
     chart_ = new PeriodChart(this);
     chart_->setObjectName(QStringLiteral("graphiqueperiode"));
