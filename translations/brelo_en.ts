@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Construction du Coronographe</source>
-        <translation>Building the Coronagraph (in French)</translation>
+        <translation>The Coronagraph (in French)</translation>
     </message>
     <message>
         <source>Construction du 1er Prototype</source>
@@ -719,11 +719,11 @@
     </message>
     <message>
         <source>Objectif O3  Focale=</source>
-        <translation>Objective O3  Focal length=</translation>
+        <translation>Lens  O3  Focal length=</translation>
     </message>
     <message>
         <source>Objectif O3&apos;  Focale=</source>
-        <translation>Objective O3&apos;  Focal length=</translation>
+        <translation>Lens  O3&apos;  Focal length=</translation>
     </message>
     <message>
         <source>Distance (Lentille O2 - Diaphragme) B=</source>
@@ -735,7 +735,7 @@
     </message>
     <message>
         <source>Distance (Lentille O2 - Objectif O3) C=</source>
-        <translation>Distance (Lens O2 - Objective O3) C=</translation>
+        <translation>Distance (Lens O2 - Lens O3) C=</translation>
     </message>
     <message>
         <source>Focale résultante =</source>
@@ -759,7 +759,7 @@
     </message>
     <message>
         <source>Objectifs O3 et O3&apos; identiques</source>
-        <translation>Objectives O3 and O3&apos; identical</translation>
+        <translation>Lenses O3 and O3&apos; identical</translation>
     </message>
     <message>
         <source>&amp;CALCUL</source>
@@ -2487,7 +2487,7 @@ Qt options (with one dash or two, the value after a blank or, for -style and
     </message>
     <message>
         <source>REMARQUE: ATTENTION! IMPOSSIBILITE!! Le calcul montre que le diaphragme est situé derrière l&apos;objectif O3: le montage est impossible! Vous devez soit augmenter la focale de 03, soit diminuer celle de O2, soit rapprocher le disque occulteur de O2.</source>
-        <translation>REMARK: WARNING! IMPOSSIBLE!! The calculation shows that the Lyot stop lies behind objective O3: this layout cannot be built! You must either lengthen the focal length of O3, shorten that of O2, or bring the occulting disc closer to O2.</translation>
+        <translation>REMARK: WARNING! IMPOSSIBLE!! The calculation shows that the Lyot stop lies behind lens O3: this layout cannot be built! You must either lengthen the focal length of O3, shorten that of O2, or bring the occulting disc closer to O2.</translation>
     </message>
     <message>
         <source>REMARQUE: ATTENTION! Le diaphragme est situé à moins de 15mm en avant de O3: le montage est théoriquement possible, mais vérifiez que vous pourrez monter vos éléments aussi proches! Si ce n&apos;est pas le cas, vous devez soit augmenter la focale de 03, soit diminuer celle de O2, soit rapprocher le disque occulteur de O2. </source>
@@ -2539,7 +2539,7 @@ Qt options (with one dash or two, the value after a blank or, for -style and
     </message>
     <message>
         <source>Distance (Lentille O2 - Objectif O3) C= %1</source>
-        <translation>Distance (Lens O2 - Objective O3) C= %1</translation>
+        <translation>Distance (Lens O2 - Lens O3) C= %1</translation>
     </message>
     <message>
         <source>Focale résultante = %1</source>
