@@ -5,6 +5,7 @@
 # documentation page opens the installed one, found from the program's own folder.
 install(FILES
     ${PROJECT_SOURCE_DIR}/doc/breloaide.htm
+    ${PROJECT_SOURCE_DIR}/doc/breloaide_en.htm
     ${PROJECT_SOURCE_DIR}/doc/construbrelo.htm
     ${PROJECT_SOURCE_DIR}/doc/brelo1.htm
     ${PROJECT_SOURCE_DIR}/doc/brelo2.htm
