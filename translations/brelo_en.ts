@@ -1084,7 +1084,7 @@
     </message>
     <message>
         <source>Azimut (°, 0 S, 90 W)</source>
-        <translation>Azimuth (°, 0 at S, 90 at W)</translation>
+        <translation>Azimuth (°, 0 S, 90 W)</translation>
     </message>
     <message>
         <source>Hauteur et azimut du Soleil le %1</source>
@@ -1127,7 +1127,7 @@
     </message>
     <message>
         <source>Instant de la page (%1:%2 TU)</source>
-        <translation>The page&apos;s instant (%1:%2 UT)</translation>
+        <translation>Page instant (%1:%2 UT)</translation>
     </message>
     <message>
         <source>Journée du Soleil</source>
@@ -1794,7 +1794,7 @@ incorrect (a one-line message on the error output), 3 if the table could not be 
     </message>
     <message>
         <source>Azimuth (°, 0 S, 90 W)</source>
-        <translation>Azimuth (°, 0 at S, 90 at W)</translation>
+        <translation>Azimuth (°, 0 S, 90 W)</translation>
     </message>
     <message>
         <source>Distance Terre-Soleil (U.A.)</source>

@@ -110,7 +110,7 @@ SunDayWindow::SunDayWindow(char decimalSeparator, QWidget *parent)
     layout->addWidget(chart_, 1);
     layout->addWidget(hint);
     layout->addWidget(buttons);
-    resize(820, 640);
+    resize(900, 720);  // room for the legend and the azimuth axis title in English as in French
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(exportButton, &QPushButton::clicked, this,
             [this] { exportChart(*this, *chart_, tr("journee-soleil")); });
