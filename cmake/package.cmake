@@ -8,10 +8,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.brelo.brelo.metainfo.xml
 set(CPACK_PACKAGE_NAME brelo)
 set(CPACK_PACKAGE_VENDOR "BRELO")
 set(CPACK_PACKAGE_CONTACT "BRELO <brelo@users.noreply.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Optics of a Lyot coronagraph and solar ephemeris (French interface)")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Optics of a Lyot coronagraph and solar ephemeris (French and English interface)")
 set(CPACK_PACKAGE_DESCRIPTION "BRELO helps amateur solar observers design the optics of a Lyot coronagraph
 and computes the Sun's ephemeris, with drawings of the optical train and of
-the oriented solar disc. French user interface.")
+the oriented solar disc. French or English user interface.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # The program looks for its help pages under the prefix it was configured
 # with: the package installs there too (configure with -DCMAKE_INSTALL_PREFIX=/usr).

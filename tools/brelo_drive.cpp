@@ -3,6 +3,9 @@
 //
 //   brelo-drive [--clock YYYY-MM-DDTHH:MM] [--cwd DIR] [--locale NAME] [--zoom PERCENT] < script
 //
+// The window speaks the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), as the
+// program does when its settings hold no choice; --locale sets the numbers' format only.
+//
 // Commands, one a line ('#' starts a comment line):
 //   type NAME [TEXT]   replace a text box's text by typing TEXT (none: empty it)
 //   click NAME         mouse click on a button or check box
@@ -21,6 +24,7 @@
 
 #include "scenario.h"
 
+#include "language/language.h"
 #include "ui/window/designed_style.h"
 #include "ui/window/form1.h"
 #include "ui/actions/window_zoom.h"
@@ -94,6 +98,8 @@ int main(int argc, char **argv)
     // The user's own settings never reach a scenario: every run starts from the defaults.
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    // As the program: the desktop's language, the settings holding no choice.
+    brelo::useLanguage(brelo::languageOf(brelo::savedLanguageChoice()));
     const Options options = parseOptions(QApplication::arguments());
     if (!options.cwd.isEmpty() && !QDir::setCurrent(options.cwd))
         fail(QStringLiteral("cannot work in %1").arg(options.cwd));

@@ -1,12 +1,10 @@
+#include "language/language.h"
 #include "ui/actions/window_zoom.h"
 #include "ui/window/designed_style.h"
 #include "ui/window/form1.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +14,8 @@
 
 namespace {
 
-const char *const kHelp =
+const char *const kHelp = QT_TRANSLATE_NOOP(
+    "main",
     "Usage : brelo [options] [FICHIER]\n"
     "\n"
     "BRELO : calcul de l'optique d'un coronographe de Lyot et éphémérides solaires.\n"
@@ -27,9 +26,10 @@ const char *const kHelp =
     "  -v, --version     affiche la version du programme.\n"
     "\n"
     "Arguments :\n"
-    "  FICHIER           fichier de paramètres à lire au démarrage (par défaut ./brelo.dat).\n";
+    "  FICHIER           fichier de paramètres à lire au démarrage (par défaut ./brelo.dat).\n");
 
-const char *const kQtHelp =
+const char *const kQtHelp = QT_TRANSLATE_NOOP(
+    "main",
     "\n"
     "Options de Qt (avec un tiret ou deux, la valeur après un blanc ou, pour -style et\n"
     "-stylesheet, après « = ») :\n"
@@ -49,7 +49,7 @@ const char *const kQtHelp =
     "  -name NOM                      nom de l'application sous X11.\n"
     "  -widgetcount                   compte les contrôles restés à la fin.\n"
     "  -testability                   charge le module de test de Qt.\n"
-    "  -qmljsdebugger=OPTIONS         débogueur QML.\n";
+    "  -qmljsdebugger=OPTIONS         débogueur QML.\n");
 
 // Qt's own options, which QApplication takes from the command line.
 const char *const kQtValueOptions[] = {"style", "stylesheet", "platform", "platformpluginpath", "platformtheme",
@@ -65,19 +65,22 @@ bool named(std::string_view name, const auto &list)
     return false;
 }
 
-enum class Action { Run, Help, HelpAll, Version };
+enum class Action { Run, Help, HelpAll, Version, Refuse };
 
 // What the command line asks, the files it names, and the arguments left to Qt.
 struct CommandLine {
     Action action = Action::Run;
     QStringList files;
     std::vector<char *> qtArguments;  // the program's name and Qt's options
+    const char *refusal = nullptr;    // why it is refused: %1 the argument
+    QString refused;
 };
 
-[[noreturn]] void refuse(const std::string &message)
+void refuse(CommandLine &line, const char *why, const QString &argument = {})
 {
-    std::fprintf(stderr, "brelo : %s\n", message.c_str());
-    std::exit(2);
+    line.action = Action::Refuse;
+    line.refusal = why;
+    line.refused = argument;
 }
 
 // Our options are long ones (and -h, -v); Qt's keep one dash or take two, and
@@ -87,10 +90,11 @@ CommandLine readCommandLine(int argc, char **argv)
     CommandLine line;
     line.qtArguments.push_back(argv[0]);
     bool optionsEnd = false;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && line.action != Action::Refuse; ++i) {
         const std::string_view arg = argv[i];
+        const QString argument = QString::fromLocal8Bit(argv[i]);
         if (optionsEnd || arg.size() < 2 || arg[0] != '-') {
-            line.files << QString::fromLocal8Bit(argv[i]);
+            line.files << argument;
             continue;
         }
         const std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
@@ -109,48 +113,49 @@ CommandLine readCommandLine(int argc, char **argv)
         else if (named(name, kQtValueOptions) && i + 1 < argc)
             line.qtArguments.insert(line.qtArguments.end(), {argv[i], argv[++i]});
         else if (named(name, kQtValueOptions))
-            refuse("l'option " + std::string(arg) + " attend une valeur.");
+            refuse(line, QT_TRANSLATE_NOOP("main", "l'option %1 attend une valeur."), argument);
         else
-            refuse("option inconnue « " + std::string(arg) + " » (brelo --help pour l'aide).");
+            refuse(line, QT_TRANSLATE_NOOP("main", "option inconnue « %1 » (brelo --help pour l'aide)."), argument);
     }
     line.qtArguments.push_back(nullptr);
     return line;
 }
 
 // The parameters file named on the command line, "" for ./brelo.dat. A name
-// that is not a readable file stops here with exit code 2, as a command-line
+// that is not a readable file is refused, with exit code 2, as a command-line
 // tool does.
-QString parametersFileArgument(const QStringList &files)
+QString parametersFileArgument(CommandLine &line)
 {
-    if (files.size() > 1)
-        refuse("un seul fichier de paramètres à la fois.");
-    if (files.isEmpty())
+    if (line.action != Action::Run || line.files.isEmpty())
         return QString();
-    const QFileInfo file(files.first());
+    if (line.files.size() > 1) {
+        refuse(line, QT_TRANSLATE_NOOP("main", "un seul fichier de paramètres à la fois."));
+        return QString();
+    }
+    const QFileInfo file(line.files.first());
     if (!file.isFile() || !file.isReadable())
-        refuse("« " + files.first().toStdString() + " » n'est pas un fichier lisible.");
+        refuse(line, QT_TRANSLATE_NOOP("main", "« %1 » n'est pas un fichier lisible."), line.files.first());
     return file.absoluteFilePath();
 }
 
-// --help and --version answer without a display, before the window system is opened.
-void answerAndExit(Action action)
+// --help, --version and a refused command line answer without a display, in
+// the desktop's language, before the window system is opened.
+[[noreturn]] void answerAndExit(int argc, char **argv, const CommandLine &line)
 {
-    if (action == Action::Version)
+    QCoreApplication app(argc, argv);
+    brelo::useLanguage(brelo::desktopLanguage());
+    const auto text = [](const char *source) { return QCoreApplication::translate("main", source).toStdString(); };
+    if (line.action == Action::Refuse) {
+        const std::string why = QCoreApplication::translate("main", line.refusal).arg(line.refused).toStdString();
+        std::fprintf(stderr, "%s\n", QCoreApplication::translate("main", "brelo : %1").arg(QString::fromStdString(why))
+                                          .toStdString().c_str());
+        std::exit(2);
+    }
+    if (line.action == Action::Version)
         std::printf("BRELO %s\n", BRELO_VERSION);
     else
-        std::printf("%s%s", kHelp, action == Action::HelpAll ? kQtHelp : "");
+        std::printf("%s%s", text(kHelp).c_str(), line.action == Action::HelpAll ? text(kQtHelp).c_str() : "");
     std::exit(std::fflush(stdout) == 0 ? 0 : 1);
-}
-
-// The program speaks French: Qt's own texts too (file and print dialogs, the
-// buttons of a message box), when Qt's translations are installed.
-void speakFrench(QCoreApplication &app)
-{
-    static QTranslator qtTexts;
-    static const bool loaded = qtTexts.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (loaded)
-        app.installTranslator(&qtTexts);
 }
 
 void nameApplication()
@@ -165,16 +170,17 @@ void nameApplication()
 int main(int argc, char **argv)
 {
     CommandLine line = readCommandLine(argc, argv);
+    const QString parametersFile = parametersFileArgument(line);
     if (line.action != Action::Run)
-        answerAndExit(line.action);
-    const QString parametersFile = parametersFileArgument(line.files);
+        answerAndExit(argc, argv, line);
     int qtArgc = static_cast<int>(line.qtArguments.size()) - 1;
     // Qt takes its own options (-style, -platform, ...) out of its arguments: look first.
     const std::vector<char *> qtGiven = line.qtArguments;
     QApplication app(qtArgc, line.qtArguments.data());
     brelo::useDesignedStyle(app, static_cast<int>(qtGiven.size()) - 1, qtGiven.data());
     nameApplication();
-    speakFrench(app);
+    // The language chosen in the window, or the desktop's; Qt's own texts follow it.
+    brelo::useLanguage(brelo::languageOf(brelo::savedLanguageChoice()));
     brelo::Form1 window(&brelo::Form1::systemClock, nullptr, parametersFile);  // registers the resources
     QApplication::setWindowIcon(window.windowIcon());
     brelo::installWindowZoom(window, [&window] { window.redrawPictures(); }, brelo::startingZoom(window));

@@ -55,7 +55,7 @@ void PeriodChart::showColumn(const PeriodChartData &data)
 {
     clearChart(*chart());
     if (data.points.empty()) {
-        chart()->setTitle(data.title + QString::fromUtf8(" : aucune valeur sur la période"));
+        chart()->setTitle(tr("%1 : aucune valeur sur la période").arg(data.title));
         return;
     }
     chart()->setTitle(data.note.isEmpty() ? data.title : data.title + QStringLiteral(" (") + data.note + QLatin1Char(')'));

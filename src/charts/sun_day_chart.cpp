@@ -29,7 +29,7 @@ std::vector<QLineSeries *> azimuthPieces(const std::vector<SunCurvePoint> &curve
     std::vector<QLineSeries *> pieces;
     for (std::size_t i = 0; i < curve.size(); ++i) {
         if (i == 0 || std::fabs(curve[i].azimuthDeg - curve[i - 1].azimuthDeg) > 180.0)
-            pieces.push_back(lineSeries(QStringLiteral("Azimut"), kAzimuthColor, 1.5, Qt::DashLine));
+            pieces.push_back(lineSeries(SunDayChart::tr("Azimut"), kAzimuthColor, 1.5, Qt::DashLine));
         pieces.back()->append(curve[i].hoursUt, curve[i].azimuthDeg);
     }
     return pieces;
@@ -42,7 +42,6 @@ SunDayChart::SunDayChart(QWidget *parent) : QChartView(new QChart, parent)
     setRenderHint(QPainter::Antialiasing);
     styleChart(*chart());
     setMinimumSize(560, 340);
-    setToolTip(QString::fromUtf8("Cliquez sur le graphique : son heure va dans les champs de la page, qui est recalculée."));
     showNothing();
 }
 
@@ -54,33 +53,31 @@ void SunDayChart::showNothing()
         delete axis;
     }
     altitude_ = nullptr;
-    chart()->setTitle(QString::fromUtf8("Journée du Soleil : —"));
+    chart()->setTitle(tr("Journée du Soleil : —"));
 }
 
 void SunDayChart::addAxes(const QString &dateText)
 {
-    chart()->addAxis(valueAxis(QStringLiteral("Heure (TU) du %1").arg(dateText), 0, 24, 9, QStringLiteral("%.0f h")),
+    chart()->addAxis(valueAxis(tr("Heure (TU) du %1").arg(dateText), 0, 24, 9, QStringLiteral("%.0f h")),
                      Qt::AlignBottom);
-    chart()->addAxis(valueAxis(QString::fromUtf8("Hauteur (°)"), -90, 90, 7, QStringLiteral("%.0f")),
-                     Qt::AlignLeft);
-    chart()->addAxis(valueAxis(QString::fromUtf8("Azimut (°, 0 S, 90 W)"), -180, 180, 7, QStringLiteral("%.0f")),
-                     Qt::AlignRight);
+    chart()->addAxis(valueAxis(tr("Hauteur (°)"), -90, 90, 7, QStringLiteral("%.0f")), Qt::AlignLeft);
+    chart()->addAxis(valueAxis(tr("Azimut (°, 0 S, 90 W)"), -180, 180, 7, QStringLiteral("%.0f")), Qt::AlignRight);
 }
 
 void SunDayChart::showDay(const SunDayChartData &day)
 {
     showNothing();
-    chart()->setTitle(QString::fromUtf8("Hauteur et azimut du Soleil le %1").arg(day.dateText));
+    chart()->setTitle(tr("Hauteur et azimut du Soleil le %1").arg(day.dateText));
     addAxes(day.dateText);
     const auto add = [this](QAbstractSeries *series, Qt::Alignment yAxis) {
         chart()->addSeries(series);
         series->attachAxis(chart()->axes(Qt::Horizontal).first());
         series->attachAxis(chart()->axes(Qt::Vertical).at(yAxis == Qt::AlignLeft ? 0 : 1));
     };
-    QLineSeries *horizon = lineSeries(QStringLiteral("Horizon"), kHorizonColor, 1.0);
+    QLineSeries *horizon = lineSeries(tr("Horizon"), kHorizonColor, 1.0);
     *horizon << QPointF(0, 0) << QPointF(24, 0);
     add(horizon, Qt::AlignLeft);
-    altitude_ = lineSeries(QStringLiteral("Hauteur"), kAltitudeColor, 2.5);
+    altitude_ = lineSeries(tr("Hauteur"), kAltitudeColor, 2.5);
     for (const SunCurvePoint &p : day.curve)
         altitude_->append(p.hoursUt, p.altitudeDeg);
     add(altitude_, Qt::AlignLeft);

@@ -6,6 +6,8 @@
 #include "core/ephemeris/period_table.h"
 #include "core/formats/csv_writer.h"
 #include "cli/ephem_command_line.h"
+#include "core/common/translate.h"
+#include "language/language.h"
 #include "time/local_time.h"
 
 #include <QCoreApplication>
@@ -21,7 +23,8 @@ namespace {
 
 using namespace brelo;
 
-const char *const kHelp =
+const char *const kHelp = QT_TRANSLATE_NOOP(
+    "cli",
     "Usage : brelo-ephem --lat LATITUDE --lon LONGITUDE --from DÉBUT --to FIN [--step PAS]\n"
     "                    [--tz FUSEAU] [--csv]\n"
     "        brelo-ephem --days --lat LATITUDE --lon LONGITUDE --from DATE --to DATE [--tz FUSEAU]\n"
@@ -72,7 +75,7 @@ const char *const kHelp =
     "\n"
     "Code de sortie : 0 si tout est calculé, 1 si une ligne n'a pu l'être, 2 si les arguments\n"
     "sont incorrects (un message d'une ligne sur la sortie d'erreur), 3 si le tableau n'a pu être\n"
-    "écrit (disque plein, sortie fermée).\n";
+    "écrit (disque plein, sortie fermée).\n");
 
 constexpr int kBadArguments = 2;
 constexpr int kWriteFailed = 3;
@@ -84,7 +87,7 @@ void say(std::string message)
     // A message from the computations starts a sentence; here it follows a colon.
     if (!message.empty() && message[0] >= 'A' && message[0] <= 'Z')
         message[0] = static_cast<char>(message[0] - 'A' + 'a');
-    std::fprintf(stderr, "brelo-ephem : %s\n", message.c_str());
+    std::fprintf(stderr, "%s\n", filled(translated("cli", "brelo-ephem : %1"), {message}).c_str());
 }
 
 [[noreturn]] void refuse(const std::string &message)
@@ -104,12 +107,12 @@ T accepted(const Outcome<T> &outcome)
 // The table could not be written: said with its own exit code, never as success.
 [[noreturn]] void writeFailed(int error)
 {
-    const char *why = error == ENOSPC ? "plus de place sur le disque"
-                      : error == EPIPE ? "la sortie a été fermée"
-                      : error == EIO   ? "erreur d'entrée-sortie"
+    const char *why = error == ENOSPC ? QT_TRANSLATE_NOOP("cli", "plus de place sur le disque")
+                      : error == EPIPE ? QT_TRANSLATE_NOOP("cli", "la sortie a été fermée")
+                      : error == EIO   ? QT_TRANSLATE_NOOP("cli", "erreur d'entrée-sortie")
                                        : nullptr;
-    say("le tableau n'a pu être écrit sur la sortie standard ("
-        + (why ? std::string(why) : "erreur " + std::to_string(error)) + ").");
+    say(filled(translated("cli", "le tableau n'a pu être écrit sur la sortie standard (%1)."),
+               {why ? translated("cli", why) : filled(translated("cli", "erreur %1"), {std::to_string(error)})}));
     std::exit(kWriteFailed);
 }
 
@@ -182,7 +185,7 @@ int writeTable(const PeriodTable &table, const EphemRequest &request, char sep)
             cells.push_back(local);
         cells.push_back(row.error());
         write(cells);
-        say(cells.front() + " : " + row.error());
+        say(filled(translated("cli", "%1 : %2"), {cells.front(), row.error()}));
         status = 1;
     }
     return status;
@@ -193,10 +196,11 @@ int writeTable(const PeriodTable &table, const EphemRequest &request, char sep)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    useLanguage(desktopLanguage());
     const char sep = localeSeparator();
     const EphemCommand command = accepted(readEphemCommand(app.arguments(), sep));
     if (command.action == EphemAction::Help) {
-        put(kHelp);
+        put(translated("cli", kHelp));
         return std::fflush(stdout) == 0 ? 0 : kWriteFailed;
     }
     if (command.action == EphemAction::Version) {

@@ -19,7 +19,8 @@ struct AngleFields {
     std::string minutes;
 };
 
-// `name` is the French name used in messages ("la latitude"); `limit` the
+// `name` is the French name used in messages ("la latitude", a source text of
+// the "fields" context); `limit` the
 // largest magnitude allowed (90 or 180).
 Outcome<AngleFields> angleFields(std::string_view text, const char *name, double limit,
                                  char decimalSeparator);

@@ -1,5 +1,6 @@
 #include "cli/ephem_command_line.h"
 
+#include "core/common/translate.h"
 #include "time/local_time.h"
 #include "time/zone_lookup.h"
 
@@ -21,14 +22,14 @@ std::string parseProblem(const QCommandLineParser &parser, const QStringList &ar
 {
     if (!parser.unknownOptionNames().isEmpty()) {
         const QString name = parser.unknownOptionNames().first();
-        return "option inconnue « " + std::string(name.size() > 1 ? "--" : "-") + name.toStdString()
-               + " » (brelo-ephem --help pour l'aide).";
+        return filled(translated("cli", "option inconnue « %1 » (brelo-ephem --help pour l'aide)."),
+                      {(name.size() > 1 ? "--" : "-") + name.toStdString()});
     }
     const QString last = arguments.last();
     for (const QString &name : kValueOptions)
         if (last == "--" + name || last == "-" + name)
-            return "l'option --" + name.toStdString() + " attend une valeur.";
-    return "ligne de commande incorrecte (brelo-ephem --help pour l'aide).";
+            return filled(translated("cli", "l'option --%1 attend une valeur."), {name.toStdString()});
+    return translated("cli", "ligne de commande incorrecte (brelo-ephem --help pour l'aide).");
 }
 
 // An option given twice would silently lose one of its values.
@@ -39,8 +40,8 @@ std::optional<std::string> repeatedOption(const QCommandLineParser &parser)
         const qsizetype times =
             found.count(name) + (name == QLatin1String("help") ? found.count(QStringLiteral("h")) : 0);
         if (times > 1)
-            return "l'option --" + name.toStdString() + " est donnée " + std::to_string(times)
-                   + " fois ; donnez-la une seule fois.";
+            return filled(translated("cli", "l'option --%1 est donnée %2 fois ; donnez-la une seule fois."),
+                          {name.toStdString(), std::to_string(times)});
     }
     return std::nullopt;
 }
@@ -63,14 +64,15 @@ Outcome<CivilTime> universalTime(const CivilTime &local, const QTimeZone &zone, 
     if (!read.ok()) {
         std::string message = read.problem.toStdString();
         if (read.instants.size() == 2)
-            message += " Choisissez avec --tz " + offsetZoneName(at, read.instants.front()) + " ou --tz "
-                       + offsetZoneName(at, read.instants.back()) + ".";
+            message += filled(translated("cli", " Choisissez avec --tz %1 ou --tz %2."),
+                              {offsetZoneName(at, read.instants.front()), offsetZoneName(at, read.instants.back())});
         return Outcome<CivilTime>::failure(message);
     }
     const sys_seconds instant = read.instants.front();
     if (instant != floor<minutes>(instant))
-        return Outcome<CivilTime>::failure(subject + " tombe à " + dateTimeText(instant).toStdString()
-                                           + " TU, entre deux minutes : les instants vont de minute en minute TU.");
+        return Outcome<CivilTime>::failure(
+            filled(translated("cli", "%1 tombe à %2 TU, entre deux minutes : les instants vont de minute en minute TU."),
+                   {subject, dateTimeText(instant).toStdString()}));
     return Outcome<CivilTime>::success(civilTimeOf(floor<minutes>(instant)));
 }
 
@@ -83,8 +85,8 @@ std::optional<std::string> applyZone(const QCommandLineParser &parser, EphemRequ
         return unknownZoneMessage(typed).toStdString();
     r.zoneName = typed.toStdString();
     if (*instantOf(r.to) < *instantOf(r.from))
-        return "la fin de la période (" + civilTimeText(r.to) + ") précède son début ("
-               + civilTimeText(r.from) + ").";
+        return filled(translated("cli", "la fin de la période (%1) précède son début (%2)."),
+                      {civilTimeText(r.to), civilTimeText(r.from)});
     const Outcome<CivilTime> from = universalTime(r.from, *r.zone, "--from");
     if (!from.ok())
         return from.error();
@@ -109,11 +111,11 @@ std::optional<std::string> take(const Outcome<T> &outcome, T &into)
 std::optional<std::string> daysProblem(const QCommandLineParser &parser, EphemRequest &r)
 {
     if (parser.isSet(QStringLiteral("step")))
-        return "l'option --step ne va pas avec --days (une ligne par jour).";
+        return translated("cli", "l'option --step ne va pas avec --days (une ligne par jour).");
     for (const auto &[end, name] : {std::pair{&r.from, "--from"}, std::pair{&r.to, "--to"}})
         if (end->hour != 0 || end->minute != 0)
-            return std::string(name) + " (" + civilTimeText(*end)
-                   + ") : avec --days, donnez une date sans heure (AAAA-MM-JJ).";
+            return filled(translated("cli", "%1 (%2) : avec --days, donnez une date sans heure (AAAA-MM-JJ)."),
+                          {name, civilTimeText(*end)});
     if (parser.isSet(QStringLiteral("tz"))) {
         const QString typed = parser.value(QStringLiteral("tz"));
         r.zone = zoneNamed(typed);
@@ -129,18 +131,20 @@ std::optional<std::string> daysProblem(const QCommandLineParser &parser, EphemRe
 Outcome<EphemCommand> tableCommand(const QCommandLineParser &parser, char sep)
 {
     if (!parser.positionalArguments().isEmpty())
-        return Failure::failure("argument inattendu « " + parser.positionalArguments().first().toStdString()
-                                + " » (brelo-ephem --help pour l'aide).");
+        return Failure::failure(filled(translated("cli", "argument inattendu « %1 » (brelo-ephem --help pour l'aide)."),
+                                       {parser.positionalArguments().first().toStdString()}));
     for (const char *required : {"lat", "lon", "from", "to"})
         if (!parser.isSet(QString::fromLatin1(required)))
-            return Failure::failure(std::string("l'option --") + required
-                                    + " manque (brelo-ephem --help pour l'aide).");
+            return Failure::failure(
+                filled(translated("cli", "l'option --%1 manque (brelo-ephem --help pour l'aide)."), {required}));
     const auto value = [&](const char *name) { return parser.value(QString::fromLatin1(name)).toStdString(); };
     EphemCommand command;
     EphemRequest &r = command.request;
     const bool stepGiven = parser.isSet(QStringLiteral("step"));
-    std::optional<std::string> problem = take(angleFields(value("lat"), "la latitude", 90.0, sep), r.latitude);
-    problem = problem ? problem : take(angleFields(value("lon"), "la longitude", 180.0, sep), r.longitude);
+    std::optional<std::string> problem =
+        take(angleFields(value("lat"), QT_TRANSLATE_NOOP("fields", "la latitude"), 90.0, sep), r.latitude);
+    problem = problem ? problem
+                      : take(angleFields(value("lon"), QT_TRANSLATE_NOOP("fields", "la longitude"), 180.0, sep), r.longitude);
     problem = problem ? problem : take(periodStep(stepGiven ? value("step") : "10min"), r.step);
     problem = problem ? problem : take(civilTime(value("from"), "--from"), r.from);
     problem = problem ? problem : take(civilTime(value("to"), "--to"), r.to);

@@ -1,6 +1,7 @@
 #include "cli/ephem_days_output.h"
 
 #include "cli/ephem_days_text.h"
+#include "core/common/translate.h"
 #include "core/formats/csv_writer.h"
 #include "time/local_clock.h"
 #include "time/local_time.h"
@@ -51,7 +52,7 @@ int writeDaysTable(const PeriodDays &days, const EphemRequest &request, char sep
         const Outcome<SunDay> day = days.day(i);
         if (!day.ok()) {
             write({dateText(days.date(i)), day.error()});
-            out.say(dateText(days.date(i)) + " : " + day.error());
+            out.say(filled(translated("cli", "%1 : %2"), {dateText(days.date(i)), day.error()}));
             status = 1;
             continue;
         }

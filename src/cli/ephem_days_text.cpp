@@ -1,5 +1,6 @@
 #include "cli/ephem_days_text.h"
 
+#include "core/common/translate.h"
 #include "core/ephemeris/ephemeris_text.h"
 #include "core/ephemeris/period_days.h"
 #include "core/ephemeris/sun_day_text.h"
@@ -12,7 +13,8 @@ namespace brelo {
 
 namespace {
 
-// Each column's headings and the width of its longest text, in characters:
+// Each column's headings (source texts of the "cli" context) and the width of
+// its longest French text, in characters, which the English ones do not pass:
 // "Pas de lever : Soleil levé depuis la veille", "11:52:23 TU (le lendemain)",
 // "Pas de coucher : Soleil levé jusqu'au lendemain", "16 h 10 min 53 s".
 struct Column {
@@ -21,15 +23,17 @@ struct Column {
     std::size_t width;
 };
 const Column kColumns[] = {
-    {"Date", "Date", 10},
-    {"Lever", "Lever (TU)", 43},
-    {"Passage", "Passage (TU)", 26},
-    {"Coucher", "Coucher (TU)", 47},
-    {"Hauteur au passage", "Hauteur au passage (°)", 18},
-    {"Durée du jour", "Durée du jour (h)", 16},
+    {QT_TRANSLATE_NOOP("cli", "Date"), QT_TRANSLATE_NOOP("cli", "Date"), 10},
+    {QT_TRANSLATE_NOOP("cli", "Lever"), QT_TRANSLATE_NOOP("cli", "Lever (TU)"), 43},
+    {QT_TRANSLATE_NOOP("cli", "Passage"), QT_TRANSLATE_NOOP("cli", "Passage (TU)"), 26},
+    {QT_TRANSLATE_NOOP("cli", "Coucher"), QT_TRANSLATE_NOOP("cli", "Coucher (TU)"), 47},
+    {QT_TRANSLATE_NOOP("cli", "Hauteur au passage"), QT_TRANSLATE_NOOP("cli", "Hauteur au passage (°)"), 18},
+    {QT_TRANSLATE_NOOP("cli", "Durée du jour"), QT_TRANSLATE_NOOP("cli", "Durée du jour (h)"), 16},
 };
 // The local times, "05:46:57 +02:00 (le lendemain)", or the words.
-const Column kLocalColumns[] = {{"Lever", "Lever", 43}, {"Passage", "Passage", 31}, {"Coucher", "Coucher", 47}};
+const Column kLocalColumns[] = {{kColumns[1].heading, kColumns[1].heading, 43},
+                                {kColumns[2].heading, kColumns[2].heading, 31},
+                                {kColumns[3].heading, kColumns[3].heading, 47}};
 
 std::string csvEvent(const std::optional<SunEvent> &event, const std::string &words)
 {
@@ -42,10 +46,10 @@ std::vector<std::string> daysTableHeadings(const std::string &zoneName, TableFor
 {
     std::vector<std::string> headings;
     for (const Column &column : kColumns)
-        headings.emplace_back(form == TableForm::Csv ? column.csvHeading : column.heading);
+        headings.push_back(translated("cli", form == TableForm::Csv ? column.csvHeading : column.heading));
     if (!zoneName.empty())
         for (const Column &column : kLocalColumns)
-            headings.push_back(std::string(column.heading) + " (" + zoneName + ")");
+            headings.push_back(translated("cli", column.heading) + " (" + zoneName + ")");
     return headings;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/ephem_table_text.h"
 
+#include "core/common/translate.h"
+
 #include <algorithm>
 #include <iterator>
 #include <string_view>
@@ -16,7 +18,8 @@ constexpr std::size_t kCellWidth = 10;
 constexpr std::size_t kHourAngleWidth = 22;
 
 // The ten page columns and the Carrington rotation: the aligned table's
-// heading, the CSV's heading, and the unit a CSV cell leaves to its heading.
+// heading, the CSV's heading (source texts of the "cli" context), and the unit
+// a CSV cell leaves to its heading (one of the "ephemeris" context).
 // The right ascension and hour angle keep their hours and minutes, as the page
 // and the period dialog's CSV show them.
 struct Column {
@@ -25,17 +28,18 @@ struct Column {
     const char *unit;
 };
 const Column kColumns[] = {
-    {"Ascension droite", "Ascension droite", nullptr},
-    {"Déclinaison", "Déclinaison (°)", "°"},
-    {"Angle horaire", "Angle horaire", nullptr},
-    {"Hauteur", "Hauteur (°)", "°"},
-    {"Azimut (0 S, 90 O)", "Azimut (°, 0 S, 90 O)", "°"},
-    {"Distance", "Distance (U.A.)", " U.A."},
-    {"Angle P", "Angle P (°)", "°"},
-    {"B0", "B0 (°)", "°"},
-    {"L0", "L0 (°)", "°"},
-    {"Angle Nord-Zénith", "Angle Nord-Zénith (°)", "°"},
-    {"Rotation Carrington", "Rotation Carrington", nullptr},
+    {QT_TRANSLATE_NOOP("cli", "Ascension droite"), QT_TRANSLATE_NOOP("cli", "Ascension droite"), nullptr},
+    {QT_TRANSLATE_NOOP("cli", "Déclinaison"), QT_TRANSLATE_NOOP("cli", "Déclinaison (°)"), "°"},
+    {QT_TRANSLATE_NOOP("cli", "Angle horaire"), QT_TRANSLATE_NOOP("cli", "Angle horaire"), nullptr},
+    {QT_TRANSLATE_NOOP("cli", "Hauteur"), QT_TRANSLATE_NOOP("cli", "Hauteur (°)"), "°"},
+    {QT_TRANSLATE_NOOP("cli", "Azimut (0 S, 90 O)"), QT_TRANSLATE_NOOP("cli", "Azimut (°, 0 S, 90 O)"), "°"},
+    {QT_TRANSLATE_NOOP("cli", "Distance"), QT_TRANSLATE_NOOP("cli", "Distance (U.A.)"),
+     QT_TRANSLATE_NOOP("ephemeris", " U.A.")},
+    {QT_TRANSLATE_NOOP("cli", "Angle P"), QT_TRANSLATE_NOOP("cli", "Angle P (°)"), "°"},
+    {"B0", QT_TRANSLATE_NOOP("cli", "B0 (°)"), "°"},
+    {"L0", QT_TRANSLATE_NOOP("cli", "L0 (°)"), "°"},
+    {QT_TRANSLATE_NOOP("cli", "Angle Nord-Zénith"), QT_TRANSLATE_NOOP("cli", "Angle Nord-Zénith (°)"), "°"},
+    {QT_TRANSLATE_NOOP("cli", "Rotation Carrington"), QT_TRANSLATE_NOOP("cli", "Rotation Carrington"), nullptr},
 };
 
 std::size_t characters(const std::string &text)
@@ -49,11 +53,11 @@ std::size_t characters(const std::string &text)
 
 std::vector<std::string> ephemTableHeadings(const std::string &zoneName, TableForm form)
 {
-    std::vector<std::string> headings{"Date et heure TU"};
+    std::vector<std::string> headings{translated("cli", "Date et heure TU")};
     if (!zoneName.empty())
-        headings.push_back("Heure locale (" + zoneName + ")");
+        headings.push_back(filled(translated("cli", "Heure locale (%1)"), {zoneName}));
     for (const Column &column : kColumns)
-        headings.emplace_back(form == TableForm::Csv ? column.csvHeading : column.heading);
+        headings.push_back(translated("cli", form == TableForm::Csv ? column.csvHeading : column.heading));
     return headings;
 }
 
@@ -61,9 +65,11 @@ std::vector<std::string> csvCells(std::vector<std::string> cells, std::size_t da
 {
     for (std::size_t i = 0; i < std::size(kColumns) && dateColumns + i < cells.size(); ++i) {
         std::string &cell = cells[dateColumns + i];
-        const char *unit = kColumns[i].unit;
-        if (unit && cell.ends_with(unit))
-            cell.resize(cell.size() - std::string_view(unit).size());
+        if (!kColumns[i].unit)
+            continue;
+        const std::string unit = translated("ephemeris", kColumns[i].unit);
+        if (cell.ends_with(unit))
+            cell.resize(cell.size() - unit.size());
     }
     return cells;
 }

@@ -1,5 +1,7 @@
 #include "time/instant_line.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -70,10 +72,10 @@ QString zoneText(const QDateTime &instant, const QTimeZone &zone)
 
 QString localTimeLine(std::optional<double> julianDay, const QTimeZone &zone)
 {
-    const QString caption = QStringLiteral("Heure locale : ");
+    const QString caption = QCoreApplication::translate("brelo::InstantLine", "Heure locale : %1");
     const QDateTime instant = julianDay ? instantOfJulianDay(*julianDay) : QDateTime();
     if (!instant.isValid())
-        return caption + QString::fromUtf8("—");
+        return caption.arg(QString::fromUtf8("—"));
     // One look-up in the zone's transitions for both texts. A fixed offset or
     // an invalid zone does not answer so (the least int): it is asked twice.
     QTimeZone::OffsetData at = zone.offsetData(instant);
@@ -81,8 +83,8 @@ QString localTimeLine(std::optional<double> julianDay, const QTimeZone &zone)
         at.offsetFromUtc = zone.offsetFromUtc(instant);
         at.abbreviation = zone.abbreviation(instant);
     }
-    return caption + civilText(instant, zone, at.offsetFromUtc) + QStringLiteral(" (")
-           + zoneText(at.abbreviation, at.offsetFromUtc) + QLatin1Char(')');
+    return caption.arg(civilText(instant, zone, at.offsetFromUtc) + QStringLiteral(" (")
+                       + zoneText(at.abbreviation, at.offsetFromUtc) + QLatin1Char(')'));
 }
 
 } // namespace brelo

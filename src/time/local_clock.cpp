@@ -2,6 +2,8 @@
 
 #include "time/local_time.h"
 
+#include <QCoreApplication>
+
 namespace brelo {
 
 QString localClockText(std::chrono::sys_seconds instant, std::chrono::sys_days date, const QTimeZone &zone)
@@ -16,10 +18,11 @@ QString localClockText(std::chrono::sys_seconds instant, std::chrono::sys_days d
                        .arg(clock.seconds().count(), 2, 10, QLatin1Char('0'))
                        .arg(offsetText(zoned.offsetSeconds));
     const local_days asked{date.time_since_epoch()};
+    // The same words as the UT times'.
     if (localDate < asked)
-        text += QStringLiteral(" (la veille)");
-    else if (localDate > asked)
-        text += QStringLiteral(" (le lendemain)");
+        return QCoreApplication::translate("ephemeris", "%1 (la veille)").arg(text);
+    if (localDate > asked)
+        return QCoreApplication::translate("ephemeris", "%1 (le lendemain)").arg(text);
     return text;
 }
 

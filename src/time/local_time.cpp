@@ -1,5 +1,6 @@
 #include "time/local_time.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
@@ -61,14 +62,16 @@ ZonedTime zonedTime(sys_seconds instant, const QTimeZone &zone)
 LocalReading readLocalTime(std::chrono::local_seconds local, const QTimeZone &zone, const QString &subject)
 {
     LocalReading reading{instantsAtLocalTime(local, zone), {}};
-    const QString where = QStringLiteral(" dans le fuseau ") + QString::fromUtf8(zone.id())
-                        + QStringLiteral(" (changement d'heure)");
+    const QString zoneName = QString::fromUtf8(zone.id());
     if (reading.instants.empty()) {
-        reading.problem = subject + QStringLiteral(" n'existe pas") + where + QLatin1Char('.');
+        reading.problem = QCoreApplication::translate("brelo::LocalTime",
+                                                      "%1 n'existe pas dans le fuseau %2 (changement d'heure).")
+                              .arg(subject, zoneName);
     } else if (reading.instants.size() > 1) {
-        reading.problem = subject + QStringLiteral(" a lieu deux fois") + where + QStringLiteral(" : à ")
-                        + dateTimeText(reading.instants.front()) + QStringLiteral(" TU puis à ")
-                        + dateTimeText(reading.instants.back()) + QStringLiteral(" TU.");
+        reading.problem = QCoreApplication::translate("brelo::LocalTime", "%1 a lieu deux fois dans le fuseau %2 "
+                                                                          "(changement d'heure) : à %3 TU puis à %4 TU.")
+                              .arg(subject, zoneName, dateTimeText(reading.instants.front()),
+                                   dateTimeText(reading.instants.back()));
     }
     return reading;
 }

@@ -1,5 +1,6 @@
 #include "time/zone_lookup.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -53,10 +54,9 @@ std::optional<QTimeZone> zoneNamed(const QString &text)
 
 QString unknownZoneMessage(const QString &text)
 {
-    const QString example = QStringLiteral(" (exemple : Europe/Paris)");
     if (text.isEmpty())
-        return QStringLiteral("fuseau vide") + example;
-    return QStringLiteral("fuseau inconnu : ") + text + example;
+        return QCoreApplication::translate("brelo::ZoneLookup", "fuseau vide (exemple : Europe/Paris)");
+    return QCoreApplication::translate("brelo::ZoneLookup", "fuseau inconnu : %1 (exemple : Europe/Paris)").arg(text);
 }
 
 } // namespace brelo

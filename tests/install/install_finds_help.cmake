@@ -24,7 +24,10 @@ while(pages)
 endwhile()
 file(WRITE ${WORK_DIR}/script.txt "${script}")
 
-execute_process(COMMAND ${prefix}/bin/${driver_name} --cwd ${elsewhere}
+# French, whatever the desktop's language; then English, which needs the installed translation.
+set(french ${CMAKE_COMMAND} -E env --unset=LANGUAGE --unset=LC_ALL --unset=LC_MESSAGES LANG=C.UTF-8)
+set(english ${CMAKE_COMMAND} -E env --unset=LANGUAGE --unset=LC_ALL --unset=LC_MESSAGES LANG=en_US.UTF-8)
+execute_process(COMMAND ${french} ${prefix}/bin/${driver_name} --cwd ${elsewhere}
   INPUT_FILE ${WORK_DIR}/script.txt
   RESULT_VARIABLE status OUTPUT_VARIABLE dumps ERROR_VARIABLE errors)
 if(NOT status EQUAL 0)
@@ -49,3 +52,14 @@ foreach(page IN ZIP_LISTS expected viewers)
   endif()
   message(STATUS "${page_0}: ${title}")
 endforeach()
+
+file(WRITE ${WORK_DIR}/english.txt "tab 1\nclick Cmdpageaide\ndump\n")
+execute_process(COMMAND ${english} ${prefix}/bin/${driver_name} --cwd ${elsewhere}
+  INPUT_FILE ${WORK_DIR}/english.txt
+  RESULT_VARIABLE status OUTPUT_VARIABLE dumps ERROR_VARIABLE errors)
+string(REGEX MATCH "\"WebBrowser1\":{[^}]*}" viewer "${dumps}")
+string(REGEX MATCH "\"SSTab1\":{[^}]*}" tabs "${dumps}")
+if(NOT status EQUAL 0 OR NOT viewer MATCHES "share/brelo/doc/breloaide_en.htm\"" OR NOT tabs MATCHES "HTML Docs")
+  message(FATAL_ERROR "in English, the installed program shows ${viewer} and ${tabs}: ${errors}")
+endif()
+message(STATUS "English: ${viewer}")

@@ -1,5 +1,7 @@
 #include "core/common/numeric_text.h"
 
+#include "core/common/translate.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -140,33 +142,33 @@ std::string quotedText(std::string_view text)
     bool quotable = !trimmed(text).empty() && text.size() <= 24;
     for (const unsigned char c : text)
         quotable = quotable && c >= 0x20 && c != 0x7f;
-    return quotable ? " (« " + std::string(text) + " »)" : std::string();
+    return quotable ? filled(translated("numbers", " (« %1 »)"), {text}) : std::string();
 }
 
-std::string numericTextReason(NumericTextError error, Gender subject)
-{
-    switch (error) {
-    case NumericTextError::None:
-        return {};
-    case NumericTextError::Empty:
-        return "est vide";
-    case NumericTextError::NotANumber:
-        return "n'est pas un nombre (séparateur décimal : point ou virgule)";
-    case NumericTextError::TooLarge:
-        return subject == Gender::Feminine ? "est trop grande" : "est trop grand";
-    }
-    return {};
-}
-
-std::string fieldProblem(std::string_view fieldName, std::string_view text, NumericTextError error)
+std::string fieldProblem(const char *fieldName, std::string_view text, NumericTextError error)
 {
     return fieldProblem(fieldName, text, error, genderOfName(fieldName));
 }
 
-std::string fieldProblem(std::string_view fieldName, std::string_view text, NumericTextError error,
-                         Gender gender)
+std::string fieldProblem(const char *fieldName, std::string_view text, NumericTextError error, Gender gender)
 {
-    return std::string(fieldName) + quotedText(text) + " " + numericTextReason(error, gender) + ".";
+    // %1 the field's name, %2 what was typed, quoted.
+    const char *pattern = "";
+    switch (error) {
+    case NumericTextError::None:
+        return {};
+    case NumericTextError::Empty:
+        pattern = QT_TRANSLATE_NOOP("numbers", "%1%2 est vide.");
+        break;
+    case NumericTextError::NotANumber:
+        pattern = QT_TRANSLATE_NOOP("numbers", "%1%2 n'est pas un nombre (séparateur décimal : point ou virgule).");
+        break;
+    case NumericTextError::TooLarge:
+        pattern = gender == Gender::Feminine ? QT_TRANSLATE_NOOP("numbers", "%1%2 est trop grande.")
+                                             : QT_TRANSLATE_NOOP("numbers", "%1%2 est trop grand.");
+        break;
+    }
+    return filled(translated("numbers", pattern), {translated("fields", fieldName), quotedText(text)});
 }
 
 } // namespace brelo

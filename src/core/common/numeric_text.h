@@ -35,22 +35,20 @@ NumericText readNumberWith(std::string_view text, char separator);
 
 enum class Gender { Masculine, Feminine };
 
-// French wording of the reason, to follow the name of the field in a message:
-// "est vide", "n'est pas un nombre (séparateur décimal : point ou virgule)",
-// "est trop grand" ("grande" after a feminine name such as "la focale de O1").
-std::string numericTextReason(NumericTextError error, Gender subject = Gender::Masculine);
-
-// "la focale de O1 (« abc ») n'est pas un nombre (…).": the field's French name,
-// the text quoted as typed when it is short and printable enough to repeat
-// (see quotedText), and the reason.
-std::string fieldProblem(std::string_view fieldName, std::string_view text, NumericTextError error);
+// "la focale de O1 (« abc ») n'est pas un nombre (…).": the field's name (a
+// French source text of the "fields" context, in the language chosen), the
+// text quoted as typed when it is short and printable enough to repeat (see
+// quotedText), and the reason: "est vide", "n'est pas un nombre (séparateur
+// décimal : point ou virgule)", "est trop grand" ("grande" after a feminine
+// name such as "la focale de O1"). Nothing when there is no error.
+std::string fieldProblem(const char *fieldName, std::string_view text, NumericTextError error);
 // The same with the name's gender given, for names whose article does not show
 // it ("l'année").
-std::string fieldProblem(std::string_view fieldName, std::string_view text, NumericTextError error,
-                         Gender gender);
+std::string fieldProblem(const char *fieldName, std::string_view text, NumericTextError error, Gender gender);
 
 // " (« abc »)": a typed text quoted after a field's name, when it is at most 24
-// bytes of printable characters; nothing for an empty or longer text.
+// bytes of printable characters; nothing for an empty or longer text. The
+// quotes are the language's.
 std::string quotedText(std::string_view text);
 
 // The gender of a field's French name, read from its article ("la distance A").

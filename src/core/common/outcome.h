@@ -6,8 +6,8 @@
 
 namespace brelo {
 
-// The result of a computation, or the French message that tells the user why
-// there is none. A failed computation produces no partial result.
+// The result of a computation, or the message that tells the user why there is
+// none: French, or in the language of the translator set (translate.h). A failed computation produces no partial result.
 template <class T>
 class Outcome {
 public:

@@ -2,6 +2,7 @@
 
 #include "core/common/deci.h"
 #include "core/common/number_text.h"
+#include "core/common/translate.h"
 
 #include <cmath>
 
@@ -13,6 +14,11 @@ std::optional<std::string> shownNumber(double value, char decimalSeparator)
     if (!std::isfinite(value) || !std::isfinite(cut))
         return std::nullopt;
     return numberText(cut, decimalSeparator);
+}
+
+std::string outOfRangeMessage()
+{
+    return translated("numbers", "un résultat sort des limites du calcul (valeurs trop grandes ou trop petites).");
 }
 
 } // namespace brelo

@@ -11,7 +11,6 @@ namespace brelo {
 std::optional<std::string> shownNumber(double value, char decimalSeparator);
 
 // What the user is told when a result cannot be shown as a finite number.
-inline constexpr const char *kOutOfRangeMessage =
-    "un résultat sort des limites du calcul (valeurs trop grandes ou trop petites).";
+std::string outOfRangeMessage();
 
 } // namespace brelo

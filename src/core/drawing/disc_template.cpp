@@ -1,6 +1,7 @@
 #include "core/drawing/disc_template.h"
 
 #include "core/common/numeric_text.h"
+#include "core/common/translate.h"
 #include "core/drawing/canvas.h"
 #include "core/drawing/heliographic_grid.h"
 #include "core/drawing/heliographic_position.h"
@@ -96,15 +97,17 @@ void setTemplateUserScale(Canvas &canvas, double diameterMm)
 
 Outcome<double> templateDiameterOf(std::string_view text, char sep)
 {
-    const char *const name = "le diamètre du disque";
+    const char *const name = QT_TRANSLATE_NOOP("fields", "le diamètre du disque");
+    const char *const impossible = QT_TRANSLATE_NOOP("drawing", "Gabarit impossible : %1");
     const NumericText read = readNumber(text, sep);
     if (!read.ok())
-        return Outcome<double>::failure("Gabarit impossible : " + fieldProblem(name, text, read.error));
+        return Outcome<double>::failure(filled(translated("drawing", impossible), {fieldProblem(name, text, read.error)}));
     if (!(read.value >= kSmallestTemplateMm && read.value <= kLargestTemplateMm)) {
         // Quoted as typed when short enough to repeat, as the other messages do.
-        const std::string typed = text.size() <= 24 ? " (« " + std::string(text) + " »)" : "";
-        return Outcome<double>::failure(std::string("Gabarit impossible : ") + name + typed
-                                        + " doit être compris entre 20 et 250 mm.");
+        const std::string typed = text.size() <= 24 ? filled(translated("numbers", " (« %1 »)"), {text}) : "";
+        const std::string why = filled(translated("drawing", "%1%2 doit être compris entre 20 et 250 mm."),
+                                       {translated("fields", name), typed});
+        return Outcome<double>::failure(filled(translated("drawing", impossible), {why}));
     }
     return Outcome<double>::success(read.value);
 }

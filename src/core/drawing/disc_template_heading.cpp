@@ -1,5 +1,6 @@
 #include "core/drawing/disc_template_heading.h"
 
+#include "core/common/translate.h"
 #include "core/ephemeris/carrington.h"
 #include "core/ephemeris/ephemeris_text.h"
 #include "core/ephemeris/period_table.h"
@@ -17,7 +18,7 @@ const std::string kRule(30, '_');  // room to write by hand
 std::string utMinuteText(double julianDay)
 {
     const auto minutes = std::llround((julianDay - kUnixEpochJd) * 1440.0);
-    return civilTimeText(civilTimeOf(UtMinutes{std::chrono::minutes{minutes}})) + " TU";
+    return filled(translated("ephemeris", "%1 TU"), {civilTimeText(civilTimeOf(UtMinutes{std::chrono::minutes{minutes}}))});
 }
 
 } // namespace
@@ -35,17 +36,19 @@ TemplateHeading templateHeading(const EphemerisInput &input, const EphemerisResu
 {
     const EphemerisValues &v = result.values;
     TemplateHeading h;
-    h.dateTime = "Date et heure : " + utMinuteText(v.julianDay);
+    h.dateTime = filled(translated("drawing", "Date et heure : %1"), {utMinuteText(v.julianDay)});
     h.orientation = "P = " + shownText(result.anglep, sep) + "° · B0 = " + shownText(result.latb0, sep)
                     + "° · L0 = " + shownText(v.longitudeL0Deg, sep) + "°";
-    h.carrington = "Rotation de Carrington : " + carringtonText(carringtonRotation(v.julianDay), sep);
-    h.place = "Lieu : latitude " + input.txtlatideg + "° " + input.txtlatimin + "', longitude "
-              + input.txtlongideg + "° " + input.txtlongimin + "' (+ à l'Est)";
+    h.carrington = filled(translated("drawing", "Rotation de Carrington : %1"),
+                          {carringtonText(carringtonRotation(v.julianDay), sep)});
+    h.place = filled(translated("drawing", "Lieu : latitude %1° %2', longitude %3° %4' (+ à l'Est)"),
+                     {input.txtlatideg, input.txtlatimin, input.txtlongideg, input.txtlongimin});
     if (zenithUp)
-        h.zenith = "Zénith en haut : angle Nord-Zénith = "
-                   + shownText(static_cast<float>(v.northZenithDeg), sep) + "°";
-    for (const char *label : {"Observateur", "Seeing", "Instrument"})
-        h.blanks.push_back(std::string(label) + " : " + kRule);
+        h.zenith = filled(translated("drawing", "Zénith en haut : angle Nord-Zénith = %1°"),
+                          {shownText(static_cast<float>(v.northZenithDeg), sep)});
+    for (const char *label : {QT_TRANSLATE_NOOP("drawing", "Observateur : %1"), QT_TRANSLATE_NOOP("drawing", "Seeing : %1"),
+                              QT_TRANSLATE_NOOP("drawing", "Instrument : %1")})
+        h.blanks.push_back(filled(translated("drawing", label), {kRule}));
     return h;
 }
 

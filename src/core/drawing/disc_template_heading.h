@@ -7,8 +7,8 @@
 
 namespace brelo {
 
-// The texts printed beneath the disc template, in French, UT; the window adds
-// the local time to the first line.
+// The texts printed beneath the disc template, in the language chosen, UT; the
+// window adds the local time to the first line.
 struct TemplateHeading {
     std::string dateTime;     // "Date et heure : 2027-06-21 10:30 TU"
     std::string orientation;  // "P = 2,381° · B0 = -2,954° · L0 = 8,039°", as the page shows them

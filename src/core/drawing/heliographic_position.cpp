@@ -1,5 +1,7 @@
 #include "core/drawing/heliographic_position.h"
 
+#include "core/common/translate.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -96,7 +98,7 @@ std::optional<HeliographicPosition> heliographicPosition(const DiscOrientation &
 std::string heliographicText(const std::optional<HeliographicPosition> &position, char sep)
 {
     if (!position)
-        return "hors du disque";
+        return translated("drawing", "hors du disque");
     // The Carrington longitude is rounded before it wraps: 359.96 reads 0,0.
     const long long carrington = (tenthsOf(position->carringtonDeg) % 3600 + 3600) % 3600;
     return "B = " + tenthsText(tenthsOf(position->latitudeDeg), sep) + "° · L(MC) = "

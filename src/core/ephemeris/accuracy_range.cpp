@@ -1,5 +1,7 @@
 #include "core/ephemeris/accuracy_range.h"
 
+#include "core/common/translate.h"
+
 namespace brelo {
 
 bool withinStatedAccuracy(double year)
@@ -11,9 +13,9 @@ std::string accuracyNotice(double year)
 {
     if (withinStatedAccuracy(year))
         return {};
-    return "La précision annoncée dans l'aide vaut pour les années " + std::to_string(kAccurateFirstYear)
-           + " à " + std::to_string(kAccurateLastYear)
-           + " ; hors de cette période, les écarts peuvent être plus grands.";
+    return filled(translated("ephemeris", "La précision annoncée dans l'aide vaut pour les années %1 à %2 ; hors de "
+                                          "cette période, les écarts peuvent être plus grands."),
+                  {std::to_string(kAccurateFirstYear), std::to_string(kAccurateLastYear)});
 }
 
 } // namespace brelo

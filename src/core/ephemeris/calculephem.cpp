@@ -1,5 +1,6 @@
 #include "core/ephemeris/calculephem.h"
 
+#include "core/common/translate.h"
 #include "core/ephemeris/accuracy_range.h"
 #include "core/ephemeris/ephemeris_text.h"
 #include "core/ephemeris/horizontal.h"
@@ -35,8 +36,6 @@ constexpr Field kFields[] = {
     {PanelField::LongitudeDegrees, &PanelNumbers::longitudeDegrees},
 };
 
-const char *const kOutOfRange =
-    "Calcul impossible : la date, l'heure ou la position donnent des valeurs hors limites.";
 
 // A shown double goes through deci, which rounds it to float: it must fit.
 bool showable(double v) { return std::fabs(v) < 1e38; }
@@ -60,11 +59,22 @@ Outcome<PanelNumbers> readFields(const EphemerisInput &input, char sep)
         f.*field.value = read.value();
     }
     if (const auto problem = impossibleInput(input, f))
-        return Outcome<PanelNumbers>::failure("Calcul impossible : " + *problem);
+        return Outcome<PanelNumbers>::failure(impossibleCalculation(*problem));
     return Outcome<PanelNumbers>::success(f);
 }
 
 } // namespace
+
+std::string impossibleCalculation(const std::string &cause)
+{
+    return filled(translated("ephemeris", "Calcul impossible : %1"), {cause});
+}
+
+std::string ephemerisOutOfRange()
+{
+    return impossibleCalculation(
+        translated("ephemeris", "la date, l'heure ou la position donnent des valeurs hors limites."));
+}
 
 std::optional<std::string> firstFieldFault(const EphemerisInput &input, char sep)
 {
@@ -85,33 +95,38 @@ Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char sep)
     const auto physical = physicalEphemeris(time.julianDay, sun.distanceAu, sun.apparentLongitude,
                                             nut.inLongitude, nut.trueObliquity);
     if (!physical)
-        return Outcome<EphemerisResult>::failure(kOutOfRange);
+        return Outcome<EphemerisResult>::failure(ephemerisOutOfRange());
     const double alpha = rightAscension(sun.apparentLongitude, nut.trueObliquity);
     const float delta = declination(sun.apparentLongitude, nut.trueObliquity);
     const double latitude = observerAngle(f.latitudeDegrees, f.latitudeMinutes);
     const double longitude = observerAngle(f.longitudeDegrees, f.longitudeMinutes);
     const auto h = hourAngle(siderealTime(time.julianDay, time.centuries), longitude, alpha);
     if (!h)
-        return Outcome<EphemerisResult>::failure(kOutOfRange);
+        return Outcome<EphemerisResult>::failure(ephemerisOutOfRange());
     const float alt = altitude(latitude, delta, *h);
     const double az = azimuth(latitude, delta, *h);
     const float q = northZenithAngle(latitude, delta, alt, *h);
 
     if (!allShowable(alpha, delta, *h, alt, az, sun.distanceAu, physical->positionAngle,
                      physical->latitudeB0, physical->longitudeL0, q))
-        return Outcome<EphemerisResult>::failure(kOutOfRange);
+        return Outcome<EphemerisResult>::failure(ephemerisOutOfRange());
 
     EphemerisResult r;
-    r.lblad = "Ascension droite = " + timeLikeText(alpha);
-    r.lbldec = "Déclinaison = " + shownText(delta, sep) + "°";
+    const auto label = [](const char *pattern, const std::string &value) {
+        return filled(translated("ephemeris", pattern), {value});
+    };
+    r.lblad = label(QT_TRANSLATE_NOOP("ephemeris", "Ascension droite = %1"), timeLikeText(alpha));
+    r.lbldec = label(QT_TRANSLATE_NOOP("ephemeris", "Déclinaison = %1°"), shownText(delta, sep));
     r.lblah = hourAngleText(*h, sep);
-    r.lblh = "Hauteur = " + shownText(alt, sep) + "°";
-    r.lblaz = "Azimuth (0 S, 90 W) = " + shownText(az, sep) + "°";
-    r.lblr = "Distance Terre-Soleil = " + shownText(sun.distanceAu, sep) + " U.A.";
-    r.lblp = "Angle p (+ vers E) = " + shownText(physical->positionAngle, sep) + "°";
-    r.lblb0 = "Latitude héliocentrique BO = " + shownText(physical->latitudeB0, sep) + "°";
-    r.lbll0 = "Longitude héliocentrique L0 = " + shownText(physical->longitudeL0, sep) + "°";
-    r.lblksi = "Angle Nord-Zenith = " + shownText(q, sep) + "°";
+    r.lblh = label(QT_TRANSLATE_NOOP("ephemeris", "Hauteur = %1°"), shownText(alt, sep));
+    r.lblaz = label(QT_TRANSLATE_NOOP("ephemeris", "Azimuth (0 S, 90 W) = %1°"), shownText(az, sep));
+    r.lblr = label(QT_TRANSLATE_NOOP("ephemeris", "Distance Terre-Soleil = %1 U.A."), shownText(sun.distanceAu, sep));
+    r.lblp = label(QT_TRANSLATE_NOOP("ephemeris", "Angle p (+ vers E) = %1°"), shownText(physical->positionAngle, sep));
+    r.lblb0 = label(QT_TRANSLATE_NOOP("ephemeris", "Latitude héliocentrique BO = %1°"),
+                    shownText(physical->latitudeB0, sep));
+    r.lbll0 = label(QT_TRANSLATE_NOOP("ephemeris", "Longitude héliocentrique L0 = %1°"),
+                    shownText(physical->longitudeL0, sep));
+    r.lblksi = label(QT_TRANSLATE_NOOP("ephemeris", "Angle Nord-Zenith = %1°"), shownText(q, sep));
     r.anglep = physical->positionAngle;
     r.latb0 = physical->latitudeB0;
     r.values = {time.julianDay, alpha, delta, *h, alt, az, sun.distanceAu,

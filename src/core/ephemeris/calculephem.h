@@ -53,6 +53,11 @@ struct EphemerisResult {
 // value that cannot be computed gives a French message naming the field or the cause.
 Outcome<EphemerisResult> calculephem(const EphemerisInput &input, char decimalSeparator);
 
+// "Calcul impossible : " and the cause, as the ephemeris's failures begin.
+std::string impossibleCalculation(const std::string &cause);
+// The failure of a date, time or place whose values leave the computation's range.
+std::string ephemerisOutOfRange();
+
 // calculephem's message for the first field that is not a number or out of its range, if any.
 std::optional<std::string> firstFieldFault(const EphemerisInput &input, char decimalSeparator);
 

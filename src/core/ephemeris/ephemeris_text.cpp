@@ -2,6 +2,7 @@
 
 #include "core/common/deci.h"
 #include "core/common/number_text.h"
+#include "core/common/translate.h"
 
 #include <cmath>
 
@@ -20,7 +21,7 @@ std::string hourAngleText(double h, char sep)
     std::string time = timeLikeText(std::fabs(h));
     if (h < 0.0)
         time.insert(time.begin(), '-');
-    return "Angle horaire = " + shownText(h, sep) + "°" + " = " + time;
+    return filled(translated("ephemeris", "Angle horaire = %1° = %2"), {shownText(h, sep), time});
 }
 
 std::string shownText(float value, char sep)

@@ -18,8 +18,11 @@ struct PanelNumbers {
 // for every date (astronomical years: 0 and -4 are leap years, -100 is not).
 int daysInMonth(double year, int month);
 
-// The first field that names no real date, time or place, as a French
-// message naming it, what was typed and its range; nothing when all exist.
+// "février" for month 2 (1 to 12), in the language chosen.
+std::string monthName(int month);
+
+// The first field that names no real date, time or place, as a message
+// naming it, what was typed and its range; nothing when all exist.
 // Year, month, day, hour and minute are whole numbers; the day exists in its
 // month; 24 h only with 0 minute (the next day's 0 h); minutes of arc from 0
 // to 60; latitude and longitude, the minutes taking the degrees' sign, at most

@@ -1,6 +1,7 @@
 #include "core/ephemeris/panel_fields.h"
 
 #include "core/common/numeric_text.h"
+#include "core/common/translate.h"
 
 namespace brelo {
 
@@ -14,15 +15,15 @@ struct FieldDescription {
 
 // Indexed by PanelField.
 constexpr FieldDescription kFields[] = {
-    {&EphemerisInput::txtjour, "le jour", Gender::Masculine},
-    {&EphemerisInput::txtmois, "le mois", Gender::Masculine},
-    {&EphemerisInput::txtann, "l'année", Gender::Feminine},
-    {&EphemerisInput::txtheur, "l'heure", Gender::Feminine},
-    {&EphemerisInput::txtminut, "la minute", Gender::Feminine},
-    {&EphemerisInput::txtlatimin, "la latitude (minutes)", Gender::Feminine},
-    {&EphemerisInput::txtlatideg, "la latitude (degrés)", Gender::Feminine},
-    {&EphemerisInput::txtlongimin, "la longitude (minutes)", Gender::Feminine},
-    {&EphemerisInput::txtlongideg, "la longitude (degrés)", Gender::Feminine},
+    {&EphemerisInput::txtjour, QT_TRANSLATE_NOOP("fields", "le jour"), Gender::Masculine},
+    {&EphemerisInput::txtmois, QT_TRANSLATE_NOOP("fields", "le mois"), Gender::Masculine},
+    {&EphemerisInput::txtann, QT_TRANSLATE_NOOP("fields", "l'année"), Gender::Feminine},
+    {&EphemerisInput::txtheur, QT_TRANSLATE_NOOP("fields", "l'heure"), Gender::Feminine},
+    {&EphemerisInput::txtminut, QT_TRANSLATE_NOOP("fields", "la minute"), Gender::Feminine},
+    {&EphemerisInput::txtlatimin, QT_TRANSLATE_NOOP("fields", "la latitude (minutes)"), Gender::Feminine},
+    {&EphemerisInput::txtlatideg, QT_TRANSLATE_NOOP("fields", "la latitude (degrés)"), Gender::Feminine},
+    {&EphemerisInput::txtlongimin, QT_TRANSLATE_NOOP("fields", "la longitude (minutes)"), Gender::Feminine},
+    {&EphemerisInput::txtlongideg, QT_TRANSLATE_NOOP("fields", "la longitude (degrés)"), Gender::Feminine},
 };
 
 const FieldDescription &described(PanelField field) { return kFields[static_cast<int>(field)]; }
@@ -41,8 +42,7 @@ Outcome<double> readPanelField(const EphemerisInput &input, PanelField field, ch
     const FieldDescription &d = described(field);
     const NumericText read = readNumber(input.*d.text, sep);
     if (!read.ok())
-        return Outcome<double>::failure("Calcul impossible : "
-                                        + fieldProblem(d.name, input.*d.text, read.error, d.gender));
+        return Outcome<double>::failure(impossibleCalculation(fieldProblem(d.name, input.*d.text, read.error, d.gender)));
     return Outcome<double>::success(read.value);
 }
 

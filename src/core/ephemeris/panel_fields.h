@@ -17,7 +17,8 @@ enum class PanelField {
 // The text a field holds.
 const std::string &panelText(const EphemerisInput &input, PanelField field);
 
-// The field's French name as the messages give it ("le jour", "la latitude (degrés)").
+// The field's French name as the messages give it ("le jour", "la latitude
+// (degrés)"), a source text of the "fields" context.
 const char *panelFieldName(PanelField field);
 
 // The field's text as a number, or "Calcul impossible : le jour (« abc ») n'est

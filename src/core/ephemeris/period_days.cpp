@@ -1,5 +1,7 @@
 #include "core/ephemeris/period_days.h"
 
+#include "core/common/translate.h"
+
 #include <cstdio>
 
 namespace brelo {
@@ -19,12 +21,13 @@ Outcome<PeriodDays> PeriodDays::make(sys_days first, sys_days last, const Observ
 {
     using Failure = Outcome<PeriodDays>;
     if (last < first)
-        return Failure::failure("La fin de la période (" + dateText(last) + ") précède son début ("
-                                + dateText(first) + ").");
+        return Failure::failure(filled(translated("ephemeris", "La fin de la période (%1) précède son début (%2)."),
+                                       {dateText(last), dateText(first)}));
     const auto spans = static_cast<unsigned long long>((last - first).count());
     if (spans >= kMaxRows)
-        return Failure::failure("La période compte " + groupedCount(spans + 1) + " jours, plus que les "
-                                + groupedCount(kMaxRows) + " d'un tableau : raccourcissez la période.");
+        return Failure::failure(filled(translated("ephemeris", "La période compte %1 jours, plus que les %2 d'un "
+                                                               "tableau : raccourcissez la période."),
+                                       {groupedCount(spans + 1), groupedCount(kMaxRows)}));
     const Outcome<DayPlace> place = dayPlaceOf(observer, sep);
     if (!place.ok())
         return Failure::failure(place.error());

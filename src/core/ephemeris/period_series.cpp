@@ -1,5 +1,7 @@
 #include "core/ephemeris/period_series.h"
 
+#include "core/common/translate.h"
+
 #include <iterator>
 
 namespace brelo {
@@ -9,11 +11,22 @@ namespace {
 using namespace std::chrono;
 
 const char *const kTitles[] = {
-    "Ascension droite (h)", "Déclinaison (°)", "Angle horaire (°, + vers W)", "Hauteur (°)",
-    "Azimuth (°, 0 S, 90 W)", "Distance Terre-Soleil (U.A.)", "Angle p (°, + vers E)",
-    "Latitude héliocentrique B0 (°)", "Longitude héliocentrique L0 (°)", "Angle Nord-Zenith (°)",
-    "Rotation de Carrington", "Lever (h TU)", "Passage au méridien (h TU)", "Coucher (h TU)",
-    "Hauteur au passage (°)", "Durée du jour (h)",
+    QT_TRANSLATE_NOOP("ephemeris", "Ascension droite (h)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Déclinaison (°)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Angle horaire (°, + vers W)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Hauteur (°)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Azimuth (°, 0 S, 90 W)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Distance Terre-Soleil (U.A.)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Angle p (°, + vers E)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Latitude héliocentrique B0 (°)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Longitude héliocentrique L0 (°)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Angle Nord-Zenith (°)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Rotation de Carrington"),
+    QT_TRANSLATE_NOOP("ephemeris", "Lever (h TU)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Passage au méridien (h TU)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Coucher (h TU)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Hauteur au passage (°)"),
+    QT_TRANSLATE_NOOP("ephemeris", "Durée du jour (h)"),
 };
 constexpr std::size_t kFirstDayColumn = 11;
 
@@ -44,7 +57,13 @@ std::optional<double> dayValue(const SunDay &day, std::size_t column)
 
 } // namespace
 
-std::span<const char *const> seriesColumnTitles() { return kTitles; }
+std::vector<std::string> seriesColumnTitles()
+{
+    std::vector<std::string> titles;
+    for (const char *title : kTitles)
+        titles.push_back(translated("ephemeris", title));
+    return titles;
+}
 
 std::optional<double> seriesValue(const PeriodRow &row, const std::optional<SunDay> &day, std::size_t column)
 {

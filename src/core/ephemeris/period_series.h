@@ -5,7 +5,7 @@
 
 #include <cstddef>
 #include <optional>
-#include <span>
+#include <string>
 #include <vector>
 
 namespace brelo {
@@ -15,7 +15,7 @@ namespace brelo {
 // with its fraction, then the Sun's day of the row's UT date: rise, transit
 // and set in hours from 0 h UT of that date, the altitude at transit and the
 // day length in hours.
-std::span<const char *const> seriesColumnTitles();
+std::vector<std::string> seriesColumnTitles();
 
 // One column's value for a row and the Sun's day of its date; none when the
 // day has no such event (no rise on a polar day) or could not be computed.

@@ -1,5 +1,7 @@
 #include "core/ephemeris/period_table.h"
 
+#include "core/common/translate.h"
+
 #include <cstdio>
 
 namespace brelo {
@@ -68,26 +70,31 @@ Outcome<PeriodTable> PeriodTable::make(const CivilTime &start, const CivilTime &
     using Failure = Outcome<PeriodTable>;
     const auto from = instantOf(start);
     if (!from)
-        return Failure::failure("Le début de la période (" + civilTimeText(start)
-                                + ") n'est pas une date et une heure qui existent.");
+        return Failure::failure(filled(
+            translated("ephemeris", "Le début de la période (%1) n'est pas une date et une heure qui existent."),
+            {civilTimeText(start)}));
     const auto to = instantOf(end);
     if (!to)
-        return Failure::failure("La fin de la période (" + civilTimeText(end)
-                                + ") n'est pas une date et une heure qui existent.");
+        return Failure::failure(filled(
+            translated("ephemeris", "La fin de la période (%1) n'est pas une date et une heure qui existent."),
+            {civilTimeText(end)}));
     if (*to < *from)
-        return Failure::failure("La fin de la période (" + civilTimeText(end)
-                                + ") précède son début (" + civilTimeText(start) + ").");
+        return Failure::failure(filled(translated("ephemeris", "La fin de la période (%1) précède son début (%2)."),
+                                       {civilTimeText(end), civilTimeText(start)}));
     if (step.count < 1)
-        return Failure::failure("Le pas (" + std::to_string(step.count)
-                                + ") doit valoir au moins 1.");
+        return Failure::failure(
+            filled(translated("ephemeris", "Le pas (%1) doit valoir au moins 1."), {std::to_string(step.count)}));
     if (step.count > kMaxStepMinutes / minutesPer(step.unit))
-        return Failure::failure("Le pas (" + std::to_string(step.count) + ") est trop grand.");
+        return Failure::failure(
+            filled(translated("ephemeris", "Le pas (%1) est trop grand."), {std::to_string(step.count)}));
     const minutes stepLength{step.count * minutesPer(step.unit)};
     const auto spans = static_cast<unsigned long long>((*to - *from) / stepLength);
     if (spans >= kMaxRows)
-        return Failure::failure("La période compte " + groupedCount(spans + 1, groupSeparator)
-                                + " instants, plus que les " + groupedCount(kMaxRows, groupSeparator)
-                                + " d'un tableau : allongez le pas ou raccourcissez la période.");
+        return Failure::failure(filled(translated("ephemeris", "La période compte %1 instants, plus que les %2 "
+                                                               "d'un tableau : allongez le pas ou raccourcissez "
+                                                               "la période."),
+                                       {groupedCount(spans + 1, groupSeparator),
+                                        groupedCount(kMaxRows, groupSeparator)}));
 
     PeriodTable table(*from, stepLength, static_cast<std::size_t>(spans) + 1, std::move(observer),
                       sep);

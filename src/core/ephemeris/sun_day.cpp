@@ -1,5 +1,6 @@
 #include "core/ephemeris/sun_day.h"
 
+#include "core/common/translate.h"
 #include "core/ephemeris/local_sun.h"
 #include "core/ephemeris/sun_day_text.h"
 #include "core/ephemeris/turn_reduction.h"
@@ -28,10 +29,6 @@ constexpr int kMaxSteps = 60;
 constexpr sys_days kFirstDay{year{-8000} / January / 1};
 constexpr sys_days kLastDay{year{12000} / December / 31};
 
-const char *const kDateRange = "Calcul impossible : le lever et le coucher du Soleil ne se calculent "
-                               "que du 1er janvier -8000 au 31 décembre 12000.";
-const char *const kOutOfRange =
-    "Calcul impossible : la date, l'heure ou la position donnent des valeurs hors limites.";
 
 double julianDayOf(sys_days day) { return static_cast<double>(day.time_since_epoch().count()) + kUnixEpochJd; }
 
@@ -197,16 +194,17 @@ seconds dayLengthOf(const DayFrame &frame, const SunDay &day)
 Outcome<SunDay> sunDay(const DayPlace &place, sys_days date, char sep)
 {
     if (date < kFirstDay || date > kLastDay)
-        return Outcome<SunDay>::failure(kDateRange);
+        return Outcome<SunDay>::failure(impossibleCalculation(translated(
+            "ephemeris", "le lever et le coucher du Soleil ne se calculent que du 1er janvier -8000 au 31 décembre 12000.")));
     if (!(std::fabs(place.latitudeDeg) <= 90.0 && std::fabs(place.longitudeDeg) <= 180.0))
-        return Outcome<SunDay>::failure(kOutOfRange);
+        return Outcome<SunDay>::failure(ephemerisOutOfRange());
     const DayFinder finder(place);
     // 12 h local mean time: the day is the place's own whatever its longitude.
     const double meanNoon = julianDayOf(date) + 0.5 - place.longitudeDeg / 360.0;
     const auto frame = dayFrame(finder, meanNoon);
     SunDay day;
     if (!frame || !findEvents(finder, *frame, day))
-        return Outcome<SunDay>::failure(kOutOfRange);
+        return Outcome<SunDay>::failure(ephemerisOutOfRange());
     day.date = date;
     day.transit = eventAt(frame->jd[1]);
     day.transitAltitudeDeg = frame->transitAltitude;

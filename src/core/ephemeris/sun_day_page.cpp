@@ -1,6 +1,7 @@
 // Reading the ephemeris page's date and place for the Sun's day.
 #include "core/ephemeris/sun_day.h"
 
+#include "core/common/translate.h"
 #include "core/ephemeris/observer_angle.h"
 #include "core/ephemeris/panel_fields.h"
 #include "core/ephemeris/time_argument.h"
@@ -20,9 +21,10 @@ struct AngleFields {
     double limit;
 };
 
-constexpr AngleFields kLatitude{PanelField::LatitudeMinutes, PanelField::LatitudeDegrees, "la latitude", 90.0};
-constexpr AngleFields kLongitude{PanelField::LongitudeMinutes, PanelField::LongitudeDegrees, "la longitude",
-                                 180.0};
+constexpr AngleFields kLatitude{PanelField::LatitudeMinutes, PanelField::LatitudeDegrees,
+                                QT_TRANSLATE_NOOP("fields", "la latitude"), 90.0};
+constexpr AngleFields kLongitude{PanelField::LongitudeMinutes, PanelField::LongitudeDegrees,
+                                 QT_TRANSLATE_NOOP("fields", "la longitude"), 180.0};
 
 // "la latitude (95° 0') n'est pas comprise entre -90° et 90°": what was typed,
 // in the page's two fields.
@@ -37,10 +39,10 @@ Outcome<double> readAngle(const EphemerisInput &input, const AngleFields &angle,
     const double value = observerAngle(degrees.value(), minutes.value());
     if (!(std::fabs(value) <= angle.limit)) {
         const std::string limit = std::to_string(static_cast<int>(angle.limit));
-        return Outcome<double>::failure(std::string("Calcul impossible : ") + angle.name + " ("
-                                        + panelText(input, angle.degrees) + "° "
-                                        + panelText(input, angle.minutes) + "') n'est pas comprise entre -"
-                                        + limit + "° et " + limit + "°.");
+        return Outcome<double>::failure(impossibleCalculation(
+            filled(translated("ephemeris", "%1 (%2° %3') n'est pas comprise entre -%4° et %4°."),
+                   {translated("fields", angle.name), panelText(input, angle.degrees),
+                    panelText(input, angle.minutes), limit})));
     }
     return Outcome<double>::success(value);
 }

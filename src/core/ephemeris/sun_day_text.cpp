@@ -1,5 +1,6 @@
 #include "core/ephemeris/sun_day_text.h"
 
+#include "core/common/translate.h"
 #include "core/ephemeris/ephemeris_text.h"
 
 #include <cstdio>
@@ -27,14 +28,13 @@ std::string utClockText(sys_seconds instant, sys_days date)
     const sys_days day = floor<days>(instant);
     const ClockParts clock = partsOf(instant - day);
     char text[32];
-    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld TU", clock.hours, clock.minutes,
-                  clock.seconds);
-    std::string result = text;
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", clock.hours, clock.minutes, clock.seconds);
+    const std::string time = filled(translated("ephemeris", "%1 TU"), {text});
     if (day < date)
-        result += " (la veille)";
-    else if (day > date)
-        result += " (le lendemain)";
-    return result;
+        return filled(translated("ephemeris", "%1 (la veille)"), {time});
+    if (day > date)
+        return filled(translated("ephemeris", "%1 (le lendemain)"), {time});
+    return time;
 }
 
 std::string utDateTimeText(sys_seconds instant)
@@ -64,8 +64,8 @@ std::string sunDayHeading(const SunDay &day, const EphemerisInput &in)
     char text[32];
     std::snprintf(text, sizeof text, "%02u/%02u/%04d", static_cast<unsigned>(date.day()),
                   static_cast<unsigned>(date.month()), static_cast<int>(date.year()));
-    return std::string("Journée du ") + text + " à latitude " + in.txtlatideg + "° " + in.txtlatimin
-           + "', longitude " + in.txtlongideg + "° " + in.txtlongimin + "' (+ à l'Est)";
+    return filled(translated("ephemeris", "Journée du %1 à latitude %2° %3', longitude %4° %5' (+ à l'Est)"),
+                  {text, in.txtlatideg, in.txtlatimin, in.txtlongideg, in.txtlongimin});
 }
 
 SunDayTexts sunDayTexts(const SunDay &day, char sep)
@@ -76,18 +76,18 @@ SunDayTexts sunDayTexts(const SunDay &day, char sep)
     };
     switch (day.kind) {
     case DayKind::AlwaysUp:
-        texts.rise = texts.set = "Soleil levé toute la journée";
+        texts.rise = texts.set = translated("ephemeris", "Soleil levé toute la journée");
         break;
     case DayKind::AlwaysDown:
-        texts.rise = texts.set = "Soleil couché toute la journée";
+        texts.rise = texts.set = translated("ephemeris", "Soleil couché toute la journée");
         break;
     case DayKind::NoRise:
-        texts.rise = "Pas de lever : Soleil levé depuis la veille";
+        texts.rise = translated("ephemeris", "Pas de lever : Soleil levé depuis la veille");
         texts.set = clock(day.set);
         break;
     case DayKind::NoSet:
         texts.rise = clock(day.rise);
-        texts.set = "Pas de coucher : Soleil levé jusqu'au lendemain";
+        texts.set = translated("ephemeris", "Pas de coucher : Soleil levé jusqu'au lendemain");
         break;
     case DayKind::RisesAndSets:
         texts.rise = clock(day.rise);

@@ -1,6 +1,7 @@
 #include "core/ephemeris/typed_date_time.h"
 
 #include "core/common/numeric_text.h"
+#include "core/common/translate.h"
 #include "core/ephemeris/input_ranges.h"
 
 #include <array>
@@ -11,9 +12,6 @@
 namespace brelo {
 
 namespace {
-
-const char *const kMonths[] = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
-                               "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
 
 std::string_view trimmed(std::string_view text)
 {
@@ -51,7 +49,7 @@ std::string typedDateTimeText(const CivilTime &c)
 
 Outcome<CivilTime> readTypedDateTime(std::string_view typed, std::string_view subject)
 {
-    const std::string said = std::string(subject) + quotedText(typed);
+    const std::string quoted = quotedText(typed);
     std::string_view text = trimmed(typed);
     std::array<int, 5> n{};  // day, month, year, hour, minute
     const std::size_t blank = text.find_first_of(" \t");
@@ -60,23 +58,26 @@ Outcome<CivilTime> readTypedDateTime(std::string_view typed, std::string_view su
     if (!readPart(text, '/', 2, false, n[0]) || !readPart(text, '/', 2, false, n[1])
         || !readPart(text, 0, 5, true, n[2]) || !readPart(time, ':', 2, false, n[3])
         || !readPart(time, 0, 2, false, n[4]))
-        return Outcome<CivilTime>::failure(said + " doit s'écrire JJ/MM/AAAA HH:MM, par exemple 05/03/2027 08:00.");
+        return Outcome<CivilTime>::failure(
+            filled(translated("ephemeris", "%1%2 doit s'écrire JJ/MM/AAAA HH:MM, par exemple 05/03/2027 08:00."),
+                   {subject, quoted}));
     const auto refuse = [&](const std::string &why) {
-        return Outcome<CivilTime>::failure(said + " n'existe pas : " + why + ".");
+        return Outcome<CivilTime>::failure(
+            filled(translated("ephemeris", "%1%2 n'existe pas : %3."), {subject, quoted, why}));
     };
     const int year = n[2];
     if (year < static_cast<int>(std::chrono::year::min()) || year > static_cast<int>(std::chrono::year::max()))
-        return refuse("l'année va de -32767 à 32767");
+        return refuse(translated("ephemeris", "l'année va de -32767 à 32767"));
     if (n[1] < 1 || n[1] > 12)
-        return refuse("le mois va de 1 à 12");
+        return refuse(translated("ephemeris", "le mois va de 1 à 12"));
     const int lastDay = daysInMonth(year, n[1]);
     if (n[0] < 1 || n[0] > lastDay)
-        return refuse(std::string(kMonths[n[1] - 1]) + " " + std::to_string(year) + " compte " + std::to_string(lastDay)
-                      + " jours");
+        return refuse(filled(translated("ephemeris", "%1 %2 compte %3 jours"),
+                             {monthName(n[1]), std::to_string(year), std::to_string(lastDay)}));
     if (n[3] > 23)
-        return refuse("l'heure va de 0 à 23");
+        return refuse(translated("ephemeris", "l'heure va de 0 à 23"));
     if (n[4] > 59)
-        return refuse("la minute va de 0 à 59");
+        return refuse(translated("ephemeris", "la minute va de 0 à 59"));
     return Outcome<CivilTime>::success({year, static_cast<unsigned>(n[1]), static_cast<unsigned>(n[0]),
                                         static_cast<unsigned>(n[3]), static_cast<unsigned>(n[4])});
 }

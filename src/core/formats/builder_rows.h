@@ -24,7 +24,7 @@ std::vector<BuilderRow> builderRows(const BuilderResult &builder);
 
 // The camera's texts with the names the exports give them.
 struct CameraInputRow {
-    const char *name;
+    std::string name;
     const std::string *text;
 };
 std::array<CameraInputRow, 3> cameraInputRows(const CameraInput &camera);

@@ -1,5 +1,6 @@
 #include "core/formats/drawing_caption.h"
 
+#include "core/common/translate.h"
 #include "core/drawing/disc_template_heading.h"
 
 namespace brelo {
@@ -8,7 +9,7 @@ namespace {
 
 std::string lens(const char *name, const std::string &focal, const std::string &diameter)
 {
-    return std::string(name) + " : focale " + focal + ", diamètre " + diameter;
+    return filled(translated("formats", "%1 : focale %2, diamètre %3"), {name, focal, diameter});
 }
 
 } // namespace
@@ -27,9 +28,10 @@ std::vector<std::string> discCaption(const EphemerisInput &input, const Ephemeri
 std::vector<std::string> trainCaption(const OpticsPanelTexts &inputs)
 {
     const OpticsInput &o = inputs.optics;
-    return {lens("O1", o.foco1, o.do1) + " · " + lens("O2", o.foco2, inputs.do2) + " · distance A = " + o.discoc,
-            lens("O3", o.foco3a, inputs.do3a) + " · " + lens("O3'", o.foco3b, inputs.do3b)
-                + " (longueurs en mm)"};
+    return {lens("O1", o.foco1, o.do1) + " · " + lens("O2", o.foco2, inputs.do2) + " · "
+                + filled(translated("formats", "distance A = %1"), {o.discoc}),
+            filled(translated("formats", "%1 · %2 (longueurs en mm)"),
+                   {lens("O3", o.foco3a, inputs.do3a), lens("O3'", o.foco3b, inputs.do3b)})};
 }
 
 } // namespace brelo

@@ -2,6 +2,7 @@
 
 #include "core/common/number_text.h"
 #include "core/common/numeric_text.h"
+#include "core/common/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -145,24 +146,21 @@ private:
     bool done_ = false;
 };
 
+// %1 the values expected, %2 those found; the messages start with the file's name.
 std::string countMessage(int found)
 {
-    std::string counted;
-    if (found == 0)
-        counted = "aucune valeur trouvée";
-    else if (found == 1)
-        counted = "1 valeur trouvée";
-    else
-        counted = std::to_string(found) + " valeurs trouvées";
-    return "brelo.dat ignoré : " + counted + ", " + std::to_string(kParamsFieldCount) + " attendues.";
+    const char *pattern = found == 0   ? QT_TRANSLATE_NOOP("formats", "brelo.dat ignoré : aucune valeur trouvée, %1 attendues.")
+                          : found == 1 ? QT_TRANSLATE_NOOP("formats", "brelo.dat ignoré : 1 valeur trouvée, %1 attendues.")
+                                       : QT_TRANSLATE_NOOP("formats", "brelo.dat ignoré : %2 valeurs trouvées, %1 attendues.");
+    return filled(translated("formats", pattern), {std::to_string(kParamsFieldCount), std::to_string(found)});
 }
 
 // A French user who writes "1000,5" shifts every following field: say so.
 std::string extraValuesMessage(int found)
 {
-    return "brelo.dat : " + std::to_string(found) + " valeurs trouvées, seules les "
-         + std::to_string(kParamsFieldCount)
-         + " premières sont lues — les décimales s'écrivent avec un point, la virgule sépare les valeurs.";
+    return filled(translated("formats", "brelo.dat : %1 valeurs trouvées, seules les %2 premières sont lues — les "
+                                        "décimales s'écrivent avec un point, la virgule sépare les valeurs."),
+                  {std::to_string(found), std::to_string(kParamsFieldCount)});
 }
 
 } // namespace
@@ -209,8 +207,8 @@ ParamsRead parseParamsFile(std::string_view contents, char decimalSeparator)
         return {std::nullopt, countMessage(count)};
     // A file of blank lines would empty every box: nothing there is worth loading.
     if (allEmpty)
-        return {std::nullopt, "brelo.dat ignoré : les " + std::to_string(kParamsFieldCount)
-                                  + " valeurs sont vides."};
+        return {std::nullopt, filled(translated("formats", "brelo.dat ignoré : les %1 valeurs sont vides."),
+                                     {std::to_string(kParamsFieldCount)})};
     if (lastValue > kParamsFieldCount)
         return {std::move(fields), extraValuesMessage(lastValue)};
     return {std::move(fields), {}};

@@ -1,6 +1,7 @@
 #include "core/formats/params_writer.h"
 
 #include "core/common/numeric_text.h"
+#include "core/common/translate.h"
 
 #include <algorithm>
 
@@ -9,10 +10,13 @@ namespace brelo {
 namespace {
 
 const char *const kFieldNames[kParamsFieldCount] = {
-    "la focale de O1",      "le diamètre de O1",     "la focale de O2",       "le diamètre de O2",
-    "la distance A",        "la focale de O3",       "le diamètre de O3",     "la focale de O3'",
-    "le diamètre de O3'",   "la latitude (degrés)",  "la latitude (minutes)", "la longitude (degrés)",
-    "la longitude (minutes)"};
+    QT_TRANSLATE_NOOP("fields", "la focale de O1"),       QT_TRANSLATE_NOOP("fields", "le diamètre de O1"),
+    QT_TRANSLATE_NOOP("fields", "la focale de O2"),       QT_TRANSLATE_NOOP("fields", "le diamètre de O2"),
+    QT_TRANSLATE_NOOP("fields", "la distance A"),         QT_TRANSLATE_NOOP("fields", "la focale de O3"),
+    QT_TRANSLATE_NOOP("fields", "le diamètre de O3"),     QT_TRANSLATE_NOOP("fields", "la focale de O3'"),
+    QT_TRANSLATE_NOOP("fields", "le diamètre de O3'"),    QT_TRANSLATE_NOOP("fields", "la latitude (degrés)"),
+    QT_TRANSLATE_NOOP("fields", "la latitude (minutes)"), QT_TRANSLATE_NOOP("fields", "la longitude (degrés)"),
+    QT_TRANSLATE_NOOP("fields", "la longitude (minutes)")};
 
 std::string_view trimmed(std::string_view text)
 {

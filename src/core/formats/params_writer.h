@@ -8,7 +8,8 @@
 namespace brelo {
 
 // French name of field `index` (0-12) as the window labels it, with its
-// article: "la focale de O1", "le diamètre de O3'", "la latitude (degrés)".
+// article: "la focale de O1", "le diamètre de O3'", "la latitude (degrés)"; a
+// source text of the "fields" context.
 const char *paramsFieldName(int index);
 
 // The brelo.dat text of the thirteen box texts: one value per line, decimal

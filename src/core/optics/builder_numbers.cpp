@@ -2,6 +2,7 @@
 
 #include "core/common/numeric_text.h"
 #include "core/common/shown_number.h"
+#include "core/common/translate.h"
 #include "core/optics/yearly_table.h"
 
 #include <optional>
@@ -16,7 +17,8 @@ constexpr int kJulyFirst = 12;
 
 enum class Sign { NotNegative, Positive };
 
-// Reads the builder's own texts; the first one at fault names itself.
+// Reads the builder's own texts; the first one at fault names itself. Names
+// are source texts of the "fields" context.
 struct Reader {
     char separator;
     std::string error;
@@ -27,14 +29,19 @@ struct Reader {
             return std::nullopt;
         const NumericText n = readNumber(text, separator);
         const bool feminine = genderOfName(name) == Gender::Feminine;
+        const char *pattern = nullptr;
         if (!n.ok())
             error = fieldProblem(name, text, n.error);
         else if (sign == Sign::NotNegative && n.value < 0)
-            error = std::string(name) + (feminine ? " ne peut pas être négative." : " ne peut pas être négatif.");
+            pattern = feminine ? QT_TRANSLATE_NOOP("optics", "%1 ne peut pas être négative.")
+                               : QT_TRANSLATE_NOOP("optics", "%1 ne peut pas être négatif.");
         else if (sign == Sign::Positive && n.value <= 0)
-            error = std::string(name) + (feminine ? " doit être positive." : " doit être positif.");
+            pattern = feminine ? QT_TRANSLATE_NOOP("optics", "%1 doit être positive.")
+                               : QT_TRANSLATE_NOOP("optics", "%1 doit être positif.");
         else
             return n.value;
+        if (pattern)
+            error = filled(translated("optics", pattern), {translated("fields", name)});
         return std::nullopt;
     }
 };
@@ -42,9 +49,9 @@ struct Reader {
 Outcome<FieldResult> lensFields(const OpticsPanelTexts &texts, const ParaxialTrace &trace, char sep)
 {
     Reader reader{sep, {}};
-    const auto d2 = reader.read(texts.do2, "le diamètre de O2", Sign::NotNegative);
-    const auto d3 = reader.read(texts.do3a, "le diamètre de O3", Sign::NotNegative);
-    const auto d3b = reader.read(texts.do3b, "le diamètre de O3'", Sign::NotNegative);
+    const auto d2 = reader.read(texts.do2, QT_TRANSLATE_NOOP("fields", "le diamètre de O2"), Sign::NotNegative);
+    const auto d3 = reader.read(texts.do3a, QT_TRANSLATE_NOOP("fields", "le diamètre de O3"), Sign::NotNegative);
+    const auto d3b = reader.read(texts.do3b, QT_TRANSLATE_NOOP("fields", "le diamètre de O3'"), Sign::NotNegative);
     if (!reader.error.empty())
         return Outcome<FieldResult>::failure(reader.error);
     return fieldWithoutVignetting(trace, {*d2, *d3, *d3b}, sep);
@@ -54,9 +61,10 @@ Outcome<CameraResult> camera(const CameraInput &texts, const OpticsResult &run, 
                              char sep)
 {
     Reader reader{sep, {}};
-    const auto pixel = reader.read(texts.pixel, "la taille des pixels", Sign::Positive);
-    const auto width = reader.read(texts.sensorWidth, "la largeur du capteur", Sign::Positive);
-    const auto height = reader.read(texts.sensorHeight, "la hauteur du capteur", Sign::Positive);
+    const auto pixel = reader.read(texts.pixel, QT_TRANSLATE_NOOP("fields", "la taille des pixels"), Sign::Positive);
+    const auto width = reader.read(texts.sensorWidth, QT_TRANSLATE_NOOP("fields", "la largeur du capteur"), Sign::Positive);
+    const auto height =
+        reader.read(texts.sensorHeight, QT_TRANSLATE_NOOP("fields", "la hauteur du capteur"), Sign::Positive);
     if (!reader.error.empty())
         return Outcome<CameraResult>::failure(reader.error);
     const CameraOptics optics{run.numbers.focal,
@@ -80,8 +88,8 @@ Outcome<BuilderResult> builderNumbers(const OpticsPanelTexts &texts, char sep)
     b.pupilDiameter = n.d1 * r.state.distb / (n.f1 + n.a);
     const auto pupil = shownNumber(b.pupilDiameter, sep);
     if (!pupil)
-        return Outcome<BuilderResult>::failure(kOutOfRangeMessage);
-    b.pupil = "Diamètre de la pupille au diaphragme = " + *pupil;
+        return Outcome<BuilderResult>::failure(outOfRangeMessage());
+    b.pupil = filled(translated("optics", "Diamètre de la pupille au diaphragme = %1"), {*pupil});
 
     b.trace = paraxialTrace({n.f1, n.d1, n.f2, n.a, r.state.distc, n.f3, n.f3b});
     b.field = lensFields(texts, b.trace, sep);

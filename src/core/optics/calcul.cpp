@@ -3,6 +3,7 @@
 #include "core/common/deci.h"
 #include "core/common/numeric_text.h"
 #include "core/common/shown_number.h"
+#include "core/common/translate.h"
 #include "core/optics/sun_units.h"
 #include "core/optics/yearly_table.h"
 
@@ -21,16 +22,18 @@ const Rgb kRed{255, 0, 0};
 const Rgb kOrange{255, 80, 0};
 const Rgb kBlue{0, 0, 255};
 
-const char *const kImpossibleText =
+const char *const kImpossibleText = QT_TRANSLATE_NOOP(
+    "optics",
     "REMARQUE: ATTENTION! IMPOSSIBILITE!! Le calcul montre que le diaphragme est situé derrière "
     "l'objectif O3: le montage est impossible! Vous devez soit augmenter la focale de 03, soit "
-    "diminuer celle de O2, soit rapprocher le disque occulteur de O2.";
-const char *const kTightText =
+    "diminuer celle de O2, soit rapprocher le disque occulteur de O2.");
+const char *const kTightText = QT_TRANSLATE_NOOP(
+    "optics",
     "REMARQUE: ATTENTION! Le diaphragme est situé à moins de 15mm en avant de O3: le montage est "
     "théoriquement possible, mais vérifiez que vous pourrez monter vos éléments aussi proches! Si "
     "ce n'est pas le cas, vous devez soit augmenter la focale de 03, soit diminuer celle de O2, "
-    "soit rapprocher le disque occulteur de O2. ";
-const char *const kFineText = "REMARQUE: R.A.S.";
+    "soit rapprocher le disque occulteur de O2. ");
+const char *const kFineText = QT_TRANSLATE_NOOP("optics", "REMARQUE: R.A.S.");
 
 // The six inputs as numbers, with their texts, named as the panel labels them.
 struct Inputs {
@@ -46,12 +49,12 @@ struct Field {
 // In the panel's order, which is also the order of the message for a value
 // that cannot be.
 constexpr Field kPanelFields[] = {
-    {&OpticsInput::foco1, &Inputs::f1, "la focale de O1"},
-    {&OpticsInput::do1, &Inputs::d1, "le diamètre de O1"},
-    {&OpticsInput::foco2, &Inputs::f2, "la focale de O2"},
-    {&OpticsInput::discoc, &Inputs::a, "la distance A"},
-    {&OpticsInput::foco3a, &Inputs::f3, "la focale de O3"},
-    {&OpticsInput::foco3b, &Inputs::f3b, "la focale de O3'"},
+    {&OpticsInput::foco1, &Inputs::f1, QT_TRANSLATE_NOOP("fields", "la focale de O1")},
+    {&OpticsInput::do1, &Inputs::d1, QT_TRANSLATE_NOOP("fields", "le diamètre de O1")},
+    {&OpticsInput::foco2, &Inputs::f2, QT_TRANSLATE_NOOP("fields", "la focale de O2")},
+    {&OpticsInput::discoc, &Inputs::a, QT_TRANSLATE_NOOP("fields", "la distance A")},
+    {&OpticsInput::foco3a, &Inputs::f3, QT_TRANSLATE_NOOP("fields", "la focale de O3")},
+    {&OpticsInput::foco3b, &Inputs::f3b, QT_TRANSLATE_NOOP("fields", "la focale de O3'")},
 };
 
 // Read in the order the computation takes them (f2 first): the first field
@@ -78,28 +81,29 @@ std::optional<Remark> impossibleValuesRemark(const OpticsInput &input, const Inp
         if (values.*field.value > 0.0)
             continue;
         const bool feminine = genderOfName(field.name) == Gender::Feminine;
-        return Remark{std::string("REMARQUE: ATTENTION! Valeurs impossibles : ") + field.name
-                          + quotedText(input.*field.text) + " doit être "
-                          + (feminine ? "positive." : "positif."),
+        const char *pattern = feminine
+            ? QT_TRANSLATE_NOOP("optics", "REMARQUE: ATTENTION! Valeurs impossibles : %1%2 doit être positive.")
+            : QT_TRANSLATE_NOOP("optics", "REMARQUE: ATTENTION! Valeurs impossibles : %1%2 doit être positif.");
+        return Remark{filled(translated("optics", pattern),
+                             {translated("fields", field.name), quotedText(input.*field.text)}),
                       kRed, true};
     }
     return std::nullopt;
 }
 
+// `what` is a sentence of the "optics" context.
 std::string divisionByZero(const char *what)
 {
-    return std::string(what) + " (division par zéro).";
+    return filled(translated("optics", "%1 (division par zéro)."), {translated("optics", what)});
 }
 
-const char *const kOutOfRange = kOutOfRangeMessage;
-
 // Shown text of a value, or nothing when it cannot be shown as a finite number.
-std::optional<std::string> shown(const char *prefix, double value, char separator)
+std::optional<std::string> shown(const char *pattern, double value, char separator)
 {
     const std::optional<std::string> number = shownNumber(value, separator);
     if (!number)
         return std::nullopt;
-    return prefix + *number;
+    return filled(translated("optics", pattern), {*number});
 }
 
 struct Geometry {
@@ -112,28 +116,28 @@ Outcome<Geometry> geometry(const Inputs &in)
     using Failure = Outcome<Geometry>;
     // B: thin-lens image of O1, which stands f1 + A in front of O2, formed by O2.
     if (in.f2 == 0.0)
-        return Failure::failure(divisionByZero("la focale de O2 est nulle"));
+        return Failure::failure(divisionByZero(QT_TRANSLATE_NOOP("optics", "la focale de O2 est nulle")));
     const double objectDistance = in.f1 + in.a;
     if (objectDistance == 0.0)
-        return Failure::failure(divisionByZero("la focale de O1 plus la distance A est nulle"));
+        return Failure::failure(divisionByZero(QT_TRANSLATE_NOOP("optics", "la focale de O1 plus la distance A est nulle")));
     // A reciprocal that overflows (a length below 1e-308 mm) would silently
     // turn into a made-up limit value further on.
     if (!std::isfinite(objectDistance) || !std::isfinite(1.0 / in.f2) || !std::isfinite(1.0 / objectDistance))
-        return Failure::failure(kOutOfRange);
+        return Failure::failure(outOfRangeMessage());
     const double vergenceB = 1.0 / in.f2 - 1.0 / objectDistance;
     if (vergenceB == 0.0)
         return Failure::failure(divisionByZero(
-            "la focale de O2 est égale à la focale de O1 plus la distance A"));
+            QT_TRANSLATE_NOOP("optics", "la focale de O2 est égale à la focale de O1 plus la distance A")));
     const double b = 1.0 / vergenceB;
 
     // x: thin-lens image of the occulting disc, A in front of O2; negative when virtual.
     if (in.a == 0.0)
-        return Failure::failure(divisionByZero("la distance A est nulle"));
+        return Failure::failure(divisionByZero(QT_TRANSLATE_NOOP("optics", "la distance A est nulle")));
     if (!std::isfinite(1.0 / in.a))
-        return Failure::failure(kOutOfRange);
+        return Failure::failure(outOfRangeMessage());
     const double vergenceX = 1.0 / in.f2 - 1.0 / in.a;
     if (vergenceX == 0.0)
-        return Failure::failure(divisionByZero("la distance A est égale à la focale de O2"));
+        return Failure::failure(divisionByZero(QT_TRANSLATE_NOOP("optics", "la distance A est égale à la focale de O2")));
     const double x = 1.0 / vergenceX;
 
     // C puts the image of the disc at the front focal point of O3, whatever the sign of x.
@@ -147,13 +151,15 @@ bool writeLabels(OpticsResult &r, double focal, double fRatio, char sep)
     const OpticalState &t = r.state;
     const double k = r.imageScale;
     const std::pair<std::string *, std::optional<std::string>> labels[] = {
-        {&r.lblb, shown("Distance (Lentille O2 - Diaphragme) B= ", t.distb, sep)},
-        {&r.lblx, shown("Calcul intermédiaire x= ", t.interx, sep)},
-        {&r.lblc, shown("Distance (Lentille O2 - Objectif O3) C= ", t.distc, sep)},
-        {&r.lblfocresult, shown("Focale résultante = ", focal, sep)},
-        {&r.lblfd, shown("Rapport F/D = ", fRatio, sep)},
-        {&r.lbldiscmin, shown("Diamètre mini disque occulteur = ", kSmallestSunArcsec * k, sep)},
-        {&r.lbldiscmax, shown("Diamètre maxi disque occulteur = ", kLargestSunArcsec * k, sep)},
+        {&r.lblb, shown(QT_TRANSLATE_NOOP("optics", "Distance (Lentille O2 - Diaphragme) B= %1"), t.distb, sep)},
+        {&r.lblx, shown(QT_TRANSLATE_NOOP("optics", "Calcul intermédiaire x= %1"), t.interx, sep)},
+        {&r.lblc, shown(QT_TRANSLATE_NOOP("optics", "Distance (Lentille O2 - Objectif O3) C= %1"), t.distc, sep)},
+        {&r.lblfocresult, shown(QT_TRANSLATE_NOOP("optics", "Focale résultante = %1"), focal, sep)},
+        {&r.lblfd, shown(QT_TRANSLATE_NOOP("optics", "Rapport F/D = %1"), fRatio, sep)},
+        {&r.lbldiscmin, shown(QT_TRANSLATE_NOOP("optics", "Diamètre mini disque occulteur = %1"),
+                              kSmallestSunArcsec * k, sep)},
+        {&r.lbldiscmax, shown(QT_TRANSLATE_NOOP("optics", "Diamètre maxi disque occulteur = %1"),
+                              kLargestSunArcsec * k, sep)},
     };
     for (const auto &[label, text] : labels) {
         if (!text)
@@ -177,7 +183,7 @@ bool yearRowsShowable(double k, float m)
 
 Remark failureRemark(const std::string &message)
 {
-    return {"REMARQUE: calcul impossible — " + message, kRed, true};
+    return {filled(translated("optics", "REMARQUE: calcul impossible — %1"), {message}), kRed, true};
 }
 
 Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator, YearRowTexts rows)
@@ -193,12 +199,12 @@ Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator, Ye
     const auto [b, x, c] = train.value();
 
     if (in.f3 == 0.0)
-        return Failure::failure(divisionByZero("la focale de O3 est nulle"));
+        return Failure::failure(divisionByZero(QT_TRANSLATE_NOOP("optics", "la focale de O3 est nulle")));
     if (in.d1 == 0.0)
-        return Failure::failure(divisionByZero("le diamètre de O1 est nul"));
+        return Failure::failure(divisionByZero(QT_TRANSLATE_NOOP("optics", "le diamètre de O1 est nul")));
     const double aTimesF3 = in.a * in.f3;
     if (aTimesF3 == 0.0)
-        return Failure::failure(kOutOfRange);
+        return Failure::failure(outOfRangeMessage());
     // The focal length of the whole train: O2 magnifies the disc's image by
     // |x| / A and the pair O3, O3' by f3' / f3, as for the final image below.
     const double focal = in.f1 * std::fabs(x) * in.f3b / aTimesF3;
@@ -214,17 +220,17 @@ Outcome<OpticsResult> calcul(const OpticsInput &input, char decimalSeparator, Ye
     r.magnification = m;
     r.numbers = {in.f1, in.d1, in.f2, in.a, in.f3, in.f3b, focal};
     if (!writeLabels(r, focal, fRatio, decimalSeparator) || !std::isfinite(m) || !yearRowsShowable(k, m))
-        return Failure::failure(kOutOfRange);
+        return Failure::failure(outOfRangeMessage());
 
     // The remark compares the unrounded distances.
     if (const std::optional<Remark> impossible = impossibleValuesRemark(input, in))
         r.remark = *impossible;
     else if (b > c)
-        r.remark = {kImpossibleText, kRed, true};
+        r.remark = {translated("optics", kImpossibleText), kRed, true};
     else if (c - b < kDiaphragmMarginMm)
-        r.remark = {kTightText, kOrange, false};
+        r.remark = {translated("optics", kTightText), kOrange, false};
     else
-        r.remark = {kFineText, kBlue, false};
+        r.remark = {translated("optics", kFineText), kBlue, false};
     if (rows == YearRowTexts::Written)
         writeYearRows(r, decimalSeparator);
     return Outcome<OpticsResult>::success(std::move(r));

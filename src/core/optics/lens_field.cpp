@@ -2,6 +2,7 @@
 
 #include "core/common/number_text.h"
 #include "core/common/shown_number.h"
+#include "core/common/translate.h"
 
 #include <cmath>
 #include <limits>
@@ -20,8 +21,11 @@ double solarRadii(double radians) { return radians * kArcsecPerRadian / kSunRadi
 std::string namesInWords(const std::vector<std::string> &names)
 {
     std::string words;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        words += (i == 0 ? "" : i + 1 == names.size() ? " et " : ", ") + names[i];
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            words += i + 1 == names.size() ? translated("optics", " et ") : std::string(", ");
+        words += names[i];
+    }
     return words;
 }
 
@@ -39,20 +43,22 @@ std::optional<std::string> shownAtLeast(double mm, char sep)
 // The text of one lens; nothing when a number is out of range.
 std::optional<std::string> lensText(const char *name, const LensFieldAngle &field, char sep)
 {
-    const std::string prefix = std::string("Champ sans vignettage à ") + name + " : ";
     if (field.centreCut) {
         const auto diameter = shownAtLeast(field.neededDiameter, sep);
         if (!diameter)
             return std::nullopt;
-        return prefix + "nul, " + name + " coupe même le centre du champ (il faut un diamètre de plus de "
-             + *diameter + " mm)";
+        return filled(translated("optics", "Champ sans vignettage à %1 : nul, %1 coupe même le centre du champ "
+                                           "(il faut un diamètre de plus de %2 mm)"),
+                      {name, *diameter});
     }
     if (field.angle == kInfinity)
-        return prefix + "sans limite (le rayon principal traverse " + name + " sur l'axe)";
+        return filled(translated("optics", "Champ sans vignettage à %1 : sans limite (le rayon principal traverse "
+                                           "%1 sur l'axe)"),
+                      {name});
     const auto radii = shownNumber(solarRadii(field.angle), sep);
     if (!radii)
         return std::nullopt;
-    return prefix + *radii + " R☉";
+    return filled(translated("optics", "Champ sans vignettage à %1 : %2 R☉"), {name, *radii});
 }
 
 } // namespace
@@ -81,7 +87,7 @@ Outcome<FieldResult> fieldWithoutVignetting(const ParaxialTrace &trace,
             lensFieldAngle(diameters[i], trace.marginal.height[lens], trace.chief.height[lens]);
         const auto text = lensText(kFieldLensName[i], field, sep);
         if (!text || std::isnan(field.angle))
-            return Outcome<FieldResult>::failure(kOutOfRangeMessage);
+            return Outcome<FieldResult>::failure(outOfRangeMessage());
         result.lenses[i] = *text;
         result.lensRadii[i] = field.centreCut ? std::numeric_limits<double>::quiet_NaN() : solarRadii(field.angle);
         if (field.centreCut)
@@ -92,21 +98,22 @@ Outcome<FieldResult> fieldWithoutVignetting(const ParaxialTrace &trace,
         }
     }
 
-    const std::string prefix = "Champ sans vignettage : ";
     if (!cutting.empty()) {
-        result.instrument = prefix + "nul, le centre du champ est coupé par " + namesInWords(cutting);
+        result.instrument =
+            filled(translated("optics", "Champ sans vignettage : nul, le centre du champ est coupé par %1"),
+                   {namesInWords(cutting)});
         return Outcome<FieldResult>::success(std::move(result));
     }
     if (smallest == kInfinity) {
-        result.instrument = prefix + "sans limite";
+        result.instrument = translated("optics", "Champ sans vignettage : sans limite");
         result.radius = kInfinity;
         return Outcome<FieldResult>::success(std::move(result));
     }
     result.radius = result.lensRadii[limiting];
     result.angle = smallest;
     // The lens texts above showed this same number.
-    result.instrument = prefix + *shownNumber(result.radius, sep) + " R☉ (limité par "
-                      + kFieldLensName[limiting] + ")";
+    result.instrument = filled(translated("optics", "Champ sans vignettage : %1 R☉ (limité par %2)"),
+                               {*shownNumber(result.radius, sep), kFieldLensName[limiting]});
     return Outcome<FieldResult>::success(std::move(result));
 }
 

@@ -5,7 +5,8 @@
 namespace brelo {
 
 // The Sun's apparent diameter on the 1st and the 15th of each month, with the
-// label of its row ("1er Janvier: "), in calendar order.
+// label of its row ("1er Janvier: ", a source text of the "optics" context),
+// in calendar order.
 struct YearRow {
     const char *label;
     double diameterArcsec;

@@ -4,6 +4,7 @@
 #include "ui/actions/file_dialogs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsView>
@@ -27,10 +28,12 @@ struct ChartChoice {
     const char *extension;
 };
 const ChartChoice kChoices[] = {
-    {"Image PNG, 2 × la taille de l'écran (*.png)", DrawingFormat::Png, "png"},
-    {"Dessin vectoriel SVG (*.svg)", DrawingFormat::Svg, "svg"},
-    {"Document PDF (*.pdf)", DrawingFormat::Pdf, "pdf"},
+    {QT_TRANSLATE_NOOP("brelo::ChartExport", "Image PNG, 2 × la taille de l'écran (*.png)"), DrawingFormat::Png, "png"},
+    {QT_TRANSLATE_NOOP("brelo::ChartExport", "Dessin vectoriel SVG (*.svg)"), DrawingFormat::Svg, "svg"},
+    {QT_TRANSLATE_NOOP("brelo::ChartExport", "Document PDF (*.pdf)"), DrawingFormat::Pdf, "pdf"},
 };
+
+QString text(const char *source) { return QCoreApplication::translate("brelo::ChartExport", source); }
 
 // The file's extension when it names a format, else the filter chosen.
 const ChartChoice &choiceOf(const FileAnswer &answer)
@@ -40,7 +43,7 @@ const ChartChoice &choiceOf(const FileAnswer &answer)
         if (suffix == QLatin1String(choice.extension))
             return choice;
     for (const ChartChoice &choice : kChoices)
-        if (QString::fromUtf8(choice.filter) == answer.filter)
+        if (text(choice.filter) == answer.filter)
             return choice;
     return kChoices[0];
 }
@@ -95,9 +98,10 @@ QString exportChart(QWidget &parent, QGraphicsView &chart, const QString &baseNa
 {
     QStringList filters;
     for (const ChartChoice &choice : kChoices)
-        filters << QString::fromUtf8(choice.filter);
+        filters << text(choice.filter);
     const auto answer = fileDialogs().chooseFile(
-        &parent, {FileQuestion::Kind::Save, QStringLiteral("Exporter le graphique"), baseName + QStringLiteral(".png"),
+        &parent, {FileQuestion::Kind::Save, text(QT_TRANSLATE_NOOP("brelo::ChartExport", "Exporter le graphique")),
+                  baseName + QStringLiteral(".png"),
                   filters});
     if (!answer)
         return {};
@@ -107,7 +111,8 @@ QString exportChart(QWidget &parent, QGraphicsView &chart, const QString &baseNa
                              : answer->path;
     const QString error = writeFileAtomically(path, chartFile(chart, choice.format));
     const QString told = error.isEmpty()
-                             ? QStringLiteral("Graphique exporté dans « %1 ».").arg(QDir::toNativeSeparators(path))
+                             ? text(QT_TRANSLATE_NOOP("brelo::ChartExport", "Graphique exporté dans « %1 »."))
+                                   .arg(QDir::toNativeSeparators(path))
                              : error;
     fileDialogs().tell(&parent, told, !error.isEmpty());
     return told;

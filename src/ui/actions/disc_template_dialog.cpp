@@ -3,6 +3,7 @@
 #include "ui/actions/atomic_file.h"
 #include "ui/actions/file_dialogs.h"
 #include "ui/widgets/controls.h"
+#include "ui/widgets/design_texts.h"
 #include "ui/widgets/disc_position_tracker.h"
 #include "ui/widgets/template_preview.h"
 
@@ -29,10 +30,11 @@ QLabel *namedLabel(QWidget *parent, const char *name)
     return label;
 }
 
-QPushButton *namedButton(QWidget *parent, const char *name, const QString &text)
+QPushButton *namedButton(QWidget *parent, DesignTexts &texts, const char *name, const char *text)
 {
-    auto *button = new QPushButton(text, parent);
+    auto *button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
+    texts.keep(button, text);
     return button;
 }
 
@@ -42,7 +44,8 @@ DiscTemplateDialog::DiscTemplateDialog(char decimalSeparator, QWidget *parent)
     : QDialog(parent), decimalSeparator_(decimalSeparator)
 {
     setObjectName(QStringLiteral("GabaritDisque"));
-    setWindowTitle(QStringLiteral("Gabarit du disque"));
+    auto *texts = new DesignTexts("brelo::DiscTemplateDialog", this);
+    texts->keep([this] { setWindowTitle(tr("Gabarit du disque")); });
     diameter_ = new QLineEdit(QStringLiteral("150"), this);
     diameter_->setObjectName(QStringLiteral("txtdiametregabarit"));
     preview_ = new TemplatePreview(this);
@@ -50,15 +53,16 @@ DiscTemplateDialog::DiscTemplateDialog(char decimalSeparator, QWidget *parent)
     position_ = namedLabel(this, "lblpositiongabarit");
     heading_ = namedLabel(this, "lbllignesgabarit");
     message_ = namedLabel(this, "lblmessagegabarit");
-    print_ = namedButton(this, "cmdimprimergabarit", QString::fromUtf8("&Imprimer…"));
-    export_ = namedButton(this, "cmdexportgabarit", QString::fromUtf8("Exporter en &PDF…"));
+    print_ = namedButton(this, *texts, "cmdimprimergabarit", QT_TR_NOOP("&Imprimer…"));
+    export_ = namedButton(this, *texts, "cmdexportgabarit", QT_TR_NOOP("Exporter en &PDF…"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(print_, QDialogButtonBox::ActionRole);
     buttons->addButton(export_, QDialogButtonBox::ActionRole);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
-
+    texts->keep(buttons->button(QDialogButtonBox::Close), QT_TR_NOOP("Fermer"));
     auto *form = new QFormLayout;
-    form->addRow(QString::fromUtf8("Diamètre du disque sur le papier (mm) :"), diameter_);
+    auto *diameterLabel = new QLabel(this);
+    texts->keep(diameterLabel, QT_TR_NOOP("Diamètre du disque sur le papier (mm) :"));
+    form->addRow(diameterLabel, diameter_);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(message_);
@@ -84,21 +88,33 @@ DiscTemplateDialog::DiscTemplateDialog(char decimalSeparator, QWidget *parent)
     connect(print_, &QPushButton::clicked, this, &DiscTemplateDialog::print);
     connect(export_, &QPushButton::clicked, this, &DiscTemplateDialog::chooseExportFile);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The sheet's lines and the message in the language now in use.
+    connect(texts, &DesignTexts::retranslated, this, [this] {
+        const std::function<QString()> said = said_;
+        const bool failure = saidFailure_;
+        refresh();
+        if (said)
+            say(said, failure);
+    });
     refresh();
 }
 
-void DiscTemplateDialog::showRun(const EphemerisRun *run, bool zenithUp, const QString &whyNone)
+void DiscTemplateDialog::showRun(const EphemerisRun *run, bool zenithUp)
 {
     run_ = run ? std::optional(*run) : std::nullopt;
     zenithUp_ = zenithUp;
-    whyNone_ = whyNone;
+    pageFailed_ = !run;
     refresh();
 }
 
 Outcome<TemplateSheet> DiscTemplateDialog::sheet() const
 {
     if (!run_)
-        return Outcome<TemplateSheet>::failure(whyNone_.toStdString());
+        return Outcome<TemplateSheet>::failure(
+            pageFailed_ ? tr("Gabarit impossible : le calcul des éphémérides de la page a échoué (voir le message en "
+                             "bas de la fenêtre).")
+                              .toStdString()
+                        : std::string());
     const Outcome<double> diameter = templateDiameterOf(diameter_->text().toStdString(), decimalSeparator_);
     if (!diameter.ok())
         return Outcome<TemplateSheet>::failure(diameter.error());
@@ -117,12 +133,16 @@ void DiscTemplateDialog::refresh()
         for (const std::string &line : s.value().heading)
             lines << QString::fromStdString(line);
     heading_->setText(lines.join(QLatin1Char('\n')));
-    say(s.ok() ? QString() : QString::fromStdString(s.error()), true);
+    said_ = {};
+    message_->setText(s.ok() ? QString() : QString::fromStdString(s.error()));
+    setTextColor(message_, Rgb{255, 0, 0});
 }
 
-void DiscTemplateDialog::say(const QString &text, bool failure)
+void DiscTemplateDialog::say(std::function<QString()> text, bool failure)
 {
-    message_->setText(text);
+    said_ = std::move(text);
+    saidFailure_ = failure;
+    message_->setText(said_());
     setTextColor(message_, failure ? Rgb{255, 0, 0} : Rgb{0, 0, 0});
 }
 
@@ -134,21 +154,21 @@ void DiscTemplateDialog::print()
     if (!s.ok())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Gabarit du disque"));
+    printer.setDocName(tr("Gabarit du disque"));
     if (!fileDialogs().choosePrinter(this, printer))
         return;
     // At true size: the printable area as the printer gives it, never scaled to fit.
     const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
     const QString tooLarge = sheetTooLarge(s.value(), printable);
     if (!tooLarge.isEmpty()) {
-        say(tooLarge, true);
+        say([sheet = s.value(), printable] { return sheetTooLarge(sheet, printable); }, true);
         fileDialogs().tell(this, tooLarge, true);
         return;
     }
     QPainter painter(&printer);
     paintTemplateSheet(painter, s.value(), printer.resolution() / 25.4, printable);
     painter.end();
-    say(QString::fromUtf8("Gabarit envoyé à l'impression : imprimez-le à 100 %, sans l'ajuster à la page."), false);
+    say([] { return tr("Gabarit envoyé à l'impression : imprimez-le à 100 %, sans l'ajuster à la page."); }, false);
     fileDialogs().tell(this, message(), false);
 }
 
@@ -158,8 +178,11 @@ bool DiscTemplateDialog::exportPdf(const QString &path)
     if (!s.ok())
         return false;
     const QString error = writeFileAtomically(path, templatePdf(s.value()));
-    say(error.isEmpty() ? QStringLiteral("Gabarit exporté dans « %1 ».").arg(QDir::toNativeSeparators(path)) : error,
-        !error.isEmpty());
+    const QString shown = QDir::toNativeSeparators(path);
+    if (error.isEmpty())
+        say([shown] { return tr("Gabarit exporté dans « %1 ».").arg(shown); }, false);
+    else
+        say([error] { return error; }, true);
     fileDialogs().tell(this, message(), !error.isEmpty());
     return error.isEmpty();
 }
@@ -167,8 +190,8 @@ bool DiscTemplateDialog::exportPdf(const QString &path)
 void DiscTemplateDialog::chooseExportFile()
 {
     const auto answer = fileDialogs().chooseFile(
-        this, {FileQuestion::Kind::Save, QStringLiteral("Exporter le gabarit"), QStringLiteral("gabarit-disque.pdf"),
-               {QStringLiteral("Document PDF (*.pdf)")}});
+        this, {FileQuestion::Kind::Save, tr("Exporter le gabarit"), tr("gabarit-disque.pdf"),
+               {tr("Document PDF (*.pdf)")}});
     if (!answer)
         return;
     exportPdf(QFileInfo(answer->path).suffix().isEmpty() ? answer->path + QStringLiteral(".pdf") : answer->path);

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -12,6 +13,7 @@ class QPushButton;
 
 namespace brelo {
 
+class DesignTexts;
 class DiscPositionTracker;
 class TemplatePreview;
 
@@ -25,9 +27,9 @@ class DiscTemplateDialog : public QDialog {
 public:
     explicit DiscTemplateDialog(char decimalSeparator, QWidget *parent = nullptr);
 
-    // The latest successful run and the disc's view, or none (and why) when
-    // the page has no current results.
-    void showRun(const EphemerisRun *run, bool zenithUp, const QString &whyNone = QString());
+    // The latest successful run and the disc's view, or none when the page's
+    // last run failed.
+    void showRun(const EphemerisRun *run, bool zenithUp);
 
     // The sheet for the diameter typed, or the French message why there is none.
     Outcome<TemplateSheet> sheet() const;
@@ -38,12 +40,15 @@ public:
 private:
     void refresh();
     void chooseExportFile();
-    void say(const QString &text, bool failure);
+    // The text is written again in another language.
+    void say(std::function<QString()> text, bool failure);
 
     char decimalSeparator_;
     std::optional<EphemerisRun> run_;
     bool zenithUp_ = false;
-    QString whyNone_;
+    bool pageFailed_ = false;
+    std::function<QString()> said_;  // what the last print or export said
+    bool saidFailure_ = false;
     QLineEdit *diameter_;
     TemplatePreview *preview_;
     QLabel *position_;

@@ -10,6 +10,7 @@
 #include "core/formats/drawing_caption.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
@@ -51,7 +52,7 @@ std::vector<DrawingLabel> labelsOf(std::span<const PictureLabel> designs, Rgb pi
         font = pixelFont(font);
         const QRectF rect(left / kTwipsPerPixel, design.top / double(kTwipsPerPixel),
                           design.width / double(kTwipsPerPixel), design.height / double(kTwipsPerPixel));
-        labels.push_back({rect, QString::fromUtf8(design.text), font, colorOf(design.color),
+        labels.push_back({rect, shownText(design), font, colorOf(design.color),
                           design.onPictureColor ? std::optional(colorOf(pictureColor)) : std::nullopt});
     }
     return labels;
@@ -77,10 +78,13 @@ QRectF captionRect(const PageDrawing &drawing)
     return {room.topLeft(), QSizeF(room.width(), drawing.caption.isEmpty() ? 0.0 : text.height())};
 }
 
+QString text(const char *source) { return QCoreApplication::translate("brelo::DrawingExport", source); }
+
+// `why` is a source text of the "brelo::DrawingExport" context.
 std::optional<PageDrawing> notYet(QString *reason, const char *why)
 {
     if (reason)
-        *reason = QString::fromUtf8(why);
+        *reason = text(why);
     return std::nullopt;
 }
 
@@ -90,14 +94,17 @@ std::optional<PageDrawing> pageDrawing(const PageResults &results, QString *reas
 {
     const std::optional<ResultsPage> page = results.shownResultsPage();
     if (!page)
-        return notYet(reason, "Cette page n'a pas de dessin : affichez la page « Calcul Optique » ou « Ephémérides Solaires ».");
+        return notYet(reason, QT_TRANSLATE_NOOP("brelo::DrawingExport", "Cette page n'a pas de dessin : affichez la page "
+                                                                        "« Calcul Optique » ou « Ephémérides Solaires »."));
     PageDrawing drawing;
     drawing.colorOf = results.pictureColors();
     drawing.screenZoom = results.pictureZoom();
     if (*page == ResultsPage::Optics) {
         const std::optional<OpticsRun> &run = results.lastOptics();
         if (!run || run->layout.foco1.empty())
-            return notYet(reason, "Le train optique n'a pas encore été dessiné : lancez d'abord le calcul.");
+            return notYet(reason, QT_TRANSLATE_NOOP("brelo::DrawingExport",
+                                                    "Le train optique n'a pas encore été dessiné : lancez d'abord le "
+                                                    "calcul."));
         drawing.innerTwips = QSizeF(kLayoutInnerWidthTwips, kLayoutInnerHeightTwips);
         drawing.background = colorOf(kLayoutBackground);
         drawing.draw = [run = *run, separator = results.decimalSeparator()](Canvas &canvas) {
@@ -109,12 +116,13 @@ std::optional<PageDrawing> pageDrawing(const PageResults &results, QString *reas
             lefts.push_back(left);
         drawing.labels = labelsOf(layoutPictureLabels(), kLayoutBackground, lefts);
         drawing.caption = captionLines(trainCaption({run->input, run->layout.do2, run->layout.do3a, run->layout.do3b}));
-        drawing.baseName = QStringLiteral("train-optique");
+        drawing.baseName = text(QT_TRANSLATE_NOOP("brelo::DrawingExport", "train-optique"));
         return drawing;
     }
     const std::optional<EphemerisRun> &run = results.lastEphemeris();
     if (!run)
-        return notYet(reason, "Le disque solaire n'a pas encore été dessiné : lancez d'abord le calcul des éphémérides.");
+        return notYet(reason, QT_TRANSLATE_NOOP("brelo::DrawingExport", "Le disque solaire n'a pas encore été dessiné : "
+                                                                        "lancez d'abord le calcul des éphémérides."));
     drawing.innerTwips = QSizeF(kDiscInnerTwips, kDiscInnerTwips);
     drawing.background = colorOf(kDiscBackground);
     // The disc as the window shows it, turned zenith up when that is the choice.
@@ -131,7 +139,7 @@ std::optional<PageDrawing> pageDrawing(const PageResults &results, QString *reas
     if (!results.discZenithUp())
         drawing.labels = labelsOf(compassLabels(), kDiscBackground);
     drawing.caption = captionLines(discCaption(run->input, result, results.discZenithUp(), results.decimalSeparator()));
-    drawing.baseName = QStringLiteral("disque-solaire");
+    drawing.baseName = text(QT_TRANSLATE_NOOP("brelo::DrawingExport", "disque-solaire"));
     return drawing;
 }
 

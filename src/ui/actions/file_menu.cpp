@@ -9,6 +9,7 @@
 #include "ui/window/params_loader.h"
 #include "core/formats/params_writer.h"
 #include "core/formats/results_csv.h"
+#include "ui/widgets/design_texts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -27,11 +28,10 @@ namespace brelo {
 
 namespace {
 
-const char *const kFailedRun = "Le dernier calcul de cette page a échoué (voir le message en bas de la "
-                                "fenêtre) : corrigez les valeurs et relancez le calcul avant d'exporter, de "
-                                "copier ou d'imprimer.";
-
-const QStringList kParamsFilters = {QStringLiteral("Paramètres BRELO (*.dat)"), QStringLiteral("Tous les fichiers (*)")};
+QStringList paramsFilters()
+{
+    return {FileMenu::tr("Paramètres BRELO (*.dat)"), FileMenu::tr("Tous les fichiers (*)")};
+}
 
 // The drawing's formats, in the order of the export dialog's filters.
 struct DrawingChoice {
@@ -41,11 +41,11 @@ struct DrawingChoice {
     const char *extension;
 };
 const DrawingChoice kDrawingChoices[] = {
-    {"Image PNG, taille de l'écran (*.png)", DrawingFormat::Png, 1, "png"},
-    {"Image PNG, 2 × la taille de l'écran (*.png)", DrawingFormat::Png, 2, "png"},
-    {"Image PNG, 4 × la taille de l'écran (*.png)", DrawingFormat::Png, 4, "png"},
-    {"Dessin vectoriel SVG (*.svg)", DrawingFormat::Svg, 1, "svg"},
-    {"Document PDF (*.pdf)", DrawingFormat::Pdf, 1, "pdf"},
+    {QT_TRANSLATE_NOOP("brelo::FileMenu", "Image PNG, taille de l'écran (*.png)"), DrawingFormat::Png, 1, "png"},
+    {QT_TRANSLATE_NOOP("brelo::FileMenu", "Image PNG, 2 × la taille de l'écran (*.png)"), DrawingFormat::Png, 2, "png"},
+    {QT_TRANSLATE_NOOP("brelo::FileMenu", "Image PNG, 4 × la taille de l'écran (*.png)"), DrawingFormat::Png, 4, "png"},
+    {QT_TRANSLATE_NOOP("brelo::FileMenu", "Dessin vectoriel SVG (*.svg)"), DrawingFormat::Svg, 1, "svg"},
+    {QT_TRANSLATE_NOOP("brelo::FileMenu", "Document PDF (*.pdf)"), DrawingFormat::Pdf, 1, "pdf"},
 };
 
 QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); }
@@ -55,7 +55,7 @@ const DrawingChoice &drawingChoice(const FileAnswer &answer)
 {
     const DrawingChoice *byFilter = &kDrawingChoices[0];
     for (const DrawingChoice &choice : kDrawingChoices)
-        if (QString::fromUtf8(choice.filter) == answer.filter)
+        if (FileMenu::tr(choice.filter) == answer.filter)
             byFilter = &choice;
     const QString suffix = QFileInfo(answer.path).suffix().toLower();
     if (suffix == QLatin1String(byFilter->extension))
@@ -75,14 +75,15 @@ QString withExtension(const QString &path, const char *extension)
 }
 
 // Printing on white is the choice for paper; the screen's colours stay one click away.
-QAction *addWhitePaperChoice(QMenu &menu)
+QAction *addWhitePaperChoice(QMenu &menu, DesignTexts &texts)
 {
-    QAction *action = menu.addAction(QStringLiteral("Imprimer sur fond &blanc"));
+    QAction *action = menu.addAction(QString());
     action->setObjectName(QStringLiteral("menufondblanc"));
     action->setCheckable(true);
     action->setChecked(true);
-    action->setStatusTip(QString::fromUtf8("Le dessin imprimé sur fond blanc, ses autres couleurs gardées ; "
-                                           "décoché, sur la couleur de l'écran"));
+    texts.keep(action, QT_TRANSLATE_NOOP("brelo::FileMenu", "Imprimer sur fond &blanc"),
+               QT_TRANSLATE_NOOP("brelo::FileMenu", "Le dessin imprimé sur fond blanc, ses autres couleurs gardées ; "
+                                                    "décoché, sur la couleur de l'écran"));
     return action;
 }
 
@@ -115,7 +116,7 @@ QString FileMenu::suggestedPath(const QString &fileName) const
 void FileMenu::openParameters()
 {
     const auto answer = fileDialogs().chooseFile(
-        &window_, {FileQuestion::Kind::Open, QStringLiteral("Ouvrir des paramètres"), parametersPath(), kParamsFilters});
+        &window_, {FileQuestion::Kind::Open, tr("Ouvrir des paramètres"), parametersPath(), paramsFilters()});
     if (!answer)
         return;
     const ParamsLoad load = loadParamsFileAt(answer->path, results_.decimalSeparator());
@@ -127,7 +128,7 @@ void FileMenu::openParameters()
     fields_.setParameterTexts(*load.fields);
     parametersPath_ = QFileInfo(answer->path).absoluteFilePath();
     recompute_();
-    QString told = QStringLiteral("Paramètres lus dans « %1 ».").arg(shownPath(parametersPath_));
+    QString told = tr("Paramètres lus dans « %1 ».").arg(shownPath(parametersPath_));
     if (!load.message.isEmpty())
         told += QLatin1Char(' ') + load.message;
     fileDialogs().tell(&window_, told, false);
@@ -139,8 +140,7 @@ bool FileMenu::writeParameters(const QString &path)
     if (!text.ok()) {
         // The writer names the field; the user must also learn that nothing was written.
         const QString why = QString::fromStdString(text.error());
-        const QString refused = QStringLiteral("Paramètres non enregistrés : ");
-        fileDialogs().tell(&window_, why.startsWith(refused) ? why : refused + why, true);
+        fileDialogs().tell(&window_, tr("Paramètres non enregistrés : %1").arg(why), true);
         return false;
     }
     const QString error = writeFileAtomically(path, QByteArray::fromStdString(text.value()));
@@ -148,7 +148,7 @@ bool FileMenu::writeParameters(const QString &path)
         fileDialogs().tell(&window_, error, true);
         return false;
     }
-    fileDialogs().tell(&window_, QStringLiteral("Paramètres enregistrés dans « %1 ».").arg(shownPath(path)), false);
+    fileDialogs().tell(&window_, tr("Paramètres enregistrés dans « %1 ».").arg(shownPath(path)), false);
     return true;
 }
 
@@ -157,7 +157,7 @@ void FileMenu::saveParameters() { writeParameters(parametersPath()); }
 void FileMenu::saveParametersAs()
 {
     const auto answer = fileDialogs().chooseFile(
-        &window_, {FileQuestion::Kind::Save, QStringLiteral("Enregistrer les paramètres sous"), parametersPath(), kParamsFilters});
+        &window_, {FileQuestion::Kind::Save, tr("Enregistrer les paramètres sous"), parametersPath(), paramsFilters()});
     if (!answer)
         return;
     // « mon » becomes « mon.dat », which the open dialog's filter then shows.
@@ -172,7 +172,10 @@ bool FileMenu::refuseFailedRun()
 {
     if (!results_.shownRunFailed())
         return false;
-    fileDialogs().tell(&window_, QString::fromUtf8(kFailedRun), true);
+    fileDialogs().tell(&window_,
+                       tr("Le dernier calcul de cette page a échoué (voir le message en bas de la fenêtre) : "
+                          "corrigez les valeurs et relancez le calcul avant d'exporter, de copier ou d'imprimer."),
+                       true);
     return true;
 }
 
@@ -188,16 +191,16 @@ void FileMenu::exportDrawing()
     }
     QStringList filters;
     for (const DrawingChoice &choice : kDrawingChoices)
-        filters << QString::fromUtf8(choice.filter);
+        filters << tr(choice.filter);
     const auto answer = fileDialogs().chooseFile(
-        &window_, {FileQuestion::Kind::Save, QStringLiteral("Exporter le dessin"),
+        &window_, {FileQuestion::Kind::Save, tr("Exporter le dessin"),
                  suggestedPath(drawing->baseName + QStringLiteral(".png")), filters});
     if (!answer)
         return;
     const DrawingChoice &choice = drawingChoice(*answer);
     const QString path = withExtension(answer->path, choice.extension);
     const QString error = writeFileAtomically(path, drawingFile(*drawing, choice.format, choice.scale));
-    fileDialogs().tell(&window_, error.isEmpty() ? QStringLiteral("Dessin exporté dans « %1 ».").arg(shownPath(path)) : error,
+    fileDialogs().tell(&window_, error.isEmpty() ? tr("Dessin exporté dans « %1 ».").arg(shownPath(path)) : error,
                        !error.isEmpty());
 }
 
@@ -218,15 +221,14 @@ void FileMenu::exportResults()
         fileDialogs().tell(&window_, reason, true);
         return;
     }
-    const QString name = page == ResultsPage::Optics ? QStringLiteral("calcul-optique.csv") : QStringLiteral("ephemerides.csv");
+    const QString name = page == ResultsPage::Optics ? tr("calcul-optique.csv") : tr("ephemerides.csv");
     const auto answer = fileDialogs().chooseFile(
-        &window_, {FileQuestion::Kind::Save, QStringLiteral("Exporter les résultats"), suggestedPath(name),
-                 {QStringLiteral("Tableau CSV (*.csv)")}});
+        &window_, {FileQuestion::Kind::Save, tr("Exporter les résultats"), suggestedPath(name), {tr("Tableau CSV (*.csv)")}});
     if (!answer)
         return;
     const QString path = withExtension(answer->path, "csv");
     const QString error = writeFileAtomically(path, QByteArray::fromStdString(csv));
-    fileDialogs().tell(&window_, error.isEmpty() ? QStringLiteral("Résultats exportés dans « %1 ».").arg(shownPath(path)) : error,
+    fileDialogs().tell(&window_, error.isEmpty() ? tr("Résultats exportés dans « %1 ».").arg(shownPath(path)) : error,
                        !error.isEmpty());
 }
 
@@ -239,9 +241,9 @@ std::optional<ResultsText> FileMenu::shownResults(QString *reason) const
     if (page == ResultsPage::Ephemeris && results_.lastEphemeris())
         return resultsText(results_.lastEphemeris()->input, results_.lastEphemeris()->result);
     if (reason)
-        *reason = page ? QStringLiteral("Pas encore de résultats sur cette page : lancez d'abord le calcul.")
-                       : QString::fromUtf8("Cette page n'a pas de résultats : affichez la page « Calcul Optique » "
-                                           "ou « Ephémérides Solaires ».");
+        *reason = page ? tr("Pas encore de résultats sur cette page : lancez d'abord le calcul.")
+                       : tr("Cette page n'a pas de résultats : affichez la page « Calcul Optique » ou « Ephémérides "
+                            "Solaires ».");
     return std::nullopt;
 }
 
@@ -256,7 +258,7 @@ void FileMenu::copyResults()
         return;
     }
     QApplication::clipboard()->setText(QString::fromStdString(plainText(*text)));
-    fileDialogs().tell(&window_, QStringLiteral("Résultats copiés dans le presse-papiers."), false);
+    fileDialogs().tell(&window_, tr("Résultats copiés dans le presse-papiers."), false);
 }
 
 void FileMenu::paintPage(QPrinter &printer)
@@ -293,7 +295,7 @@ void FileMenu::print()
     if (!fileDialogs().choosePrinter(&window_, printer))
         return;
     paintPage(printer);
-    fileDialogs().tell(&window_, QStringLiteral("Page envoyée à l'impression."), false);
+    fileDialogs().tell(&window_, tr("Page envoyée à l'impression."), false);
 }
 
 void FileMenu::printPreview()
@@ -328,32 +330,44 @@ void FileMenu::fill(QMenu &fileMenu, QMenu &helpMenu)
     };
     const QKeySequence::StandardKey none = QKeySequence::UnknownKey;
     const auto call = [this](void (FileMenu::*slot)()) { return [this, slot] { (this->*slot)(); }; };
+    // Texts and tips are source texts of the "brelo::FileMenu" context.
     const Entry entries[] = {
-        {&fileMenu, "menuouvrir", "&Ouvrir des paramètres…", QKeySequence::Open, "Ctrl+O",
-         "Lit un fichier de paramètres et remplit les treize champs", call(&FileMenu::openParameters), false, false},
-        {&fileMenu, "menuenregistrer", "&Enregistrer les paramètres", QKeySequence::Save, "Ctrl+S",
-         "Écrit les treize champs dans le fichier de paramètres", call(&FileMenu::saveParameters), false, false},
-        {&fileMenu, "menuenregistrersous", "Enregistrer &sous…", QKeySequence::SaveAs, "Ctrl+Shift+S",
-         "Écrit les treize champs dans un autre fichier", call(&FileMenu::saveParametersAs), false, true},
-        {&fileMenu, "menuexporterdessin", "Exporter le &dessin…", none, "",
-         "Enregistre le dessin de la page en PNG, SVG ou PDF", call(&FileMenu::exportDrawing), true, false},
-        {&fileMenu, "menuexportercsv", "Exporter les &résultats (CSV)…", none, "",
-         "Enregistre les entrées et les résultats de la page dans un tableau CSV", call(&FileMenu::exportResults), true,
-         false},
-        {&fileMenu, "menucopier", "&Copier les résultats", none, "Ctrl+Shift+C",
-         "Copie les entrées et les résultats de la page dans le presse-papiers", call(&FileMenu::copyResults), true,
-         true},
-        {&fileMenu, "menuimprimer", "&Imprimer…", QKeySequence::Print, "Ctrl+P",
-         "Imprime les entrées, les résultats et le dessin de la page", call(&FileMenu::print), true, false},
-        {&fileMenu, "menuapercu", "Aperçu a&vant impression…", none, "",
-         "Montre la page telle qu'elle sera imprimée", call(&FileMenu::printPreview), true, false},
-        {&helpMenu, "menuaideprogramme", "&Aide du programme", QKeySequence::HelpContents, "F1",
-         "Ouvre la page d'aide dans l'onglet Doc HTML", showHelp_, false, false},
+        {&fileMenu, "menuouvrir", QT_TRANSLATE_NOOP("brelo::FileMenu", "&Ouvrir des paramètres…"),
+         QKeySequence::Open, "Ctrl+O",
+         QT_TRANSLATE_NOOP("brelo::FileMenu", "Lit un fichier de paramètres et remplit les treize champs"),
+         call(&FileMenu::openParameters), false, false},
+        {&fileMenu, "menuenregistrer", QT_TRANSLATE_NOOP("brelo::FileMenu", "&Enregistrer les paramètres"),
+         QKeySequence::Save, "Ctrl+S",
+         QT_TRANSLATE_NOOP("brelo::FileMenu", "Écrit les treize champs dans le fichier de paramètres"),
+         call(&FileMenu::saveParameters), false, false},
+        {&fileMenu, "menuenregistrersous", QT_TRANSLATE_NOOP("brelo::FileMenu", "Enregistrer &sous…"),
+         QKeySequence::SaveAs, "Ctrl+Shift+S",
+         QT_TRANSLATE_NOOP("brelo::FileMenu", "Écrit les treize champs dans un autre fichier"),
+         call(&FileMenu::saveParametersAs), false, true},
+        {&fileMenu, "menuexporterdessin", QT_TRANSLATE_NOOP("brelo::FileMenu", "Exporter le &dessin…"), none, "",
+         QT_TRANSLATE_NOOP("brelo::FileMenu", "Enregistre le dessin de la page en PNG, SVG ou PDF"),
+         call(&FileMenu::exportDrawing), true, false},
+        {&fileMenu, "menuexportercsv", QT_TRANSLATE_NOOP("brelo::FileMenu", "Exporter les &résultats (CSV)…"), none,
+         "", QT_TRANSLATE_NOOP("brelo::FileMenu", "Enregistre les entrées et les résultats de la page dans un tableau CSV"),
+         call(&FileMenu::exportResults), true, false},
+        {&fileMenu, "menucopier", QT_TRANSLATE_NOOP("brelo::FileMenu", "&Copier les résultats"), none, "Ctrl+Shift+C",
+         QT_TRANSLATE_NOOP("brelo::FileMenu", "Copie les entrées et les résultats de la page dans le presse-papiers"),
+         call(&FileMenu::copyResults), true, true},
+        {&fileMenu, "menuimprimer", QT_TRANSLATE_NOOP("brelo::FileMenu", "&Imprimer…"), QKeySequence::Print, "Ctrl+P",
+         QT_TRANSLATE_NOOP("brelo::FileMenu", "Imprime les entrées, les résultats et le dessin de la page"),
+         call(&FileMenu::print), true, false},
+        {&fileMenu, "menuapercu", QT_TRANSLATE_NOOP("brelo::FileMenu", "Aperçu a&vant impression…"), none, "",
+         QT_TRANSLATE_NOOP("brelo::FileMenu", "Montre la page telle qu'elle sera imprimée"),
+         call(&FileMenu::printPreview), true, false},
+        {&helpMenu, "menuaideprogramme", QT_TRANSLATE_NOOP("brelo::FileMenu", "&Aide du programme"),
+         QKeySequence::HelpContents, "F1",
+         QT_TRANSLATE_NOOP("brelo::FileMenu", "Ouvre la page d'aide dans l'onglet Doc HTML"), showHelp_, false, false},
     };
+    auto *texts = new DesignTexts("brelo::FileMenu", &fileMenu);
     for (const Entry &entry : entries) {
-        QAction *action = entry.menu->addAction(QString::fromUtf8(entry.text));
+        QAction *action = entry.menu->addAction(QString());
         action->setObjectName(QString::fromLatin1(entry.name));
-        action->setStatusTip(QString::fromUtf8(entry.tip));
+        texts->keep(action, entry.text, entry.tip);
         if (entry.keys != none)
             action->setShortcuts(entry.keys);
         if (action->shortcuts().isEmpty() && *entry.fallbackKeys)
@@ -364,7 +378,7 @@ void FileMenu::fill(QMenu &fileMenu, QMenu &helpMenu)
         if (entry.separatorAfter)
             entry.menu->addSeparator();
     }
-    whitePaper_ = addWhitePaperChoice(fileMenu);
+    whitePaper_ = addWhitePaperChoice(fileMenu, *texts);
     pageChanged();
 }
 

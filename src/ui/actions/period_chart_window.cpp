@@ -3,6 +3,7 @@
 #include "charts/period_chart.h"
 #include "core/ephemeris/period_series.h"
 #include "ui/actions/chart_export.h"
+#include "ui/widgets/design_texts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -32,26 +33,29 @@ qint64 msecsOf(UtMinutes instant)
 PeriodChartWindow::PeriodChartWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("GraphiquePeriode"));
-    setWindowTitle(QString::fromUtf8("Graphique de la période"));
+    auto *texts = new DesignTexts("brelo::PeriodChartWindow", this);
+    texts->keep([this] { setWindowTitle(tr("Graphique de la période")); });
     column_ = new QComboBox(this);
     column_->setObjectName(QStringLiteral("graphiquecolonne"));
-    for (const char *title : seriesColumnTitles())
-        column_->addItem(QString::fromUtf8(title));
+    for (const std::string &title : seriesColumnTitles())
+        column_->addItem(QString::fromStdString(title));
     column_->setCurrentIndex(kAltitudeColumn);
     chart_ = new PeriodChart(this);
     chart_->setObjectName(QStringLiteral("graphiqueperiode"));
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("lblmessagegraphique"));
 
-    auto *exportButton = new QPushButton(QString::fromUtf8("&Exporter le graphique…"), this);
+    auto *exportButton = new QPushButton(this);
+    texts->keep(exportButton, QT_TR_NOOP("&Exporter le graphique…"));
     exportButton->setObjectName(QStringLiteral("cmdexportgraphiqueperiode"));
     exportButton->setAutoDefault(false);  // Enter does not open a file dialog
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(exportButton, QDialogButtonBox::ActionRole);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
-
+    texts->keep(buttons->button(QDialogButtonBox::Close), QT_TR_NOOP("Fermer"));
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Colonne :"), column_);
+    auto *columnLabel = new QLabel(this);
+    texts->keep(columnLabel, QT_TR_NOOP("Colonne :"));
+    form->addRow(columnLabel, column_);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(chart_, 1);
@@ -60,9 +64,16 @@ PeriodChartWindow::PeriodChartWindow(QWidget *parent) : QDialog(parent)
     resize(900, 560);
 
     connect(column_, &QComboBox::currentIndexChanged, this, &PeriodChartWindow::draw);
+    // The columns' names and the chart in the language now in use.
+    connect(texts, &DesignTexts::retranslated, this, [this] {
+        const std::vector<std::string> titles = seriesColumnTitles();
+        for (int i = 0; i < column_->count(); ++i)
+            column_->setItemText(i, QString::fromStdString(titles[static_cast<std::size_t>(i)]));
+        draw();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(exportButton, &QPushButton::clicked, this, [this] {
-        message_->setText(exportChart(*this, *chart_, QStringLiteral("graphique-periode")));
+        message_->setText(exportChart(*this, *chart_, tr("graphique-periode")));
     });
 }
 
@@ -94,7 +105,7 @@ void PeriodChartWindow::draw()
         data.gapMsecs = 1.5 * static_cast<double>(series.rowStep)
                         * static_cast<double>(msecsOf(table_->instant(1)) - msecsOf(table_->instant(0)));
     if (series.rowStep > 1)
-        data.note = QString::fromUtf8("une ligne sur %1 du tableau").arg(QLocale().toString(qulonglong(series.rowStep)));
+        data.note = tr("une ligne sur %1 du tableau").arg(QLocale().toString(qulonglong(series.rowStep)));
     chart_->showColumn(data);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/actions/period_dialog.h"
 
 #include "ui/widgets/controls.h"
+#include "ui/widgets/design_texts.h"
 #include "ui/actions/file_dialogs.h"
 #include "ui/actions/period_chart_window.h"
 #include "ui/actions/period_csv.h"
@@ -31,10 +32,10 @@ namespace brelo {
 
 namespace {
 
-const char *const kTitle = "Éphémérides sur une période";
-
 // Minutes, hours, days: in the order of StepUnit.
-const char *const kStepUnits[] = {"minutes", "heures", "jours"};
+const char *const kStepUnits[] = {QT_TRANSLATE_NOOP("brelo::PeriodDialog", "minutes"),
+                                  QT_TRANSLATE_NOOP("brelo::PeriodDialog", "heures"),
+                                  QT_TRANSLATE_NOOP("brelo::PeriodDialog", "jours")};
 
 // What the locale writes between thousands, as it writes counts ("" where it
 // groups none, as the C locale): the table's refusal and its count then agree.
@@ -52,16 +53,18 @@ UtMinutes minutesOf(const QDateTime &instant)
 
 QString placeText(const ObserverPosition &p)
 {
-    return QString::fromUtf8("Lieu de l'observateur, repris de la page : latitude %1° %2', longitude %3° %4' (+ à l'Est)")
+    return PeriodDialog::tr("Lieu de l'observateur, repris de la page : latitude %1° %2', longitude %3° %4' (+ à l'Est)")
         .arg(QString::fromStdString(p.latitudeDegrees), QString::fromStdString(p.latitudeMinutes),
              QString::fromStdString(p.longitudeDegrees), QString::fromStdString(p.longitudeMinutes));
 }
 
-QLineEdit *makeTimeField(QWidget *parent, const char *name)
+QLineEdit *makeTimeField(QWidget *parent, DesignTexts &texts, const char *name)
 {
     auto *field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(name));
-    field->setPlaceholderText(QStringLiteral("JJ/MM/AAAA HH:MM"));
+    texts.keep([&texts, field] {
+        field->setPlaceholderText(texts.text(QT_TRANSLATE_NOOP("brelo::PeriodDialog", "JJ/MM/AAAA HH:MM")));
+    });
     return field;
 }
 
@@ -70,11 +73,11 @@ QLineEdit *makeTimeField(QWidget *parent, const char *name)
 PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator, QTimeZone localZone,
                            QWidget *parent)
     : QDialog(parent), observerOfPage_(std::move(observerOfPage)), decimalSeparator_(decimalSeparator),
-      localZone_(std::move(localZone))
+      localZone_(std::move(localZone)), texts_(new DesignTexts("brelo::PeriodDialog", this))
 {
     setObjectName(QStringLiteral("PeriodDialog"));
     setAttribute(Qt::WA_WindowPropagation);  // the window's font, at the window's zoom
-    setWindowTitle(QString::fromUtf8(kTitle));
+    texts_->keep([this] { setWindowTitle(tr("Éphémérides sur une période")); });
 
     QFormLayout *form = buildPeriodFields();
 
@@ -84,17 +87,19 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
     message_->setObjectName(QStringLiteral("lblmessageperiode"));
     message_->setWordWrap(true);
 
-    auto *make = new QPushButton(QStringLiteral("&Calculer le tableau"), this);
+    auto *make = new QPushButton(this);
+    texts_->keep(make, QT_TR_NOOP("&Calculer le tableau"));
     make->setObjectName(QStringLiteral("cmdtableau"));
     make->setDefault(true);
-    export_ = new QPushButton(QString::fromUtf8("&Exporter en CSV…"), this);
+    export_ = new QPushButton(this);
+    texts_->keep(export_, QT_TR_NOOP("&Exporter en CSV…"));
     export_->setObjectName(QStringLiteral("cmdexportcsv"));
     export_->setEnabled(false);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(make, QDialogButtonBox::ActionRole);
     buttons->addButton(export_, QDialogButtonBox::ActionRole);
     addChartButton(*buttons);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
+    texts_->keep(buttons->button(QDialogButtonBox::Close), QT_TR_NOOP("Fermer"));
 
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("tableperiode"));
@@ -116,25 +121,31 @@ PeriodDialog::PeriodDialog(ObserverSource observerOfPage, char decimalSeparator,
     connect(export_, &QPushButton::clicked, this, &PeriodDialog::chooseExportFile);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(timeBasis_, &QComboBox::currentIndexChanged, this, &PeriodDialog::timeBasisChanged);
+    connect(texts_, &DesignTexts::retranslated, this, &PeriodDialog::retell);
 }
 
 // Start, end, step and the time basis, in a form.
 QFormLayout *PeriodDialog::buildPeriodFields()
 {
-    start_ = makeTimeField(this, "periodedebut");
-    end_ = makeTimeField(this, "periodefin");
+    start_ = makeTimeField(this, *texts_, "periodedebut");
+    end_ = makeTimeField(this, *texts_, "periodefin");
     stepCount_ = new QSpinBox(this);
     stepCount_->setObjectName(QStringLiteral("periodepas"));
     stepCount_->setRange(1, 1'000'000);
     stepCount_->setValue(10);
     stepUnit_ = new QComboBox(this);
     stepUnit_->setObjectName(QStringLiteral("periodeunite"));
-    for (const char *unit : kStepUnits)
-        stepUnit_->addItem(QString::fromLatin1(unit));
     timeBasis_ = new QComboBox(this);
     timeBasis_->setObjectName(QStringLiteral("periodeheures"));
-    timeBasis_->addItem(QStringLiteral("Temps universel (TU)"));
-    timeBasis_->addItem(QStringLiteral("Heure locale (%1)").arg(QString::fromUtf8(localZone_.id())));
+    for (std::size_t i = 0; i < std::size(kStepUnits); ++i)
+        stepUnit_->addItem(QString());
+    timeBasis_->addItems({QString(), QString()});
+    texts_->keep([this] {
+        for (int i = 0; i < stepUnit_->count(); ++i)
+            stepUnit_->setItemText(i, tr(kStepUnits[i]));
+        timeBasis_->setItemText(0, tr("Temps universel (TU)"));
+        timeBasis_->setItemText(1, tr("Heure locale (%1)").arg(QString::fromUtf8(localZone_.id())));
+    });
 
     auto *step = new QHBoxLayout;
     step->addWidget(stepCount_);
@@ -142,25 +153,35 @@ QFormLayout *PeriodDialog::buildPeriodFields()
     step->addStretch();
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->addRow(QString::fromUtf8("Début :"), start_);
-    form->addRow(QStringLiteral("Fin :"), end_);
-    form->addRow(QStringLiteral("Pas :"), step);
-    form->addRow(QString::fromUtf8("Heures saisies en :"), timeBasis_);
+    const auto addRow = [&](const char *caption, auto *field) {
+        auto *label = new QLabel(this);
+        texts_->keep(label, caption);
+        form->addRow(label, field);
+    };
+    addRow(QT_TR_NOOP("Début :"), start_);
+    addRow(QT_TR_NOOP("Fin :"), end_);
+    addRow(QT_TR_NOOP("Pas :"), step);
+    addRow(QT_TR_NOOP("Heures saisies en :"), timeBasis_);
     return form;
 }
 
 Outcome<UtMinutes> PeriodDialog::fieldInstant(const QLineEdit *field) const
 {
-    const QString subject = field == start_ ? QStringLiteral("Le début de la période") : QStringLiteral("La fin de la période");
-    const Outcome<CivilTime> typed = readTypedDateTime(field->text().toStdString(), subject.toStdString());
+    return typedInstant(field->text(), field == start_, local_);
+}
+
+Outcome<UtMinutes> PeriodDialog::typedInstant(const QString &text, bool isStart, bool local) const
+{
+    const QString subject = isStart ? tr("Le début de la période") : tr("La fin de la période");
+    const Outcome<CivilTime> typed = readTypedDateTime(text.toStdString(), subject.toStdString());
     if (!typed.ok())
         return Outcome<UtMinutes>::failure(typed.error());
     const UtMinutes asTyped = *instantOf(typed.value());  // a date read is one that exists
-    if (!local_)
+    if (!local)
         return Outcome<UtMinutes>::success(asTyped);
     // A local time the clocks skip or repeat is said so, quoted as typed.
     const LocalReading reading = readLocalTime(std::chrono::local_seconds{asTyped.time_since_epoch()}, localZone_,
-                                               subject + QStringLiteral(" (%1)").arg(field->text().trimmed()));
+                                               subject + QStringLiteral(" (%1)").arg(text.trimmed()));
     if (!reading.ok())
         return Outcome<UtMinutes>::failure(reading.problem.toStdString());
     return Outcome<UtMinutes>::success(std::chrono::floor<std::chrono::minutes>(reading.instants.front()));
@@ -194,21 +215,27 @@ void PeriodDialog::timeBasisChanged()
         showInstant(end_, end.value());
 }
 
+Outcome<PeriodTable> PeriodDialog::tableFor(const Request &r) const
+{
+    const Outcome<UtMinutes> start = typedInstant(r.start, true, r.local);
+    const Outcome<UtMinutes> end = typedInstant(r.end, false, r.local);
+    if (!start.ok() || !end.ok())
+        return Outcome<PeriodTable>::failure(!start.ok() ? start.error() : end.error());
+    if (end.value() < start.value())
+        return Outcome<PeriodTable>::failure(
+            tr("La fin de la période (%1) précède son début (%2).").arg(r.end.trimmed(), r.start.trimmed()).toStdString());
+    return PeriodTable::make(civilTimeOf(start.value()), civilTimeOf(end.value()), r.step, r.observer,
+                             decimalSeparator_, localeGrouping());
+}
+
 bool PeriodDialog::makeTable()
 {
-    const ObserverPosition observer = observerOfPage_();
-    place_->setText(placeText(observer));
-    const PeriodStep step{stepCount_->value(), static_cast<StepUnit>(stepUnit_->currentIndex())};
-    const Outcome<UtMinutes> start = fieldInstant(start_);
-    const Outcome<UtMinutes> end = fieldInstant(end_);
-    Outcome<PeriodTable> table = Outcome<PeriodTable>::failure(!start.ok() ? start.error() : end.error());
-    if (start.ok() && end.ok() && end.value() < start.value())
-        table = Outcome<PeriodTable>::failure(QStringLiteral("La fin de la période (%1) précède son début (%2).")
-                                                  .arg(end_->text().trimmed(), start_->text().trimmed())
-                                                  .toStdString());
-    else if (start.ok() && end.ok())
-        table = PeriodTable::make(civilTimeOf(start.value()), civilTimeOf(end.value()), step, observer,
-                                  decimalSeparator_, localeGrouping());
+    const Request request{start_->text(), end_->text(),
+                          {stepCount_->value(), static_cast<StepUnit>(stepUnit_->currentIndex())}, local_,
+                          observerOfPage_()};
+    shownPlace_ = request.observer;
+    place_->setText(placeText(request.observer));
+    const Outcome<PeriodTable> table = tableFor(request);
     PeriodTableModel *old = model_;
     model_ = table.ok() ? new PeriodTableModel(table.value(), localZone_, decimalSeparator_, this) : nullptr;
     table_->setModel(model_);
@@ -216,11 +243,13 @@ bool PeriodDialog::makeTable()
     export_->setEnabled(model_ != nullptr);
     chart_->setEnabled(model_ != nullptr);
     if (!model_) {
-        showMessage(QString::fromStdString(table.error()), true);
+        // Read again for its words in another language.
+        showMessage([this, request] { return QString::fromStdString(tableFor(request).error()); }, true);
         return false;
     }
     fitTableToFont();
-    showMessage(QStringLiteral("%1 instants").arg(QLocale().toString(static_cast<qlonglong>(model_->rowCount()))), false);
+    showMessage([rows = model_->rowCount()] { return tr("%1 instants").arg(QLocale().toString(qlonglong(rows))); },
+                false);
     return true;
 }
 
@@ -248,10 +277,26 @@ bool PeriodDialog::eventFilter(QObject *watched, QEvent *event)
 
 QString PeriodDialog::message() const { return message_->text(); }
 
-void PeriodDialog::showMessage(const QString &text, bool failure)
+void PeriodDialog::showMessage(std::function<QString()> text, bool failure)
 {
-    message_->setText(text);
+    said_ = std::move(text);
+    message_->setText(said_());
     setTextColor(message_, failure ? Rgb{255, 0, 0} : Rgb{0, 0, 0});
+}
+
+// The place, the message and the table in the language now in use.
+void PeriodDialog::retell()
+{
+    if (shownPlace_)
+        place_->setText(placeText(*shownPlace_));
+    if (said_)
+        message_->setText(said_());
+    if (model_) {
+        model_->retranslate();
+        fitTableToFont();
+        if (chartWindow_)
+            chartWindow_->showTable(model_->table(), local_ ? localZone_ : QTimeZone::utc(), timeBasis_->currentText());
+    }
 }
 
 bool PeriodDialog::exportCsv(const QString &fileName)
@@ -263,17 +308,19 @@ bool PeriodDialog::exportCsv(const QString &fileName)
     const bool written = file.open(QIODevice::WriteOnly) && writePeriodCsv(*model_, file) && file.commit();
     const QString shown = QDir::toNativeSeparators(fileName);
     if (!written) {
-        showMessage(QStringLiteral("Impossible d'enregistrer « %1 » : %2.").arg(shown, file.errorString()), true);
+        showMessage([shown, why = file.errorString()] { return tr("Impossible d'enregistrer « %1 » : %2.").arg(shown, why); },
+                    true);
         return false;
     }
-    showMessage(QStringLiteral("Tableau exporté dans « %1 ».").arg(shown), false);
+    showMessage([shown] { return tr("Tableau exporté dans « %1 ».").arg(shown); }, false);
     return true;
 }
 
 // "Graphique…" beside the table's other actions, enabled with a table.
 void PeriodDialog::addChartButton(QDialogButtonBox &buttons)
 {
-    chart_ = new QPushButton(QString::fromUtf8("&Graphique…"), this);
+    chart_ = new QPushButton(this);
+    texts_->keep(chart_, QT_TR_NOOP("&Graphique…"));
     chart_->setObjectName(QStringLiteral("cmdgraphique"));
     chart_->setEnabled(false);
     buttons.addButton(chart_, QDialogButtonBox::ActionRole);
@@ -296,8 +343,8 @@ PeriodChartWindow *PeriodDialog::showChart()
 void PeriodDialog::chooseExportFile()
 {
     const auto answer = fileDialogs().chooseFile(
-        this, {FileQuestion::Kind::Save, QStringLiteral("Exporter le tableau"), QStringLiteral("ephemerides-periode.csv"),
-               {QStringLiteral("Tableau CSV (*.csv)")}});
+        this, {FileQuestion::Kind::Save, tr("Exporter le tableau"), tr("ephemerides-periode.csv"),
+               {tr("Tableau CSV (*.csv)")}});
     if (!answer)
         return;
     const QString path = answer->path;

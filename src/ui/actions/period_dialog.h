@@ -7,6 +7,7 @@
 #include <QTimeZone>
 
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QDialogButtonBox;
@@ -19,6 +20,7 @@ class QTableView;
 
 namespace brelo {
 
+class DesignTexts;
 class PeriodChartWindow;
 class PeriodTableModel;
 
@@ -53,15 +55,27 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // What a table is made of: the period as typed, its step and time basis,
+    // and the observer's place on the page.
+    struct Request {
+        QString start, end;
+        PeriodStep step;
+        bool local = false;
+        ObserverPosition observer;
+    };
     QFormLayout *buildPeriodFields();
     // The instant typed in a field, read in the chosen basis, or why it cannot be.
     Outcome<UtMinutes> fieldInstant(const QLineEdit *field) const;
+    Outcome<UtMinutes> typedInstant(const QString &typed, bool isStart, bool local) const;
+    Outcome<PeriodTable> tableFor(const Request &request) const;
     void showInstant(QLineEdit *field, UtMinutes instant);
     void timeBasisChanged();
     void fitTableToFont();  // one line of the font a row, columns as wide as their texts
     void chooseExportFile();
     void addChartButton(QDialogButtonBox &buttons);
-    void showMessage(const QString &text, bool failure);
+    // The message is written again in another language.
+    void showMessage(std::function<QString()> text, bool failure);
+    void retell();
 
     ObserverSource observerOfPage_;
     char decimalSeparator_;
@@ -78,6 +92,9 @@ private:
     QTableView *table_;
     QPushButton *export_;
     QPushButton *chart_;
+    DesignTexts *texts_;
+    std::optional<ObserverPosition> shownPlace_;
+    std::function<QString()> said_;
     PeriodTableModel *model_ = nullptr;
     PeriodChartWindow *chartWindow_ = nullptr;
 };

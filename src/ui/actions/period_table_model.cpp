@@ -21,10 +21,24 @@ std::string EphemerisResult::*const kPageLabels[] = {
 constexpr int kFirstPageColumn = 2;
 
 const char *const kTitles[PeriodTableModel::kColumnCount] = {
-    "Date et heure TU", "Heure locale", "Ascension droite", "Déclinaison", "Angle horaire", "Hauteur",
-    "Azimuth (0 S, 90 W)", "Distance Terre-Soleil", "Angle p (+ vers E)", "Latitude héliocentrique BO",
-    "Longitude héliocentrique L0", "Angle Nord-Zenith", "Rotation de Carrington", "Lever", "Passage au méridien",
-    "Coucher", "Hauteur au passage", "Durée du jour",
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Date et heure TU"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Heure locale"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Ascension droite"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Déclinaison"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Angle horaire"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Hauteur"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Azimuth (0 S, 90 W)"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Distance Terre-Soleil"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Angle p (+ vers E)"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Latitude héliocentrique BO"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Longitude héliocentrique L0"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Angle Nord-Zenith"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Rotation de Carrington"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Lever"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Passage au méridien"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Coucher"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Hauteur au passage"),
+    QT_TRANSLATE_NOOP("brelo::PeriodTableModel", "Durée du jour"),
 };
 constexpr int kFirstDayColumn = 13;
 
@@ -66,8 +80,17 @@ QStringList PeriodTableModel::columnTitles()
 {
     QStringList titles;
     for (const char *title : kTitles)
-        titles << QString::fromUtf8(title);
+        titles << tr(title);
     return titles;
+}
+
+void PeriodTableModel::retranslate()
+{
+    cache_.clear();
+    lastDay_.reset();
+    emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
 }
 
 PeriodTableModel::Row PeriodTableModel::computeRow(std::size_t i) const
@@ -148,7 +171,7 @@ QVariant PeriodTableModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    return section >= 0 && section < kColumnCount ? QVariant(QString::fromUtf8(kTitles[section])) : QVariant();
+    return section >= 0 && section < kColumnCount ? QVariant(tr(kTitles[section])) : QVariant();
 }
 
 } // namespace brelo

@@ -34,6 +34,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     static QStringList columnTitles();
+    // Every text again in the language now in use: the rows computed so far are dropped.
+    void retranslate();
     char decimalSeparator() const { return decimalSeparator_; }
     const PeriodTable &table() const { return table_; }
 

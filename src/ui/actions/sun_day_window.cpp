@@ -7,6 +7,7 @@
 #include "time/system_zone.h"
 #include "ui/actions/chart_export.h"
 #include "ui/widgets/controls.h"
+#include "ui/widgets/design_texts.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -23,8 +24,13 @@ namespace {
 using namespace std::chrono;
 
 const char *const kDash = "—";
-const char *const kEvents[] = {"Lever", "Passage au méridien", "Coucher"};
-const char *const kMarks[] = {"Lever", "Passage", "Coucher"};  // short, for the chart's legend
+const char *const kEvents[] = {QT_TRANSLATE_NOOP("brelo::SunDayWindow", "Lever :"),
+                               QT_TRANSLATE_NOOP("brelo::SunDayWindow", "Passage au méridien :"),
+                               QT_TRANSLATE_NOOP("brelo::SunDayWindow", "Coucher :")};
+// Short, for the chart's legend.
+const char *const kMarks[] = {QT_TRANSLATE_NOOP("brelo::SunDayWindow", "Lever"),
+                              QT_TRANSLATE_NOOP("brelo::SunDayWindow", "Passage"),
+                              QT_TRANSLATE_NOOP("brelo::SunDayWindow", "Coucher")};
 const char *const kUniversalNames[] = {"lbllever", "lblpassage", "lblcoucher"};
 const char *const kLocalNames[] = {"lblleverlocal", "lblpassagelocal", "lblcoucherlocal"};
 constexpr int kCurveStepMinutes = 5;
@@ -64,12 +70,12 @@ SunDayChartData chartData(const EphemerisRun &run, const SunDay &day, const DayP
     const std::optional<double> hours[] = {marks.rise, marks.transit, marks.set};
     for (std::size_t i = 0; i < std::size(hours); ++i)
         if (hours[i])
-            data.marks.push_back({QString::fromUtf8(kMarks[i]), *hours[i],
+            data.marks.push_back({SunDayWindow::tr(kMarks[i]), *hours[i],
                                   i == 1 ? double(day.transitAltitudeDeg) : kRiseSetAltitudeDeg});
     if (marks.instant) {
         const long minutes = std::lround(*marks.instant * 60.0);
         data.instantHours = marks.instant;
-        data.instantName = QStringLiteral("Instant de la page (%1:%2 TU)")
+        data.instantName = SunDayWindow::tr("Instant de la page (%1:%2 TU)")
                                .arg(minutes / 60, 2, 10, QLatin1Char('0'))
                                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
     }
@@ -79,33 +85,37 @@ SunDayChartData chartData(const EphemerisRun &run, const SunDay &day, const DayP
 } // namespace
 
 SunDayWindow::SunDayWindow(char decimalSeparator, QWidget *parent)
-    : QDialog(parent), decimalSeparator_(decimalSeparator)
+    : QDialog(parent), decimalSeparator_(decimalSeparator), texts_(new DesignTexts("brelo::SunDayWindow", this))
 {
     setObjectName(QStringLiteral("JourneeSoleil"));
-    setWindowTitle(QStringLiteral("Journée du Soleil"));
+    texts_->keep([this] { setWindowTitle(tr("Journée du Soleil")); });
     buildPanel();
     chart_ = new SunDayChart(this);
     chart_->setObjectName(QStringLiteral("graphiquejournee"));
-    auto *hint = addLabel(this, "lblcliquejournee",
-                          QString::fromUtf8("Un clic sur le graphique porte son heure (TU) dans les champs de la page, "
-                                            "qui est recalculée."));
+    texts_->keepToolTip(
+        chart_, QT_TR_NOOP("Cliquez sur le graphique : son heure va dans les champs de la page, qui est recalculée."));
+    auto *hint = addLabel(this, "lblcliquejournee", QString());
+    texts_->keep(hint, QT_TR_NOOP("Un clic sur le graphique porte son heure (TU) dans les champs de la page, "
+                                  "qui est recalculée."));
     hint->setWordWrap(true);
-    auto *exportButton = new QPushButton(QString::fromUtf8("&Exporter le graphique…"), this);
+    auto *exportButton = new QPushButton(this);
+    texts_->keep(exportButton, QT_TR_NOOP("&Exporter le graphique…"));
     exportButton->setObjectName(QStringLiteral("cmdexportgraphique"));
     exportButton->setAutoDefault(false);  // Enter does not open a file dialog
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(exportButton, QDialogButtonBox::ActionRole);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Fermer"));
+    texts_->keep(buttons->button(QDialogButtonBox::Close), QT_TR_NOOP("Fermer"));
 
     auto *layout = qobject_cast<QVBoxLayout *>(this->layout());
     layout->addWidget(chart_, 1);
     layout->addWidget(hint);
     layout->addWidget(buttons);
-    resize(820, 640);
+    resize(900, 720);  // room for the legend and the azimuth axis title in English as in French
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(exportButton, &QPushButton::clicked, this,
-            [this] { exportChart(*this, *chart_, QStringLiteral("journee-soleil")); });
+            [this] { exportChart(*this, *chart_, tr("journee-soleil")); });
     connect(chart_, &SunDayChart::instantPicked, this, &SunDayWindow::instantPicked);
+    connect(texts_, &DesignTexts::retranslated, this, [this] { showRun(shown_ ? &*shown_ : nullptr); });
     showDashes(QString());
 }
 
@@ -115,20 +125,28 @@ void SunDayWindow::buildPanel()
     heading_ = addLabel(this, "lbljournee", QString());
     layout->addWidget(heading_);
     auto *grid = new QGridLayout;
-    grid->addWidget(addLabel(this, "lbljourneetu", QStringLiteral("Temps universel (TU)")), 0, 1);
+    QLabel *universal = addLabel(this, "lbljourneetu", QString());
+    texts_->keep(universal, QT_TR_NOOP("Temps universel (TU)"));
+    grid->addWidget(universal, 0, 1);
     zone_ = addLabel(this, "lbljourneefuseau", QString());
     grid->addWidget(zone_, 0, 2);
     for (int i = 0; i < 3; ++i) {
-        grid->addWidget(new QLabel(QString::fromUtf8(kEvents[i]) + QStringLiteral(" :"), this), i + 1, 0);
+        auto *event = new QLabel(this);
+        texts_->keep(event, kEvents[i]);
+        grid->addWidget(event, i + 1, 0);
         universal_[i] = addLabel(this, kUniversalNames[i], QString());
         local_[i] = addLabel(this, kLocalNames[i], QString());
         grid->addWidget(universal_[i], i + 1, 1);
         grid->addWidget(local_[i], i + 1, 2);
     }
-    grid->addWidget(new QLabel(QStringLiteral("Hauteur au passage :"), this), 4, 0);
+    const char *const below[] = {QT_TR_NOOP("Hauteur au passage :"), QT_TR_NOOP("Durée du jour :")};
+    for (int i = 0; i < 2; ++i) {
+        auto *caption = new QLabel(this);
+        texts_->keep(caption, below[i]);
+        grid->addWidget(caption, 4 + i, 0);
+    }
     altitude_ = addLabel(this, "lblhauteurpassage", QString());
     grid->addWidget(altitude_, 4, 1, 1, 2);
-    grid->addWidget(new QLabel(QString::fromUtf8("Durée du jour :"), this), 5, 0);
     length_ = addLabel(this, "lbldureejour", QString());
     grid->addWidget(length_, 5, 1, 1, 2);
     grid->setColumnStretch(2, 1);
@@ -142,7 +160,8 @@ void SunDayWindow::buildPanel()
 
 void SunDayWindow::showRun(const EphemerisRun *run)
 {
-    zone_->setText(QStringLiteral("Heure locale (%1)").arg(QString::fromUtf8(systemZone().id())));
+    shown_ = run ? std::optional(*run) : std::nullopt;
+    zone_->setText(tr("Heure locale (%1)").arg(QString::fromUtf8(systemZone().id())));
     if (!run) {
         showDashes(QString());
         return;
@@ -175,7 +194,7 @@ void SunDayWindow::showDay(const EphemerisRun &run, const SunDay &day)
 void SunDayWindow::showDashes(const QString &why)
 {
     const QString dash = QString::fromUtf8(kDash);
-    heading_->setText(QStringLiteral("Journée du Soleil : ") + dash);
+    heading_->setText(tr("Journée du Soleil : %1").arg(dash));
     for (std::size_t i = 0; i < universal_.size(); ++i) {
         universal_[i]->setText(dash);
         local_[i]->setText(dash);

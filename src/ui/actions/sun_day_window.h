@@ -10,6 +10,7 @@ class QLabel;
 
 namespace brelo {
 
+class DesignTexts;
 class SunDayChart;
 struct SunDay;
 
@@ -37,6 +38,8 @@ private:
     void showDashes(const QString &why);
 
     char decimalSeparator_;
+    DesignTexts *texts_;
+    std::optional<EphemerisRun> shown_;  // the run shown, for a change of language
     QLabel *heading_ = nullptr;
     QLabel *zone_ = nullptr;
     std::array<QLabel *, 3> universal_{};  // rise, transit, set

@@ -7,6 +7,7 @@
 #include "ui/widgets/painter_canvas.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
@@ -67,8 +68,10 @@ QString sheetTooLarge(const TemplateSheet &sheet, QSizeF printableMm)
     const double side = templateSideMm(sheet.disc.diameterMm);
     if (side <= printableMm.width() && side + headingHeightMm(sheet) <= printableMm.height())
         return {};
-    return QString::fromUtf8("Le gabarit de %1 mm (%2 mm avec ses marges, et ses lignes dessous) ne tient pas sur "
-                             "cette feuille : choisissez une feuille plus grande ou un diamètre plus petit.")
+    return QCoreApplication::translate("brelo::TemplateSheet",
+                                       "Le gabarit de %1 mm (%2 mm avec ses marges, et ses lignes dessous) ne tient "
+                                       "pas sur cette feuille : choisissez une feuille plus grande ou un diamètre plus "
+                                       "petit.")
         .arg(QLocale().toString(sheet.disc.diameterMm), QLocale().toString(side));
 }
 
@@ -96,7 +99,7 @@ QByteArray templatePdf(const TemplateSheet &sheet)
     QPdfWriter pdf(&buffer);
     pdf.setResolution(kPdfDpi);
     pdf.setCreator(QStringLiteral("BRELO"));
-    pdf.setTitle(QStringLiteral("Gabarit du disque solaire"));
+    pdf.setTitle(QCoreApplication::translate("brelo::TemplateSheet", "Gabarit du disque solaire"));
     const QMarginsF margins(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm);
     const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
     const bool fitsA4 = sheetTooLarge(sheet, a4 - QSizeF(2 * kPdfMarginMm, 2 * kPdfMarginMm)).isEmpty();

@@ -17,7 +17,8 @@ struct ViewChoices {
 
 // Fills the "Affichage" menu: the traced rays, the disc turned zenith up
 // (also in the disc picture's context menu), the period table and the Sun's
-// day. Both choices are remembered in the user's settings and applied at once.
+// day, then the language. Both choices are remembered in the user's settings
+// and applied at once.
 void fillViewMenu(QMenu &menu, QWidget &discPicture, const ViewChoices &choices);
 
 } // namespace brelo

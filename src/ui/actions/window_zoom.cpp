@@ -1,5 +1,6 @@
 #include "ui/actions/window_zoom.h"
 
+#include "ui/widgets/design_texts.h"
 #include "ui/widgets/picture_area.h"
 
 #include <utility>
@@ -97,7 +98,7 @@ int WindowZoom::largestFitting() const
 void WindowZoom::stepTo(int percent)
 {
     if (percent > percent_ && percent > largestFitting()) {
-        QStatusTipEvent tip(QStringLiteral("Zoom à %1 % refusé : la fenêtre ne tiendrait plus sur l'écran.").arg(percent));
+        QStatusTipEvent tip(tr("Zoom à %1 % refusé : la fenêtre ne tiendrait plus sur l'écran.").arg(percent));
         QCoreApplication::sendEvent(&window_, &tip);
         return;
     }
@@ -233,12 +234,16 @@ WindowZoom *installWindowZoom(QWidget &window, std::function<void()> redrawPictu
         void (WindowZoom::*slot)();
     };
     const Entry entries[] = {
-        {"actionzoomplus", "Agrandir", {QKeySequence::ZoomIn, QKeySequence(QStringLiteral("Ctrl+="))}, &WindowZoom::zoomIn},
-        {"actionzoommoins", "Réduire", {QKeySequence::ZoomOut}, &WindowZoom::zoomOut},
-        {"actionzoomnormal", "Taille normale", {QKeySequence(QStringLiteral("Ctrl+0"))}, &WindowZoom::reset},
+        {"actionzoomplus", QT_TRANSLATE_NOOP("brelo::WindowZoom", "Agrandir"),
+         {QKeySequence::ZoomIn, QKeySequence(QStringLiteral("Ctrl+="))}, &WindowZoom::zoomIn},
+        {"actionzoommoins", QT_TRANSLATE_NOOP("brelo::WindowZoom", "Réduire"), {QKeySequence::ZoomOut}, &WindowZoom::zoomOut},
+        {"actionzoomnormal", QT_TRANSLATE_NOOP("brelo::WindowZoom", "Taille normale"),
+         {QKeySequence(QStringLiteral("Ctrl+0"))}, &WindowZoom::reset},
     };
+    auto *texts = new DesignTexts("brelo::WindowZoom", &window);
     for (const Entry &entry : entries) {
-        auto *action = new QAction(QString::fromUtf8(entry.text), &window);
+        auto *action = new QAction(&window);
+        texts->keep(action, entry.text);
         action->setObjectName(QString::fromLatin1(entry.name));
         action->setShortcuts(entry.keys);
         action->setShortcutContext(Qt::WindowShortcut);

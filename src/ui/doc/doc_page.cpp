@@ -1,6 +1,8 @@
 #include "ui/doc/doc_page.h"
 
 #include "ui/doc/doc_file_kind.h"
+#include "language/language.h"
+#include "ui/widgets/design_texts.h"
 #include "ui/widgets/twips_rect.h"
 
 #include <QDesktopServices>
@@ -17,6 +19,9 @@
 #include <QStylePainter>
 #include <QTextBrowser>
 
+#include <algorithm>
+#include <iterator>
+
 namespace brelo {
 
 namespace {
@@ -28,12 +33,17 @@ struct PageButton {
     const char *fileName;
 };
 
+// The help page is written in each language; the build pages are French only.
 constexpr PageButton kPageButtons[] = {
-    {"Cmdpageaide", "AIDE DU PROGRAMME", 120, 420, 1335, 495, "breloaide.htm"},
-    {"Cmdpage1", "Construction du Coronographe", 1440, 420, 1515, 495, "construbrelo.htm"},
-    {"Cmdpage2", "Construction du 1er Prototype", 2940, 420, 1455, 495, "brelo1.htm"},
-    {"Cmdpage3", "Construction de la seconde version", 4380, 420, 1395, 495, "brelo2.htm"},
+    {"Cmdpageaide", QT_TRANSLATE_NOOP("brelo::DocPage", "AIDE DU PROGRAMME"), 120, 420, 1335, 495, nullptr},
+    {"Cmdpage1", QT_TRANSLATE_NOOP("brelo::DocPage", "Construction du Coronographe"), 1440, 420, 1515, 495,
+     "construbrelo.htm"},
+    {"Cmdpage2", QT_TRANSLATE_NOOP("brelo::DocPage", "Construction du 1er Prototype"), 2940, 420, 1455, 495,
+     "brelo1.htm"},
+    {"Cmdpage3", QT_TRANSLATE_NOOP("brelo::DocPage", "Construction de la seconde version"), 4380, 420, 1395, 495,
+     "brelo2.htm"},
 };
+const QString kHelpPages[] = {QStringLiteral("breloaide.htm"), QStringLiteral("breloaide_en.htm")};
 
 // A push button whose caption wraps onto several lines and, if it still does
 // not fit, takes a smaller font: the page's buttons are narrow for their captions
@@ -93,15 +103,19 @@ private:
 DocPage::DocPage(QWidget *parent, QString installedHelpDir)
     : QWidget(parent), installedHelpDir_(std::move(installedHelpDir)), address_(kBlankAddress)
 {
+    auto *texts = new DesignTexts("brelo::DocPage", this);
     for (const PageButton &page : kPageButtons) {
-        auto *button = new WrappingButton(QString::fromUtf8(page.caption), this);
+        auto *button = new WrappingButton(this);
+        texts->keep(button, page.caption);
         button->setObjectName(QString::fromUtf8(page.name));
         button->setGeometry(pageRect(page.left, page.top, page.width, page.height));
-        const QString fileName = QString::fromUtf8(page.fileName);
-        connect(button, &QPushButton::clicked, this, [this, fileName] { openPage(fileName); });
+        const char *fileName = page.fileName;
+        connect(button, &QPushButton::clicked, this,
+                [this, fileName] { fileName ? openPage(QString::fromLatin1(fileName)) : openHelp(); });
     }
 
-    auto *cmdurl = new WrappingButton(QStringLiteral("Ouvrir le fichier HTML:"), this);
+    auto *cmdurl = new WrappingButton(this);
+    texts->keep(cmdurl, QT_TR_NOOP("Ouvrir le fichier HTML:"));
     cmdurl->setObjectName(QStringLiteral("Cmdurl"));
     cmdurl->setGeometry(pageRect(6060, 600, 1755, 255));
     connect(cmdurl, &QPushButton::clicked, this, &DocPage::openTyped);
@@ -112,7 +126,8 @@ DocPage::DocPage(QWidget *parent, QString installedHelpDir)
     txturl_->setGeometry(pageRect(7860, 555, 3615, 345));
     connect(txturl_, &QLineEdit::returnPressed, this, &DocPage::openTyped);
 
-    label13_ = new QLabel(QStringLiteral("Choisissez une rubrique ci dessus..."), this);
+    label13_ = new QLabel(this);
+    texts->keep(label13_, QT_TR_NOOP("Choisissez une rubrique ci dessus..."));
     label13_->setObjectName(QStringLiteral("Label13"));
     label13_->setGeometry(pageRect(180, 1220, 4875, 435));
     QFont labelFont = label13_->font();
@@ -139,6 +154,20 @@ DocPage::DocPage(QWidget *parent, QString installedHelpDir)
     forward->setKeys({QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)});
     forward->setContext(Qt::WidgetWithChildrenShortcut);
     connect(forward, &QShortcut::activated, this, &DocPage::goForward);
+    connect(texts, &DesignTexts::retranslated, this, &DocPage::retell);
+}
+
+// The page shown in the language now in use: the help page in its own, the
+// program's notices written again.
+void DocPage::retell()
+{
+    if (current_ < 0)
+        return;
+    const QString shown = QFileInfo(shownFile_).fileName();
+    if (std::find(std::begin(kHelpPages), std::end(kHelpPages), shown) != std::end(kHelpPages))
+        openHelp();
+    else if (shownFile_.isEmpty())
+        display(history_.at(current_));
 }
 
 bool DocPage::viewerShown() const
@@ -152,7 +181,16 @@ void DocPage::openPage(const QString &fileName)
     visit(helpPageAddress(fileName, QDir::currentPath(), installedHelpDir_));
 }
 
-void DocPage::openHelp() { openPage(QString::fromUtf8(kPageButtons[0].fileName)); }
+// The help page in the language in use; the French one when the English is missing.
+void DocPage::openHelp()
+{
+    const QString folder = QDir::currentPath();
+    DocAddress address = helpPageAddress(kHelpPages[currentLanguage() == Language::English ? 1 : 0], folder,
+                                         installedHelpDir_);
+    if (!QFileInfo(QDir::fromNativeSeparators(address.target)).isFile())
+        address = helpPageAddress(kHelpPages[0], folder, installedHelpDir_);
+    visit(address);
+}
 
 void DocPage::openTyped()
 {
@@ -221,10 +259,9 @@ void DocPage::display(const DocAddress &address)
         showText(path);
         return;
     case DocFileKind::Other:
-        showNotice(QStringLiteral("Pas une page HTML"),
-                   QStringLiteral("<p>« <b>%1</b> » n'est pas une page HTML.</p><p>Cette page n'ouvre que les "
-                                  "pages HTML et les fichiers texte.</p>")
-                       .arg(address.target.toHtmlEscaped()));
+        showNotice(tr("Pas une page HTML"), tr("<p>« <b>%1</b> » n'est pas une page HTML.</p><p>Cette page n'ouvre que "
+                                                "les pages HTML et les fichiers texte.</p>")
+                                                 .arg(address.target.toHtmlEscaped()));
         return;
     }
 }
@@ -233,9 +270,9 @@ void DocPage::showText(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showNotice(QStringLiteral("Lecture impossible"), QStringLiteral("<p>« <b>%1</b> » ne peut pas être lu : %2.</p>")
-                                                             .arg(QDir::toNativeSeparators(path).toHtmlEscaped(),
-                                                                  file.errorString().toHtmlEscaped()));
+        showNotice(tr("Lecture impossible"), tr("<p>« <b>%1</b> » ne peut pas être lu : %2.</p>")
+                                                 .arg(QDir::toNativeSeparators(path).toHtmlEscaped(),
+                                                      file.errorString().toHtmlEscaped()));
         return;
     }
     browser_->setPlainText(QString::fromUtf8(file.readAll()));
@@ -249,15 +286,15 @@ void DocPage::showNotice(const QString &title, const QString &body)
 
 void DocPage::showMissing(const DocAddress &address)
 {
-    QString body = QStringLiteral("<p>Le fichier <b>%1</b> est introuvable.</p>").arg(address.target.toHtmlEscaped());
+    QString body = tr("<p>Le fichier <b>%1</b> est introuvable.</p>").arg(address.target.toHtmlEscaped());
     if (!address.searched.isEmpty()) {
         // The folders a page button really looked in, in order.
-        body += QStringLiteral("<p>Cette page d'aide a été cherchée dans :</p><ul>");
+        body += tr("<p>Cette page d'aide a été cherchée dans :</p>") + QStringLiteral("<ul>");
         for (const QString &folder : address.searched)
             body += QStringLiteral("<li>%1</li>").arg(folder.toHtmlEscaped());
         body += QStringLiteral("</ul>");
     }
-    showNotice(QStringLiteral("Page introuvable"), body);
+    showNotice(tr("Page introuvable"), body);
 }
 
 void DocPage::followLink(const QUrl &link)
@@ -277,10 +314,9 @@ void DocPage::openInUsersBrowser(const QUrl &url)
     // Nothing to hand the address to: say so rather than do nothing. This page
     // is no address of its own, so it enters no history.
     shownFile_.clear();
-    showNotice(QStringLiteral("Navigateur introuvable"),
-               QStringLiteral("<p>BRELO n'affiche pas les pages Internet et n'a pas pu ouvrir "
-                              "<b>%1</b> dans votre navigateur.</p>")
-                   .arg(url.toDisplayString().toHtmlEscaped()));
+    showNotice(tr("Navigateur introuvable"), tr("<p>BRELO n'affiche pas les pages Internet et n'a pas pu ouvrir "
+                                                "<b>%1</b> dans votre navigateur.</p>")
+                                                 .arg(url.toDisplayString().toHtmlEscaped()));
 }
 
 bool DocPage::sideButton(QMouseEvent *event)

@@ -30,7 +30,7 @@ public:
 
     void goBack();
     void goForward();
-    void openHelp();  // as a click on "AIDE DU PROGRAMME"
+    void openHelp();  // as a click on "AIDE DU PROGRAMME": the help page in the language in use
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -47,6 +47,7 @@ private:
     void followLink(const QUrl &link);
     void openInUsersBrowser(const QUrl &url);
     bool sideButton(QMouseEvent *event);
+    void retell();
 
     QLineEdit *txturl_ = nullptr;
     QLabel *label13_ = nullptr;

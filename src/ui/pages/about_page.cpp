@@ -1,6 +1,7 @@
 #include "ui/pages/about_page.h"
 
 #include "ui/widgets/controls.h"
+#include "ui/widgets/design_texts.h"
 #include "ui/widgets/fitted_label.h"
 #include "ui/widgets/twips_rect.h"
 
@@ -28,7 +29,9 @@ struct Text {
 
 void buildContents(QWidget *page)
 {
-    auto *frame = makeFrame(page, "Frame3", QStringLiteral("A Propos"), pageRect(2400, 2040, 7095, 3315));
+    auto *texts = new DesignTexts("brelo::AboutPage", page);
+    auto *frame = makeFrame(page, "Frame3", QString(), pageRect(2400, 2040, 7095, 3315));
+    texts->keep(frame, QT_TRANSLATE_NOOP("brelo::AboutPage", "A Propos"));
 
     auto *logo = makeLabel(frame, "Picture2", QString(), twipsRect(240, 360, 3075, 1155));
     logo->setPixmap(QPixmap(QStringLiteral(":/brelo/logo.png")));
@@ -46,26 +49,38 @@ void buildContents(QWidget *page)
 
     constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
-    const Text texts[] = {
-        {"Label15", "Programme d'aide au calcul de l'optique d'un coronographe de Lyot", 3540, 780, 3375, 435,
-         true, centred},
-        {"Label32", "Calcul d'éphéméride solaire", 4020, 1320, 2835, 195, true, centred},
-        {"Label16", "Logiciel libre et gratuit", 2220, 1680, 4695, 195, true, left, true},
+    // Texts of the "brelo::AboutPage" context.
+    const Text items[] = {
+        {"Label15",
+         QT_TRANSLATE_NOOP("brelo::AboutPage", "Programme d'aide au calcul de l'optique d'un coronographe de Lyot"),
+         3540, 780, 3375, 435, true, centred},
+        {"Label32", QT_TRANSLATE_NOOP("brelo::AboutPage", "Calcul d'éphéméride solaire"), 4020, 1320, 2835, 195, true,
+         centred},
+        {"Label16", QT_TRANSLATE_NOOP("brelo::AboutPage", "Logiciel libre et gratuit"), 2220, 1680, 4695, 195, true,
+         left, true},
         {"Label17",
-         "Vous pouvez l'utiliser, le copier, le modifier et le redistribuer librement. "
-         "Il est fourni tel quel, sans aucune garantie : vérifiez vos calculs avant de monter vos optiques.",
+         QT_TRANSLATE_NOOP("brelo::AboutPage",
+                           "Vous pouvez l'utiliser, le copier, le modifier et le redistribuer librement. "
+                           "Il est fourni tel quel, sans aucune garantie : vérifiez vos calculs avant de monter vos "
+                           "optiques."),
          120, 1920, 6855, 435, false, centred},
-        {"Label18", "Écrit par des amateurs, pour des amateurs.", 2520, 2460, 4455, 195, false, left},
+        {"Label18", QT_TRANSLATE_NOOP("brelo::AboutPage", "Écrit par des amateurs, pour des amateurs."), 2520, 2460,
+         4455, 195, false, left},
         {"Label33",
-         "Né de la construction d'un coronographe de Lyot d'amateur, pour observer "
-         "les protubérances et la couronne solaire.",
+         QT_TRANSLATE_NOOP("brelo::AboutPage", "Né de la construction d'un coronographe de Lyot d'amateur, pour observer "
+                                               "les protubérances et la couronne solaire."),
          120, 2820, 6855, 435, false, centred},
     };
-    for (const Text &t : texts) {
-        auto *label = makeLabel(frame, t.name, QString::fromUtf8(t.text), twipsRect(t.left, t.top, t.width, t.height));
+    for (const Text &t : items) {
+        auto *label = makeLabel(frame, t.name, QString(), twipsRect(t.left, t.top, t.width, t.height));
+        texts->keep(label, t.text);
         // What "Logiciel libre" means here: the licence, and where its full text is.
         if (t.licence)
-            label->setToolTip(QStringLiteral("Licence GPL-3.0 ou ultérieure — texte complet : " BRELO_LICENSE_FILE));
+            texts->keep([label, texts] {
+                label->setToolTip(texts->text(QT_TRANSLATE_NOOP("brelo::AboutPage",
+                                                                "Licence GPL-3.0 ou ultérieure — texte complet : %1"))
+                                      .arg(QStringLiteral(BRELO_LICENSE_FILE)));
+            });
         label->setAlignment(t.alignment);
         setBold(label, t.bold);
     }

@@ -1,7 +1,9 @@
 #include "ui/pages/construction_page.h"
 
+#include "core/ephemeris/calculephem.h"
 #include "core/optics/builder_numbers.h"
 #include "ui/widgets/controls.h"
+#include "ui/widgets/design_texts.h"
 #include "ui/widgets/fitted_label.h"
 #include "ui/widgets/stale_results.h"
 #include "ui/widgets/twips_rect.h"
@@ -37,19 +39,19 @@ struct Shown {
     const char *name;
     const char *caption;
 };
-const Shown kPupil[] = {{"Lblpupille", "Diamètre de la pupille au diaphragme ="}};
+const Shown kPupil[] = {{"Lblpupille", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "Diamètre de la pupille au diaphragme =")}};
 const Shown kField[] = {
-    {"Lblchampo2", "Champ sans vignettage à O2 :"},
-    {"Lblchampo3", "Champ sans vignettage à O3 :"},
-    {"Lblchampo3b", "Champ sans vignettage à O3' :"},
-    {"Lblchamp", "Champ sans vignettage :"},
+    {"Lblchampo2", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "Champ sans vignettage à O2 :")},
+    {"Lblchampo3", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "Champ sans vignettage à O3 :")},
+    {"Lblchampo3b", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "Champ sans vignettage à O3' :")},
+    {"Lblchamp", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "Champ sans vignettage :")},
 };
 const Shown kCameraResults[] = {
-    {"Lblechelle", "Échelle de l'image ="},
-    {"Lblchamprayons", "Champ du capteur ="},
-    {"Lblchampminutes", "Champ du capteur ="},
-    {"Lbldiscjanvier", "Image du disque occulteur au 1er janvier ="},
-    {"Lbldiscjuillet", "Image du disque occulteur au 1er juillet ="},
+    {"Lblechelle", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "Échelle de l'image =")},
+    {"Lblchamprayons", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "Champ du capteur =")},
+    {"Lblchampminutes", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "Champ du capteur =")},
+    {"Lbldiscjanvier", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "Image du disque occulteur au 1er janvier =")},
+    {"Lbldiscjuillet", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "Image du disque occulteur au 1er juillet =")},
     {"Lblremplit", ""},
     {"Lblcapteur", ""},
 };
@@ -74,11 +76,11 @@ struct CameraField {
 };
 constexpr int kCameraFieldWidth = 780;
 const CameraField kCameraFields[] = {
-    {"Labelpixel", "Taille des pixels (µm) :", kTextLeft, 1800, "Txtpixel", 2040, "camera/pixel", "3.75",
+    {"Labelpixel", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "Taille des pixels (µm) :"), kTextLeft, 1800, "Txtpixel", 2040, "camera/pixel", "3.75",
      &CameraInput::pixel},
-    {"Labellargeur", "Capteur (pixels) : largeur", 3120, 2040, "Txtlargeur", 5220, "camera/sensorWidth", "1280",
+    {"Labellargeur", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "Capteur (pixels) : largeur"), 3120, 2040, "Txtlargeur", 5220, "camera/sensorWidth", "1280",
      &CameraInput::sensorWidth},
-    {"Labelhauteur", "hauteur", 6180, 720, "Txthauteur", 6960, "camera/sensorHeight", "960",
+    {"Labelhauteur", QT_TRANSLATE_NOOP("brelo::ConstructionPage", "hauteur"), 6180, 720, "Txthauteur", 6960, "camera/sensorHeight", "960",
      &CameraInput::sensorHeight},
 };
 constexpr int kButtonLeft = 8100;
@@ -86,33 +88,42 @@ constexpr int kButtonWidth = 1200;
 
 // A frame under the one before (`top`, in the page's twips, moves below it),
 // with `contentHeight` twips of rows under its caption.
-QGroupBox *addFrame(QWidget *page, const char *name, const char *caption, int contentHeight, int &top)
+QGroupBox *addFrame(QWidget *page, DesignTexts &texts, const char *name, const char *caption, int contentHeight,
+                    int &top)
 {
     const int height = kFirstRow + contentHeight + kBottomMargin;
-    auto *frame = makeFrame(page, name, QString::fromUtf8(caption), pageRect(kFrameLeft, top, kFrameWidth, height));
+    auto *frame = makeFrame(page, name, QString(), pageRect(kFrameLeft, top, kFrameWidth, height));
+    texts.keep(frame, caption);
     top += height + kFrameGap;
     return frame;
 }
 
 // One-line labels as wide as the frame, one under the other from `top`: a
-// long text is condensed to fit.
-void addRows(QWidget *frame, int top, std::span<const Shown> design, std::span<FittedLabel *> labels)
+// long text is condensed to fit. Their captions stand until the first numbers.
+void addRows(QWidget *frame, DesignTexts &texts, int top, std::span<const Shown> design,
+             std::span<FittedLabel *> labels, const bool &numbersShown)
 {
-    for (std::size_t i = 0; i < labels.size(); ++i)
-        labels[i] = makeLabel(frame, design[i].name, QString::fromUtf8(design[i].caption),
-                              twipsRect(kTextLeft, top + static_cast<int>(i) * kRowStep, kTextWidth, kRowHeight));
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const QRect place(twipsRect(kTextLeft, top + static_cast<int>(i) * kRowStep, kTextWidth, kRowHeight));
+        FittedLabel *label = labels[i] = makeLabel(frame, design[i].name, QString(), place);
+        texts.keep([&texts, &numbersShown, label, caption = design[i].caption] {
+            if (!numbersShown)
+                label->setText(texts.text(caption));
+        });
+    }
 }
 
-void addNote(QWidget *frame, int top, const char *name, const char *text)
+void addNote(QWidget *frame, DesignTexts &texts, int top, const char *name, const char *text)
 {
-    auto *note = makeLabel(frame, name, QString::fromUtf8(text), twipsRect(kTextLeft, top, kTextWidth, kRowHeight));
+    auto *note = makeLabel(frame, name, QString(), twipsRect(kTextLeft, top, kTextWidth, kRowHeight));
+    texts.keep(note, text);
     setTextColor(note, {0, 0, 192});
 }
 
 } // namespace
 
 ConstructionPage::ConstructionPage(char decimalSeparator, QWidget *parent)
-    : QWidget(parent), decimalSeparator_(decimalSeparator)
+    : QWidget(parent), decimalSeparator_(decimalSeparator), texts_(new DesignTexts("brelo::ConstructionPage", this))
 {
     int top = kFirstFrameTop;
     buildLyotFrame(top);
@@ -130,30 +141,31 @@ ConstructionPage::~ConstructionPage() = default;
 
 void ConstructionPage::buildLyotFrame(int &top)
 {
-    QWidget *frame = addFrame(this, "Framelyot", "Diaphragme de Lyot", 2 * kRowStep, top);
-    addRows(frame, kFirstRow, kPupil, pupil_);
-    addNote(frame, kFirstRow + kRowStep, "Labeldiaph",
-            "Faites le diaphragme un peu plus petit que cette pupille (souvent 80 à 90 %) : voir l'aide.");
+    QWidget *frame = addFrame(this, *texts_, "Framelyot", QT_TR_NOOP("Diaphragme de Lyot"), 2 * kRowStep, top);
+    addRows(frame, *texts_, kFirstRow, kPupil, pupil_, numbersShown_);
+    addNote(frame, *texts_, kFirstRow + kRowStep, "Labeldiaph",
+            QT_TR_NOOP("Faites le diaphragme un peu plus petit que cette pupille (souvent 80 à 90 %) : voir l'aide."));
 }
 
 void ConstructionPage::buildFieldFrame(int &top)
 {
-    QWidget *frame =
-        addFrame(this, "Framechamp", "Champ sans vignettage (R☉ : rayon solaire apparent)", 5 * kRowStep, top);
-    addRows(frame, kFirstRow, kField, field_);
-    addNote(frame, kFirstRow + 4 * kRowStep, "Labelecart",
-            "O3' est compté à 50 mm derrière O3, l'écart du dessin du montage.");
+    QWidget *frame = addFrame(this, *texts_, "Framechamp",
+                              QT_TR_NOOP("Champ sans vignettage (R☉ : rayon solaire apparent)"), 5 * kRowStep, top);
+    addRows(frame, *texts_, kFirstRow, kField, field_, numbersShown_);
+    addNote(frame, *texts_, kFirstRow + 4 * kRowStep, "Labelecart",
+            QT_TR_NOOP("O3' est compté à 50 mm derrière O3, l'écart du dessin du montage."));
 }
 
 void ConstructionPage::buildCameraFrame(int &top)
 {
     const int results = static_cast<int>(cameraResults_.size());
-    QWidget *frame = addFrame(this, "Framecamera", "Caméra au foyer final",
+    QWidget *frame = addFrame(this, *texts_, "Framecamera", QT_TR_NOOP("Caméra au foyer final"),
                               kCameraResultsTop - kFirstRow + results * kRowStep, top);
     for (std::size_t i = 0; i < camera_.size(); ++i) {
         const CameraField &design = kCameraFields[i];
-        auto *label = makeLabel(frame, design.label, QString::fromUtf8(design.labelText),
+        auto *label = makeLabel(frame, design.label, QString(),
                                 twipsRect(design.labelLeft, kFirstRow, design.labelWidth, kFieldHeight));
+        texts_->keep(label, design.labelText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);  // level with its field's text
         QString first = QString::fromLatin1(design.first);
         first.replace(QLatin1Char('.'), QLatin1Char(decimalSeparator_));
@@ -163,10 +175,11 @@ void ConstructionPage::buildCameraFrame(int &top)
         // Kept as typed, whatever it holds: the next session shows it again.
         connect(camera_[i], &QLineEdit::textEdited, this, [key](const QString &text) { QSettings().setValue(key, text); });
     }
-    cmdcamera_ = makeButton(frame, "Cmdcamera", QStringLiteral("Calculer"),
+    cmdcamera_ = makeButton(frame, "Cmdcamera", QString(),
                             twipsRect(kButtonLeft, kFirstRow - 30, kButtonWidth, kFieldHeight + 60));
+    texts_->keep(cmdcamera_, QT_TR_NOOP("Calculer"));
     connect(cmdcamera_, &QAbstractButton::clicked, this, &ConstructionPage::calculationRequested);
-    addRows(frame, kCameraResultsTop, kCameraResults, cameraResults_);
+    addRows(frame, *texts_, kCameraResultsTop, kCameraResults, cameraResults_, numbersShown_);
 }
 
 CameraInput ConstructionPage::cameraInput() const
@@ -184,21 +197,29 @@ void ConstructionPage::showNumbers(const BuilderResult *builder)
         return;
     }
     stale_->setStale(StaleResults::Nothing);
-    const auto failure = [](const std::string &error) { return std::vector<std::string>{"Calcul impossible : " + error}; };
-    showTexts(pupil_, {builder->pupil}, false);
-    if (builder->field.ok()) {
-        const FieldResult &field = builder->field.value();
+    retellNumbers(*builder);
+}
+
+void ConstructionPage::retellNumbers(const BuilderResult &builder)
+{
+    numbersShown_ = true;
+    const auto failure = [](const std::string &error) {
+        return std::vector<std::string>{impossibleCalculation(error)};
+    };
+    showTexts(pupil_, {builder.pupil}, false);
+    if (builder.field.ok()) {
+        const FieldResult &field = builder.field.value();
         showTexts(field_, {field.lenses[0], field.lenses[1], field.lenses[2], field.instrument}, false);
     } else {
-        showTexts(field_, failure(builder->field.error()), true);
+        showTexts(field_, failure(builder.field.error()), true);
     }
-    if (builder->camera.ok()) {
+    if (builder.camera.ok()) {
         std::vector<std::string> texts;
         for (std::string CameraResult::*text : kCameraTexts)
-            texts.push_back(builder->camera.value().*text);
+            texts.push_back(builder.camera.value().*text);
         showTexts(cameraResults_, texts, false);
     } else {
-        showTexts(cameraResults_, failure(builder->camera.error()), true);
+        showTexts(cameraResults_, failure(builder.camera.error()), true);
     }
 }
 

@@ -16,6 +16,7 @@ class QPushButton;
 namespace brelo {
 
 struct BuilderResult;
+class DesignTexts;
 class FittedLabel;
 class StaleResults;
 
@@ -33,6 +34,8 @@ public:
     // The numbers of the latest optical run; null when it had none: the last
     // ones stay on screen, greyed.
     void showNumbers(const BuilderResult *builder);
+    // The same numbers in the language now in use, greyed or not as they stand.
+    void retellNumbers(const BuilderResult &builder);
     bool resultsStale() const;
 
 signals:
@@ -46,6 +49,8 @@ private:
     void showTexts(std::span<FittedLabel *const> labels, const std::vector<std::string> &texts, bool failed);
 
     char decimalSeparator_;
+    DesignTexts *texts_;
+    bool numbersShown_ = false;  // the captions have given way to numbers
     std::array<QLineEdit *, 3> camera_{};  // pixel size, sensor width, sensor height
     QPushButton *cmdcamera_ = nullptr;
     std::array<FittedLabel *, 1> pupil_{};

@@ -7,6 +7,7 @@
 #include "ui/pages/picture_labels.h"
 #include "time/system_zone.h"
 #include "ui/widgets/controls.h"
+#include "ui/widgets/design_texts.h"
 #include "ui/widgets/fitted_label.h"
 #include "ui/widgets/flat_inside.h"
 #include "ui/widgets/message_line.h"
@@ -25,8 +26,6 @@ namespace brelo {
 namespace {
 
 constexpr double kSymbolPoints = 13.5;
-const char *const kFailed = "Ephémérides Solaires — ";
-const char *const kCarringtonCaption = "Rotation de Carrington : ";
 
 struct Placed {
     const char *name;
@@ -57,17 +56,17 @@ constexpr std::size_t kMinuteField = 4;
 constexpr std::size_t kFirstPositionField = 5;
 
 const Placed kLabels[] = {
-    {"Label27", "Date: Année", 180, 360, 1035, 255},
-    {"Label26", "Mois", 2100, 360, 375, 255},
-    {"Label20", "Jour", 3240, 360, 375, 255},
-    {"Label23", "Heures", 2460, 780, 555, 255},
-    {"Label19", "Minutes", 3780, 780, 615, 195},
-    {"Label24", "Latitude de l'observateur:", 900, 1560, 1815, 255},
+    {"Label27", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Date: Année"), 180, 360, 1035, 255},
+    {"Label26", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Mois"), 2100, 360, 375, 255},
+    {"Label20", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Jour"), 3240, 360, 375, 255},
+    {"Label23", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Heures"), 2460, 780, 555, 255},
+    {"Label19", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Minutes"), 3780, 780, 615, 195},
+    {"Label24", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Latitude de l'observateur:"), 900, 1560, 1815, 255},
     // Designed to run under txtlongideg; kept clear of it so the text shows whole.
-    {"Label21", "Longitude de l'observateur (+ à l'Est):", 60, 1980, 2670, 255},
+    {"Label21", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Longitude de l'observateur (+ à l'Est):"), 60, 1980, 2670, 255},
     // The time fields hold Universal Time, not the local time: said on
     // screen as a heading over them, in the free band above their row.
-    {"lbltu", "Temps Universel (TU) :", 1740, 585, 2655, 195},
+    {"lbltu", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Temps Universel (TU) :"), 1740, 585, 2655, 195},
 };
 const Placed kSymbols[] = {
     {"Label22", "°", 3480, 1440, 135, 255},
@@ -79,23 +78,24 @@ struct Result {
     std::string EphemerisResult::*shown;
 };
 const Result kResults[] = {
-    {{"lblad", "Ascension Droite =", 300, 300, 4035, 255}, &EphemerisResult::lblad},
-    {{"lbldec", "Déclinaison =", 300, 660, 3975, 255}, &EphemerisResult::lbldec},
-    {{"lblah", "Angle horaire (+ vers W) =", 300, 1035, 4095, 255}, &EphemerisResult::lblah},
-    {{"lblh", "Hauteur =", 300, 1395, 4095, 255}, &EphemerisResult::lblh},
-    {{"lblaz", "Azimuth (0 S - 90 W) =", 300, 1770, 4155, 255}, &EphemerisResult::lblaz},
-    {{"lblr", "Distance Terre-Soleil (U.A.) =", 300, 2310, 4155, 255}, &EphemerisResult::lblr},
-    {{"lblp", "Angle p (+ vers E) =", 300, 2670, 4155, 255}, &EphemerisResult::lblp},
-    {{"lblb0", "Latitude héliocentrique B0 =", 300, 3045, 4215, 255}, &EphemerisResult::lblb0},
-    {{"lbll0", "Longitude héliocentrique L0 =", 300, 3405, 4215, 255}, &EphemerisResult::lbll0},
-    {{"lblksi", "Angle Nord - Zenith =", 300, 3780, 4215, 255}, &EphemerisResult::lblksi},
+    {{"lblad", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Ascension Droite ="), 300, 300, 4035, 255}, &EphemerisResult::lblad},
+    {{"lbldec", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Déclinaison ="), 300, 660, 3975, 255}, &EphemerisResult::lbldec},
+    {{"lblah", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Angle horaire (+ vers W) ="), 300, 1035, 4095, 255}, &EphemerisResult::lblah},
+    {{"lblh", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Hauteur ="), 300, 1395, 4095, 255}, &EphemerisResult::lblh},
+    {{"lblaz", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Azimuth (0 S - 90 W) ="), 300, 1770, 4155, 255}, &EphemerisResult::lblaz},
+    {{"lblr", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Distance Terre-Soleil (U.A.) ="), 300, 2310, 4155, 255}, &EphemerisResult::lblr},
+    {{"lblp", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Angle p (+ vers E) ="), 300, 2670, 4155, 255}, &EphemerisResult::lblp},
+    {{"lblb0", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Latitude héliocentrique B0 ="), 300, 3045, 4215, 255}, &EphemerisResult::lblb0},
+    {{"lbll0", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Longitude héliocentrique L0 ="), 300, 3405, 4215, 255}, &EphemerisResult::lbll0},
+    {{"lblksi", QT_TRANSLATE_NOOP("brelo::EphemerisPage", "Angle Nord - Zenith ="), 300, 3780, 4215, 255}, &EphemerisResult::lblksi},
 };
 constexpr std::size_t kL0 = 8;
 
 } // namespace
 
 EphemerisPage::EphemerisPage(char decimalSeparator, MessageLine &messages, Clock clock, QWidget *parent)
-    : QWidget(parent), decimalSeparator_(decimalSeparator), messages_(messages), clock_(std::move(clock))
+    : QWidget(parent), decimalSeparator_(decimalSeparator), messages_(messages), clock_(std::move(clock)),
+      texts_(new DesignTexts("brelo::EphemerisPage", this))
 {
     buildInputFrame();
     buildResultFrame();
@@ -110,41 +110,49 @@ EphemerisPage::EphemerisPage(char decimalSeparator, MessageLine &messages, Clock
     });
     connect(cmdperiode_, &QAbstractButton::clicked, this, &EphemerisPage::periodRequested);
     connect(cmdjournee_, &QAbstractButton::clicked, this, &EphemerisPage::dayRequested);
+    connect(texts_, &DesignTexts::retranslated, this, &EphemerisPage::retell);
 }
 
 EphemerisPage::~EphemerisPage() = default;
 
 void EphemerisPage::buildInputFrame()
 {
-    auto *frame = makeFrame(this, "Frame4", QString::fromUtf8("Valeurs en entrée"), pageRect(180, 480, 4575, 2895));
+    auto *frame = makeFrame(this, "Frame4", QString(), pageRect(180, 480, 4575, 2895));
+    texts_->keep(frame, QT_TR_NOOP("Valeurs en entrée"));
     for (const Placed &p : kLabels)
-        makeLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p));
+        texts_->keep(makeLabel(frame, p.name, QString(), rectOf(p)), p.text);
     for (const Placed &p : kSymbols)
         setPointSize(makeLabel(frame, p.name, QString::fromUtf8(p.text), rectOf(p)), kSymbolPoints);
     // The date and time fields hold Universal Time, which start-up and
     // "Maintenant" copy from the clock.
-    const QString universalTime = QStringLiteral("Temps universel (TU)");
+    const char *const universalTime = QT_TR_NOOP("Temps universel (TU)");
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         fields_[i] = makeTextBox(frame, kFields[i].name, QString::fromUtf8(kFields[i].text), rectOf(kFields[i]));
         spins_[i] = makeSpinButton(frame, kSpins[i].name, decimalSeparator_, rectOf(kSpins[i]));
         spins_[i]->setBuddy(fields_[i]);
         if (i < kDateTimeFields)
-            fields_[i]->setToolTip(universalTime);
+            texts_->keepToolTip(fields_[i], universalTime);
     }
-    cmdmaint_ = makeButton(frame, "cmdmaint", QStringLiteral("Maintenant"), twipsRect(120, 780, 1275, 315));
-    cmdmaint_->setToolTip(universalTime);
-    command2_ = makeButton(frame, "Command2", QStringLiteral("Calcul"), twipsRect(1440, 2400, 1455, 315));
-    cmdperiode_ = makeButton(frame, "cmdperiode", QString::fromUtf8("Période…"), twipsRect(3015, 2400, 1440, 315));
-    cmdperiode_->setToolTip(QString::fromUtf8("Éphémérides sur une période"));
+    cmdmaint_ = makeButton(frame, "cmdmaint", QString(), twipsRect(120, 780, 1275, 315));
+    texts_->keep(cmdmaint_, QT_TR_NOOP("Maintenant"));
+    texts_->keepToolTip(cmdmaint_, universalTime);
+    command2_ = makeButton(frame, "Command2", QString(), twipsRect(1440, 2400, 1455, 315));
+    texts_->keep(command2_, QT_TR_NOOP("Calcul"));
+    cmdperiode_ = makeButton(frame, "cmdperiode", QString(), twipsRect(3015, 2400, 1440, 315));
+    texts_->keep(cmdperiode_, QT_TR_NOOP("Période…"));
+    texts_->keepToolTip(cmdperiode_, QT_TR_NOOP("Éphémérides sur une période"));
     // In the free corner left of "Calcul".
-    cmdjournee_ = makeButton(frame, "cmdjournee", QString::fromUtf8("Journée…"), twipsRect(120, 2400, 1215, 315));
-    cmdjournee_->setToolTip(QString::fromUtf8("Lever, passage au méridien et coucher du Soleil, et la courbe de sa hauteur"));
+    cmdjournee_ = makeButton(frame, "cmdjournee", QString(), twipsRect(120, 2400, 1215, 315));
+    texts_->keep(cmdjournee_, QT_TR_NOOP("Journée…"));
+    texts_->keepToolTip(cmdjournee_,
+                        QT_TR_NOOP("Lever, passage au méridien et coucher du Soleil, et la courbe de sa hauteur"));
     // Two lines in the free band under "Maintenant", placed by hand: the local
     // time of the instant in the fields (the page stays in Universal Time) and
     // the Carrington rotation it falls in. The second stops short of the "°".
-    localTime_ = makeLabel(frame, "lblheureloc", QStringLiteral("Heure locale :"), twipsRect(120, 1110, 4395, 195));
-    carrington_ = makeLabel(frame, "lblcarrington", QString::fromUtf8(kCarringtonCaption).trimmed(),
-                            twipsRect(120, 1305, 3300, 195));
+    localTime_ = makeLabel(frame, "lblheureloc", QString(), twipsRect(120, 1110, 4395, 195));
+    texts_->keep(localTime_, QT_TR_NOOP("Heure locale :"));  // until the first run
+    carrington_ = makeLabel(frame, "lblcarrington", QString(), twipsRect(120, 1305, 3300, 195));
+    texts_->keep(carrington_, QT_TR_NOOP("Rotation de Carrington :"));
     QList<QWidget *> changing{cmdmaint_, command2_, cmdperiode_, localTime_, carrington_};
     for (std::size_t i = 0; i < fields_.size(); ++i)
         changing << fields_[i] << spins_[i];
@@ -153,10 +161,12 @@ void EphemerisPage::buildInputFrame()
 
 void EphemerisPage::buildResultFrame()
 {
-    auto *frame = makeFrame(this, "Frame6", QString::fromUtf8("Ephémérides Solaires"), pageRect(180, 3480, 4575, 4155));
-    for (std::size_t i = 0; i < results_.size(); ++i)
-        results_[i] = makeLabel(frame, kResults[i].design.name, QString::fromUtf8(kResults[i].design.text),
-                                rectOf(kResults[i].design));
+    auto *frame = makeFrame(this, "Frame6", QString(), pageRect(180, 3480, 4575, 4155));
+    texts_->keep(frame, QT_TR_NOOP("Ephémérides Solaires"));
+    for (std::size_t i = 0; i < results_.size(); ++i) {
+        results_[i] = makeLabel(frame, kResults[i].design.name, QString(), rectOf(kResults[i].design));
+        texts_->keep(results_[i], kResults[i].design.text);  // until the first run
+    }
     makeSeparator(frame, "Line4", twipsRect(60, 2160, 4455, 30));
     paintOnFlatInside(frame, QList<QWidget *>(results_.begin(), results_.end()));
 }
@@ -201,11 +211,11 @@ void EphemerisPage::fillDateTimeFromClock()
 
 void EphemerisPage::run()
 {
-    const Outcome<EphemerisResult> outcome = calculephem(fieldTexts(), decimalSeparator_);
+    attempt_ = fieldTexts();
+    const Outcome<EphemerisResult> outcome = calculephem(*attempt_, decimalSeparator_);
     if (!outcome.ok()) {
         // P and B0 stay those of the last good run, which the disc shows.
-        messages_.setMessage(MessageLine::Source::Ephemeris,
-                             QString::fromUtf8(kFailed) + QString::fromStdString(outcome.error()));
+        tellFailure(outcome.error());
         stale_->setStale(StaleResults::TextsAndPicture);
         showInstantLines(nullptr);
         emit ran(false);
@@ -215,17 +225,49 @@ void EphemerisPage::run()
     anglep_ = result.anglep;
     latb0_ = result.latb0;
     northZenith_ = static_cast<float>(result.values.northZenithDeg);
-    lastRun_ = EphemerisRun{fieldTexts(), result};
-    for (std::size_t i = 0; i < results_.size(); ++i)
-        results_[i]->setText(QString::fromStdString(result.*kResults[i].shown));
-    // A year outside 1800-2100 is said once, where the page's failures are, for as long as it is shown.
-    const QString notice = QString::fromStdString(result.accuracyNotice);
-    messages_.setMessage(MessageLine::Source::Ephemeris, notice.isEmpty() ? notice : QString::fromUtf8(kFailed) + notice);
+    lastRun_ = EphemerisRun{*attempt_, result};
+    showResults(result);
     messages_.clearMessage(MessageLine::Source::ParamsFile);  // told until the first good run
     stale_->setStale(StaleResults::Nothing);
     showInstantLines(&result);
     drawDisc();
     emit ran(true);
+}
+
+void EphemerisPage::tellFailure(const std::string &error)
+{
+    messages_.setMessage(MessageLine::Source::Ephemeris,
+                         tr("Ephémérides Solaires — %1").arg(QString::fromStdString(error)));
+}
+
+// The texts of a run, and for a year outside 1800-2100 the notice said once,
+// where the page's failures are, for as long as it is shown.
+void EphemerisPage::showResults(const EphemerisResult &result)
+{
+    for (std::size_t i = 0; i < results_.size(); ++i)
+        results_[i]->setText(QString::fromStdString(result.*kResults[i].shown));
+    if (result.accuracyNotice.empty())
+        messages_.clearMessage(MessageLine::Source::Ephemeris);
+    else
+        tellFailure(result.accuracyNotice);
+}
+
+// The results on screen in the language now in use, computing nothing new:
+// the last run's texts, then what the last run said.
+void EphemerisPage::retell()
+{
+    if (!attempt_)
+        return;  // nothing ran: the design texts stand
+    const Outcome<EphemerisResult> last =
+        lastRun_ ? calculephem(lastRun_->input, decimalSeparator_) : Outcome<EphemerisResult>::failure({});
+    if (last.ok()) {  // the same texts give the same numbers: only the words change
+        lastRun_->result = last.value();
+        showResults(lastRun_->result);
+    }
+    const Outcome<EphemerisResult> attempt = calculephem(*attempt_, decimalSeparator_);
+    if (!attempt.ok())
+        tellFailure(attempt.error());
+    showInstantLines(attempt.ok() ? &lastRun_->result : nullptr);
 }
 
 void EphemerisPage::setTimeOfDay(int minuteOfDay)
@@ -242,14 +284,15 @@ void EphemerisPage::showInstantLines(const EphemerisResult *result)
 {
     const std::optional<double> julianDay = result ? std::optional(result->values.julianDay) : std::nullopt;
     localTime_->setText(localTimeLine(julianDay, systemZone()));
-    const QString caption = QString::fromUtf8(kCarringtonCaption);
-    if (!result) {
-        carrington_->setText(caption + QString::fromUtf8("—"));
-        return;  // lbll0 keeps the last result, and its tooltip with it
-    }
-    const QString rotation = caption + QString::fromStdString(carringtonText(carringtonRotation(*julianDay), decimalSeparator_));
-    carrington_->setText(rotation);
-    results_[kL0]->setToolTip(rotation);
+    carrington_->setText(tr("Rotation de Carrington : %1").arg(result ? rotationText(*result) : QString::fromUtf8("—")));
+    // lbll0 keeps the last result, and its tooltip with it.
+    if (lastRun_)
+        results_[kL0]->setToolTip(tr("Rotation de Carrington : %1").arg(rotationText(lastRun_->result)));
+}
+
+QString EphemerisPage::rotationText(const EphemerisResult &result) const
+{
+    return QString::fromStdString(carringtonText(carringtonRotation(result.values.julianDay), decimalSeparator_));
 }
 
 void EphemerisPage::drawDisc()

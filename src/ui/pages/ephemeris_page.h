@@ -16,6 +16,7 @@ class QPushButton;
 
 namespace brelo {
 
+class DesignTexts;
 class FittedLabel;
 class MessageLine;
 class PictureArea;
@@ -67,12 +68,17 @@ private:
     void buildInputFrame();
     void buildResultFrame();
     void buildPicture();
+    void showResults(const EphemerisResult &result);
+    void tellFailure(const std::string &error);
     void showInstantLines(const EphemerisResult *result);
+    QString rotationText(const EphemerisResult &result) const;
+    void retell();
     void drawDisc();
 
     char decimalSeparator_;
     MessageLine &messages_;
     Clock clock_;
+    DesignTexts *texts_;
 
     // Frame4, in the input's order: year, month, day, hour, minute, latitude
     // degrees and minutes, longitude degrees and minutes.
@@ -95,6 +101,7 @@ private:
     float northZenith_ = 0.0f;    // q of the last ephemeris, for the zenith-up disc
     bool zenithUp_ = false;
     std::optional<EphemerisRun> lastRun_;
+    std::optional<EphemerisInput> attempt_;  // what the last run read, successful or not
 };
 
 } // namespace brelo

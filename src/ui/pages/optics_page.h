@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/optics/calcul.h"
+#include "core/optics/panel_texts.h"
 #include "ui/window/last_runs.h"
 
 #include <QWidget>
@@ -17,6 +18,7 @@ class QPushButton;
 
 namespace brelo {
 
+class DesignTexts;
 class FittedLabel;
 class MessageLine;
 class OneRowListView;
@@ -63,6 +65,9 @@ signals:
     // After every run: its builder's numbers, or null when there are none
     // (the computation failed).
     void builderChanged(const BuilderResult *builder);
+    // After a change of language: the numbers of the last run that had them, in
+    // the language now in use, whether they are current or greyed.
+    void builderRetold(const BuilderResult &builder);
 
 private:
     struct InputRow {
@@ -75,15 +80,21 @@ private:
     void connectEvents();
     void copyO3ToO3b();
     void setO3bEditable(bool editable);
+    OpticsPanelTexts panelTexts() const;
+    void showResults(const OpticsResult &result);
     void showRemark(const Remark &remark);
+    void tellFailure(const std::string &error);
+    void tellDrawingFailure(const std::string &problem);
+    void retell();
     void showNewestRun(OneRowListView *list);
-    void computeBuilder();
+    void computeBuilder(bool tell);
     bool drawLayout();
     void moveElementLabels(const LayoutLabelEdges &edges);
     void fail(bool textsToo, const QString &message);
 
     char decimalSeparator_;
     MessageLine &messages_;
+    DesignTexts *texts_;
     YearlyListModel *diameters_;   // Listdiam's rows
     YearlyListModel *imageSizes_;  // Listdimfoy's rows
 
@@ -105,6 +116,9 @@ private:
     std::unique_ptr<StaleResults> stale_;
 
     std::function<CameraInput()> cameraTexts_;
+    std::optional<OpticsPanelTexts> attempt_;       // what the last run read, successful or not
+    OpticsPanelTexts lastRunTexts_;                 // what lastRun_ read
+    std::optional<OpticsPanelTexts> builderTexts_;  // what the last run with the builder's numbers read
     bool paraxialRays_ = false;
     std::optional<Remark> shownRemark_;
     OpticalState opticalState_;

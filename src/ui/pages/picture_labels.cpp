@@ -1,5 +1,7 @@
 #include "ui/pages/picture_labels.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace brelo {
@@ -14,11 +16,11 @@ const std::array<PictureLabel, 7> kLayoutLabels = {{
     // Transparent: the scale bar runs under it.
     {"Label2", "100mm", 2640, 0, 555, 255, kDefault, true, false},
     {"lblpico1", "O1", 60, 2220, 195, 195, kBlue, false, true},
-    {"Lblpicdo", "D.occ", 60, 900, 435, 195, kYellow, false, true},
+    {"Lblpicdo", QT_TRANSLATE_NOOP("brelo::PictureLabel", "D.occ"), 60, 900, 435, 195, kYellow, false, true},
     {"Lblpico2", "O2", 60, 1980, 255, 195, {0, 192, 0}, false, true},
-    {"Lblpicdia", "Diaph.", 540, 900, 495, 195, kDefault, false, true},
+    {"Lblpicdia", QT_TRANSLATE_NOOP("brelo::PictureLabel", "Diaph."), 540, 900, 495, 195, kDefault, false, true},
     {"Lblpico3", "O3-f-O3'", 720, 1980, 615, 195, kBlue, false, true},
-    {"Lblpicfoy", "Foyer", 300, 1980, 435, 195, {255, 0, 0}, false, true},
+    {"Lblpicfoy", QT_TRANSLATE_NOOP("brelo::PictureLabel", "Foyer"), 300, 1980, 435, 195, {255, 0, 0}, false, true},
 }};
 
 const std::array<PictureLabel, 4> kCompassLabels = {{
@@ -29,6 +31,8 @@ const std::array<PictureLabel, 4> kCompassLabels = {{
 }};
 
 } // namespace
+
+QString shownText(const PictureLabel &label) { return QCoreApplication::translate("brelo::PictureLabel", label.text); }
 
 std::span<const PictureLabel> layoutPictureLabels() { return kLayoutLabels; }
 std::span<const PictureLabel> elementLabels() { return std::span(kLayoutLabels).subspan(1); }

@@ -3,6 +3,8 @@
 #include "core/common/rgb.h"
 #include "core/drawing/layout_drawing.h"
 
+#include <QString>
+
 #include <array>
 #include <optional>
 #include <span>
@@ -20,6 +22,10 @@ struct PictureLabel {
     bool narrowFont;          // Arial Narrow, for the scale bar's length
     bool onPictureColor;      // an opaque background of the picture's colour
 };
+
+// The label's text in the language in use (its source is one of the
+// "brelo::PictureLabel" context, or a symbol the same in every language).
+QString shownText(const PictureLabel &label);
 
 // Picture1's texts: the scale bar's "100mm", then the six element labels in
 // the order the start-up hides them and a drawing shows them.

@@ -3,6 +3,7 @@
 #include "core/common/twips.h"
 #include "core/drawing/disc_drawing.h"
 #include "core/drawing/zenith_up_disc.h"
+#include "ui/widgets/design_texts.h"
 #include "ui/widgets/picture_area.h"
 
 #include <QAction>
@@ -35,10 +36,11 @@ DiscPositionTracker::DiscPositionTracker(QWidget &area, ToUser toUser, Orientati
                                          char decimalSeparator)
     : QObject(&area), toUser_(std::move(toUser)), orientation_(std::move(orientation)), show_(std::move(show)),
       decimalSeparator_(decimalSeparator),
-      copy_(new QAction(QStringLiteral("Copier la position"), &area))
+      copy_(new QAction(&area))
 {
     copy_->setObjectName(QStringLiteral("menucopierposition"));
-    copy_->setStatusTip(QString::fromUtf8("Copie la position héliographique du point cliqué"));
+    auto *texts = new DesignTexts("brelo::DiscPositionTracker", &area);
+    texts->keep(copy_, QT_TR_NOOP("Copier la position"), QT_TR_NOOP("Copie la position héliographique du point cliqué"));
     area.setMouseTracking(true);
     area.installEventFilter(this);
     connect(copy_, &QAction::triggered, this, [this] { QApplication::clipboard()->setText(clicked_); });

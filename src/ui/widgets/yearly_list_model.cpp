@@ -17,6 +17,12 @@ void YearlyListModel::addRun(double imageScale, float magnification)
     endInsertRows();
 }
 
+void YearlyListModel::retranslate()
+{
+    if (rowCount() > 0)
+        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole});
+}
+
 QString YearlyListModel::rowText(int row) const
 {
     if (row < 0 || row >= rowCount())

@@ -19,6 +19,8 @@ public:
 
     // Inserts the 24 rows of a new run at rows 0 to 23.
     void addRun(double imageScale, float magnification);
+    // Every row again, its date in the language now in use.
+    void retranslate();
 
     int runCount() const { return static_cast<int>(runs_.size()); }
     QString rowText(int row) const;

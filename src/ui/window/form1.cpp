@@ -9,6 +9,7 @@
 #include "ui/pages/ephemeris_page.h"
 #include "ui/pages/optics_page.h"
 #include "ui/widgets/controls.h"
+#include "ui/widgets/design_texts.h"
 #include "ui/widgets/message_line.h"
 #include "ui/widgets/picture_area.h"
 #include "ui/widgets/twips_rect.h"
@@ -34,8 +35,18 @@ namespace brelo {
 
 namespace {
 
-const char *const kCaption =
-    "BRELO  -  Programme d'Aide au Calcul d'un Coronographe de Lyot  -  Calcul d'éphémérides solaires";
+const char *const kCaption = QT_TRANSLATE_NOOP(
+    "brelo::Form1",
+    "BRELO  -  Programme d'Aide au Calcul d'un Coronographe de Lyot  -  Calcul d'éphémérides solaires");
+
+// The tabs' captions, in the order of the pages.
+const char *const kTabCaptions[] = {
+    QT_TRANSLATE_NOOP("brelo::Form1", "Calcul Optique"),
+    QT_TRANSLATE_NOOP("brelo::Form1", "Doc HTML"),
+    QT_TRANSLATE_NOOP("brelo::Form1", "Ephémérides Solaires"),
+    QT_TRANSLATE_NOOP("brelo::Form1", "A Propos"),
+    QT_TRANSLATE_NOOP("brelo::Form1", "Construction"),
+};
 
 // The user's decimal separator, chosen once: the same for reading the fields
 // and for writing the results.
@@ -52,10 +63,11 @@ QPalette designedPalette()
     return fusion ? fusion->standardPalette() : QPalette(QColor(240, 240, 240));
 }
 
-QMenu *addMenu(QMenuBar *bar, const char *name, const QString &title)
+QMenu *addMenu(QMenuBar *bar, DesignTexts &texts, const char *name, const char *title)
 {
-    QMenu *menu = bar->addMenu(title);
+    QMenu *menu = bar->addMenu(QString());
     menu->setObjectName(QString::fromLatin1(name));
+    texts.keep(menu, title);
     return menu;
 }
 
@@ -65,10 +77,10 @@ QDateTime Form1::systemClock() { return QDateTime::currentDateTimeUtc(); }
 
 Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     : QMainWindow(parent), decimalSeparator_(localeSeparator()), parametersFile_(parametersFile),
-      messages_(new MessageLine(this))
+      texts_(new DesignTexts("brelo::Form1", this)), messages_(new MessageLine(this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    texts_->keep([this] { setWindowTitle(tr(kCaption)); });
     setFont(designFont());
     setPalette(designedPalette());
 
@@ -82,12 +94,13 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     doc_ = new DocPage(tabs_);
     ephemeris_ = new EphemerisPage(decimalSeparator_, *messages_, std::move(clock), tabs_);
     about_ = new AboutPage(tabs_);
-    tabs_->addTab(optics_, QStringLiteral("Calcul Optique"));
-    tabs_->addTab(doc_, QStringLiteral("Doc HTML"));
-    tabs_->addTab(ephemeris_, QString::fromUtf8("Ephémérides Solaires"));
-    tabs_->addTab(about_, QStringLiteral("A Propos"));
     construction_ = new ConstructionPage(decimalSeparator_, tabs_);
-    tabs_->addTab(construction_, QStringLiteral("Construction"));  // after the designed four
+    for (QWidget *page : std::initializer_list<QWidget *>{optics_, doc_, ephemeris_, about_, construction_})
+        tabs_->addTab(page, QString());  // Construction after the designed four
+    texts_->keep([this] {
+        for (int i = 0; i < tabs_->count(); ++i)
+            tabs_->setTabText(i, tr(kTabCaptions[i]));
+    });
     tabs_->setCurrentIndex(0);
     setWindowIcon(QIcon(QStringLiteral(":/brelo/brelo.svg")));  // the About page registered the resources
 
@@ -111,6 +124,7 @@ Form1::Form1(Clock clock, QWidget *parent, const QString &parametersFile)
     // Construction page and shows it its numbers.
     optics_->setCameraTexts([this] { return construction_->cameraInput(); });
     connect(optics_, &OpticsPage::builderChanged, construction_, &ConstructionPage::showNumbers);
+    connect(optics_, &OpticsPage::builderRetold, construction_, &ConstructionPage::retellNumbers);
     connect(construction_, &ConstructionPage::calculationRequested, this, &Form1::runOptics);
     connect(ephemeris_, &EphemerisPage::dayRequested, sunTools_, &SunTools::openSunDay);
 
@@ -127,10 +141,10 @@ Form1::~Form1() { qApp->removeEventFilter(this); }
 void Form1::buildMenus()
 {
     QMenuBar *bar = menuBar();
-    QMenu *file = addMenu(bar, "menufichier", QStringLiteral("&Fichier"));
-    QMenu *view = addMenu(bar, "affichage1", QStringLiteral("Affichage"));
-    QMenu *quit = addMenu(bar, "quit1", QStringLiteral("Quitter"));
-    QMenu *help = addMenu(bar, "menuaide", QStringLiteral("&Aide"));
+    QMenu *file = addMenu(bar, *texts_, "menufichier", QT_TR_NOOP("&Fichier"));
+    QMenu *view = addMenu(bar, *texts_, "affichage1", QT_TR_NOOP("Affichage"));
+    QMenu *quit = addMenu(bar, *texts_, "quit1", QT_TR_NOOP("Quitter"));
+    QMenu *help = addMenu(bar, *texts_, "menuaide", QT_TR_NOOP("&Aide"));
 
     fileMenu_ = new FileMenu(
         *this, *this, *this, parametersFile_,
@@ -147,12 +161,14 @@ void Form1::buildMenus()
     fillViewMenu(*view, ephemeris_->discPicture(),
                  {[this](bool on) { optics_->setParaxialRays(on); }, [this](bool on) { setDiscZenithUp(on); },
                   [this] { openPeriodTable(); }, [this] { sunTools_->openSunDay(); }});
-    QAction *discTemplate = file->addAction(QString::fromUtf8("Imprimer un &gabarit du disque…"));
+    QAction *discTemplate = file->addAction(QString());
     discTemplate->setObjectName(QStringLiteral("menugabarit"));
-    discTemplate->setStatusTip(QString::fromUtf8("Imprime ou exporte en PDF un disque à la vraie taille, orienté pour l'instant de la page"));
+    texts_->keep(discTemplate, QT_TR_NOOP("Imprimer un &gabarit du disque…"),
+                 QT_TR_NOOP("Imprime ou exporte en PDF un disque à la vraie taille, orienté pour l'instant de la page"));
     connect(discTemplate, &QAction::triggered, sunTools_, &SunTools::openDiscTemplate);
-    QAction *menuquit = quit->addAction(QStringLiteral("&Quitter"));
+    QAction *menuquit = quit->addAction(QString());
     menuquit->setObjectName(QStringLiteral("menuquit"));
+    texts_->keep(menuquit, QT_TR_NOOP("&Quitter"));
     menuquit->setShortcut(QKeySequence::Quit);
     connect(menuquit, &QAction::triggered, qApp, &QCoreApplication::quit);
 }
@@ -164,7 +180,15 @@ void Form1::loadParameters()
     if (load.fields)
         setParameterTexts(*load.fields);
     startupMessage_ = load.message;
+    startupMessageAgain_ = load.messageAgain;
     messages_->setMessage(MessageLine::Source::ParamsFile, startupMessage_);
+    // Told until the first good run, in the language in use.
+    connect(texts_, &DesignTexts::retranslated, this, [this] {
+        if (!messages_->message(MessageLine::Source::ParamsFile).isEmpty() && startupMessageAgain_) {
+            startupMessage_ = startupMessageAgain_();
+            messages_->setMessage(MessageLine::Source::ParamsFile, startupMessage_);
+        }
+    });
 }
 
 ParamsFields Form1::parameterTexts() const

@@ -13,6 +13,7 @@ namespace brelo {
 
 class AboutPage;
 class ConstructionPage;
+class DesignTexts;
 class DocPage;
 class EphemerisPage;
 class FileMenu;
@@ -81,7 +82,9 @@ private:
 
     char decimalSeparator_;
     QString parametersFile_;
+    DesignTexts *texts_;
     QString startupMessage_;
+    std::function<QString()> startupMessageAgain_;
     MessageLine *messages_;
     QTabWidget *tabs_;
     OpticsPage *optics_;

@@ -1,5 +1,6 @@
 #include "ui/window/params_loader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,9 +20,23 @@ namespace {
 
 const QString kFileName = QStringLiteral("brelo.dat");
 
-ParamsLoad refused(const QString &fileName, const QString &reason)
+// `reason`, a source text of the "brelo::ParamsLoader" context, after the file's name.
+ParamsLoad refused(const QString &fileName, const char *reason)
 {
-    return {std::nullopt, fileName + QStringLiteral(" ignoré : ") + reason};
+    const auto message = [fileName, reason] {
+        return QCoreApplication::translate("brelo::ParamsLoader", "%1 ignoré : %2")
+            .arg(fileName, QCoreApplication::translate("brelo::ParamsLoader", reason));
+    };
+    return {std::nullopt, message(), message};
+}
+
+// The parser speaks of brelo.dat; a file opened by the user goes by its own name.
+QString withFileName(const std::string &parserMessage, const QString &fileName)
+{
+    QString message = QString::fromStdString(parserMessage);
+    if (message.startsWith(kFileName + QLatin1Char(' ')))
+        message.replace(0, kFileName.size(), fileName);
+    return message;
 }
 
 // The listing, not open(), decides whether the name exists: on a file system
@@ -104,22 +119,25 @@ ParamsLoad loadParamsFileAt(const QString &path, char decimalSeparator)
     const QString name = QFileInfo(path).fileName();
     QFile file;
     if (!openRegularFile(file, path))
-        return refused(name, QStringLiteral("le fichier ne peut pas être ouvert."));
+        return refused(name, QT_TRANSLATE_NOOP("brelo::ParamsLoader", "le fichier ne peut pas être ouvert."));
     const QByteArray bytes = file.read(kParamsFileMaxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(name, QStringLiteral("le fichier ne peut pas être lu."));
+        return refused(name, QT_TRANSLATE_NOOP("brelo::ParamsLoader", "le fichier ne peut pas être lu."));
     if (bytes.size() > kParamsFileMaxBytes)
-        return refused(name, QStringLiteral("le fichier dépasse 1 Mio, ce n'est pas un fichier de paramètres."));
+        return refused(name, QT_TRANSLATE_NOOP("brelo::ParamsLoader",
+                                               "le fichier dépasse 1 Mio, ce n'est pas un fichier de paramètres."));
     const auto text = utf8Text(bytes);
     if (!text)
-        return refused(name, QStringLiteral("ce n'est pas un fichier texte."));
+        return refused(name, QT_TRANSLATE_NOOP("brelo::ParamsLoader", "ce n'est pas un fichier texte."));
 
     ParamsRead read = parseParamsFile(*text, decimalSeparator);
-    // The parser speaks of brelo.dat; a file opened by the user goes by its own name.
-    QString message = QString::fromStdString(read.message);
-    if (message.startsWith(kFileName + QLatin1Char(' ')))
-        message.replace(0, kFileName.size(), name);
-    return {std::move(read.fields), message};
+    if (read.message.empty())
+        return {std::move(read.fields), QString(), {}};
+    // The file is read again for the words only, in another language.
+    const auto again = [text = *text, decimalSeparator, name] {
+        return withFileName(parseParamsFile(text, decimalSeparator).message, name);
+    };
+    return {std::move(read.fields), withFileName(read.message, name), again};
 }
 
 } // namespace brelo

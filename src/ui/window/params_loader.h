@@ -4,17 +4,20 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace brelo {
 
 // What start-up gets from brelo.dat: the thirteen texts to write into the boxes
-// (none when there is no usable file), and a French message to show once after
+// (none when there is no usable file), and a message to show once after
 // the window is shown ("" when there is nothing to tell). A file with more than
 // thirteen values gives both.
 struct ParamsLoad {
     std::optional<ParamsFields> fields;
     QString message;
+    // The same message again, in the language then in use (none without a message).
+    std::function<QString()> messageAgain;
 };
 
 // Largest brelo.dat read; thirteen numbers need a few hundred bytes.

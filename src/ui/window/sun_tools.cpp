@@ -65,9 +65,7 @@ void SunTools::pageRan(bool succeeded)
 void SunTools::showTemplateRun(bool succeeded)
 {
     const std::optional<EphemerisRun> &run = page_.lastRun();
-    template_->showRun(succeeded && run ? &*run : nullptr, page_.discZenithUp(),
-                       QString::fromUtf8("Gabarit impossible : le calcul des éphémérides de la page a échoué "
-                                         "(voir le message en bas de la fenêtre)."));
+    template_->showRun(succeeded && run ? &*run : nullptr, page_.discZenithUp());
 }
 
 void SunTools::discTurned()

@@ -134,14 +134,14 @@ TEST(NumericText, FieldProblemQuotesShortPrintableTexts)
               "la focale de O1 (« 1e999 ») est trop grande.");
 }
 
-TEST(NumericText, ReasonsAreFrench)
+TEST(NumericText, ReasonsFollowTheNamesGender)
 {
-    EXPECT_EQ(numericTextReason(NumericTextError::Empty), "est vide");
-    EXPECT_EQ(numericTextReason(NumericTextError::NotANumber),
-              "n'est pas un nombre (séparateur décimal : point ou virgule)");
-    EXPECT_EQ(numericTextReason(NumericTextError::TooLarge), "est trop grand");
-    EXPECT_EQ(numericTextReason(NumericTextError::TooLarge, Gender::Feminine), "est trop grande");
-    EXPECT_EQ(numericTextReason(NumericTextError::Empty, Gender::Feminine), "est vide");
+    EXPECT_EQ(fieldProblem("le diamètre de O1", "1e999", NumericTextError::TooLarge),
+              "le diamètre de O1 (« 1e999 ») est trop grand.");
+    EXPECT_EQ(fieldProblem("l'année", "", NumericTextError::Empty, Gender::Feminine), "l'année est vide.");
+    EXPECT_EQ(fieldProblem("l'année", "1e999", NumericTextError::TooLarge, Gender::Feminine),
+              "l'année (« 1e999 ») est trop grande.");
+    EXPECT_EQ(fieldProblem("le jour", "x", NumericTextError::None), "");
     EXPECT_EQ(genderOfName("la focale de O1"), Gender::Feminine);
     EXPECT_EQ(genderOfName("le diamètre de O1"), Gender::Masculine);
 }

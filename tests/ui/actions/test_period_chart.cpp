@@ -31,7 +31,7 @@ int columnNamed(const char *title)
 {
     const auto titles = seriesColumnTitles();
     return static_cast<int>(std::find_if(titles.begin(), titles.end(),
-                                         [&](const char *t) { return std::string_view(t) == title; })
+                                         [&](const std::string &t) { return t == title; })
                             - titles.begin());
 }
 

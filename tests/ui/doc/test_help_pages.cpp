@@ -34,7 +34,7 @@ std::set<std::string> attributeValues(const std::string &text, const std::string
     return found;
 }
 
-const char *const kPages[] = {"breloaide.htm", "construbrelo.htm", "brelo1.htm", "brelo2.htm"};
+const char *const kPages[] = {"breloaide.htm", "breloaide_en.htm", "construbrelo.htm", "brelo1.htm", "brelo2.htm"};
 
 // Every link of the shipped help pages leads somewhere: a page shipped beside
 // it, an anchor of the target page, or the web.

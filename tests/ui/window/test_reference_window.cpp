@@ -4,6 +4,7 @@
 // this catches what the window adds (reading the boxes, writing the labels and
 // lists, the locale's separator).
 
+#include "support/driver_environment.h"
 #include "support/reference_tsv.h"
 
 #include <QJsonArray>
@@ -104,6 +105,7 @@ TEST_P(ReferenceWindow, SampledRowsShowTheReferenceTexts)
     const QString commands = QStringLiteral("click Chko3\n") + script(kOptics, optics, locale.separator)
                            + QStringLiteral("tab 2\n") + script(kEphemeris, ephemeris, locale.separator);
     QProcess driver;
+    driver.setProcessEnvironment(driverEnvironment());
     driver.start(QStringLiteral(BRELO_DRIVE), {QStringLiteral("--locale"), QLatin1String(locale.name),
                                                QStringLiteral("--clock"), QStringLiteral("2026-03-06T09:05")});
     ASSERT_TRUE(driver.waitForStarted());

@@ -3,6 +3,7 @@
 // the scenario expects.
 
 #include "scenario_check.h"
+#include "support/driver_environment.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -62,9 +63,7 @@ TEST_P(ScenarioTest, DumpsMatch)
         script += inTmp(line.toString()) + QLatin1Char('\n');
 
     QProcess driver;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    driver.setProcessEnvironment(env);
+    driver.setProcessEnvironment(driverEnvironment(s.value(QLatin1String("environment")).toObject()));
     driver.start(QStringLiteral(BRELO_DRIVE), arguments);
     ASSERT_TRUE(driver.waitForStarted());
     driver.write(script.toUtf8());
