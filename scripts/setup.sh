@@ -4,7 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+# Qt Linguist's tools compile the English translation; Qt's own translations
+# give its dialogs and buttons the same language.
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-charts-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core fonts-dejavu-extra fonts-liberation fonts-liberation2)
 # The test suite also rasterises exported PDFs, validates the AppStream file and
 # plays the window under a second style.
