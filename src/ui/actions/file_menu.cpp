@@ -315,19 +315,40 @@ void FileMenu::pageChanged()
         action->setEnabled(results);
 }
 
+namespace {
+
+struct MenuEntry {
+    QMenu *menu;
+    const char *name;
+    const char *text;
+    QKeySequence::StandardKey keys;
+    const char *fallbackKeys;  // where the platform has no standard binding, or there is none
+    const char *tip;
+    std::function<void()> slot;
+    bool needsResults;
+    bool separatorAfter;
+};
+
+QAction *addMenuEntry(const MenuEntry &entry, DesignTexts &texts, QObject *receiver)
+{
+    QAction *action = entry.menu->addAction(QString());
+    action->setObjectName(QString::fromLatin1(entry.name));
+    texts.keep(action, entry.text, entry.tip);
+    if (entry.keys != QKeySequence::UnknownKey)
+        action->setShortcuts(entry.keys);
+    if (action->shortcuts().isEmpty() && *entry.fallbackKeys)
+        action->setShortcut(QKeySequence(QString::fromLatin1(entry.fallbackKeys)));
+    QObject::connect(action, &QAction::triggered, receiver, entry.slot);
+    if (entry.separatorAfter)
+        entry.menu->addSeparator();
+    return action;
+}
+
+} // namespace
+
 void FileMenu::fill(QMenu &fileMenu, QMenu &helpMenu)
 {
-    struct Entry {
-        QMenu *menu;
-        const char *name;
-        const char *text;
-        QKeySequence::StandardKey keys;
-        const char *fallbackKeys;  // where the platform has no standard binding, or there is none
-        const char *tip;
-        std::function<void()> slot;
-        bool needsResults;
-        bool separatorAfter;
-    };
+    using Entry = MenuEntry;
     const QKeySequence::StandardKey none = QKeySequence::UnknownKey;
     const auto call = [this](void (FileMenu::*slot)()) { return [this, slot] { (this->*slot)(); }; };
     // Texts and tips are source texts of the "brelo::FileMenu" context.
@@ -365,18 +386,9 @@ void FileMenu::fill(QMenu &fileMenu, QMenu &helpMenu)
     };
     auto *texts = new DesignTexts("brelo::FileMenu", &fileMenu);
     for (const Entry &entry : entries) {
-        QAction *action = entry.menu->addAction(QString());
-        action->setObjectName(QString::fromLatin1(entry.name));
-        texts->keep(action, entry.text, entry.tip);
-        if (entry.keys != none)
-            action->setShortcuts(entry.keys);
-        if (action->shortcuts().isEmpty() && *entry.fallbackKeys)
-            action->setShortcut(QKeySequence(QString::fromLatin1(entry.fallbackKeys)));
-        connect(action, &QAction::triggered, this, entry.slot);
+        QAction *action = addMenuEntry(entry, *texts, this);
         if (entry.needsResults)
             pageActions_.push_back(action);
-        if (entry.separatorAfter)
-            entry.menu->addSeparator();
     }
     whitePaper_ = addWhitePaperChoice(fileMenu, *texts);
     pageChanged();
