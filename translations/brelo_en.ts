@@ -1311,7 +1311,7 @@ sont incorrects (un message d&apos;une ligne sur la sortie d&apos;erreur), 3 si 
                    [--csv]
 
 BRELO&apos;s ephemeris of the Sun over a period: one row per instant, from START to END
-(END included when a step lands on it), at most 5 000 000 rows (beyond that, lengthen the
+(END included when a step lands on it), at most 5,000,000 rows (beyond that, lengthen the
 step or shorten the period). Each option is given only once.
 
   --lat LATITUDE   the observer&apos;s latitude, in decimal degrees (48.85 or 48,85) or in
