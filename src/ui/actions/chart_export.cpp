@@ -106,9 +106,7 @@ QString exportChart(QWidget &parent, QGraphicsView &chart, const QString &baseNa
     if (!answer)
         return {};
     const ChartChoice &choice = choiceOf(*answer);
-    const QString path = QFileInfo(answer->path).suffix().isEmpty()
-                             ? answer->path + QLatin1Char('.') + QLatin1String(choice.extension)
-                             : answer->path;
+    const QString path = withExtension(answer->path, choice.extension);
     const QString error = writeFileAtomically(path, chartFile(chart, choice.format));
     const QString told = error.isEmpty()
                              ? text(QT_TRANSLATE_NOOP("brelo::ChartExport", "Graphique exporté dans « %1 »."))

@@ -9,7 +9,6 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -194,7 +193,7 @@ void DiscTemplateDialog::chooseExportFile()
                {tr("Document PDF (*.pdf)")}});
     if (!answer)
         return;
-    exportPdf(QFileInfo(answer->path).suffix().isEmpty() ? answer->path + QStringLiteral(".pdf") : answer->path);
+    exportPdf(withExtension(answer->path, "pdf"));
 }
 
 } // namespace brelo

@@ -1,6 +1,7 @@
 #include "ui/actions/file_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -52,5 +53,11 @@ FileDialogs standardFileDialogs() { return {askWithFileDialog, askWithPrintDialo
 void setFileDialogs(FileDialogs dialogs) { current() = std::move(dialogs); }
 
 const FileDialogs &fileDialogs() { return current(); }
+
+QString withExtension(const QString &path, const char *extension)
+{
+    const QFileInfo file(path);
+    return file.suffix().isEmpty() && !file.isDir() ? path + QLatin1Char('.') + QLatin1String(extension) : path;
+}
 
 } // namespace brelo

@@ -36,6 +36,10 @@ struct FileDialogs {
 // the status bar for the rest.
 FileDialogs standardFileDialogs();
 
+// A name without extension gets `extension` ("pdf"), which the open dialogs'
+// filters then show; a folder's name is left as it is, for the writer to refuse.
+QString withExtension(const QString &path, const char *extension);
+
 // The dialogs the file menu uses from now on.
 void setFileDialogs(FileDialogs dialogs);
 const FileDialogs &fileDialogs();

@@ -66,14 +66,6 @@ const DrawingChoice &drawingChoice(const FileAnswer &answer)
     return *byFilter;
 }
 
-// A name without extension gets the format's; a folder's name is left as it
-// is, for the writer to refuse.
-QString withExtension(const QString &path, const char *extension)
-{
-    const QFileInfo file(path);
-    return file.suffix().isEmpty() && !file.isDir() ? path + QLatin1Char('.') + QLatin1String(extension) : path;
-}
-
 // Printing on white is the choice for paper; the screen's colours stay one click away.
 QAction *addWhitePaperChoice(QMenu &menu, DesignTexts &texts)
 {

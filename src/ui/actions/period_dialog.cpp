@@ -14,7 +14,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -347,8 +346,7 @@ void PeriodDialog::chooseExportFile()
                {tr("Tableau CSV (*.csv)")}});
     if (!answer)
         return;
-    const QString path = answer->path;
-    exportCsv(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".csv") : path);
+    exportCsv(withExtension(answer->path, "csv"));
 }
 
 PeriodDialog *showPeriodDialog(QWidget &window, PeriodDialog *dialog, std::function<EphemerisInput()> pageFields,
