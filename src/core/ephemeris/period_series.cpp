@@ -79,6 +79,13 @@ std::optional<double> seriesValue(const PeriodRow &row, const std::optional<SunD
     return dayValue(*day, column);
 }
 
+Outcome<SunDay> sunDayOfRow(const PeriodTable &table, std::size_t i)
+{
+    const Outcome<DayPlace> place = dayPlaceOf(table.inputOf(i), table.separator());
+    return place.ok() ? sunDay(place.value(), floor<days>(table.instant(i)), table.separator())
+                      : Outcome<SunDay>::failure(place.error());
+}
+
 PeriodSeries periodSeries(const PeriodTable &table, std::size_t column, std::size_t maxPoints)
 {
     PeriodSeries series;
@@ -92,9 +99,7 @@ PeriodSeries periodSeries(const PeriodTable &table, std::size_t column, std::siz
             return;
         const sys_days date = floor<days>(table.instant(i));
         if (column >= kFirstDayColumn && (!day || day->date != date)) {
-            const auto place = dayPlaceOf(table.inputOf(i), table.separator());
-            const auto found = place.ok() ? sunDay(place.value(), date, table.separator())
-                                          : Outcome<SunDay>::failure(place.error());
+            const auto found = sunDayOfRow(table, i);
             day = found.ok() ? std::optional(found.value()) : std::nullopt;
         }
         if (const auto value = seriesValue(row.value(), day, column))

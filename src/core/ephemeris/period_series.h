@@ -21,6 +21,10 @@ std::vector<std::string> seriesColumnTitles();
 // day has no such event (no rise on a polar day) or could not be computed.
 std::optional<double> seriesValue(const PeriodRow &row, const std::optional<SunDay> &day, std::size_t column);
 
+// The Sun's day of row i's UT date at the row's place, as the period table's
+// day columns show it.
+Outcome<SunDay> sunDayOfRow(const PeriodTable &table, std::size_t i);
+
 struct SeriesPoint {
     UtMinutes instant;
     double value = 0.0;

@@ -1,5 +1,6 @@
 #include "ui/actions/period_table_model.h"
 
+#include "core/ephemeris/period_series.h"
 #include "time/instant_line.h"
 
 #include <QBrush>
@@ -122,9 +123,7 @@ void PeriodTableModel::fillSunDay(std::size_t i, Row &row) const
     const auto date = std::chrono::floor<std::chrono::days>(table_.instant(i));
     if (!lastDay_ || lastDay_->date != date) {
         lastDay_.reset();
-        const Outcome<DayPlace> place = dayPlaceOf(table_.inputOf(i), decimalSeparator_);
-        const Outcome<SunDay> day = place.ok() ? sunDay(place.value(), date, decimalSeparator_)
-                                               : Outcome<SunDay>::failure(place.error());
+        const Outcome<SunDay> day = sunDayOfRow(table_, i);
         if (day.ok())
             lastDay_ = day.value();
     }
